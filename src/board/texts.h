@@ -1,0 +1,56 @@
+// Every text the game speaks or shows, in one place.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "board/board.h"
+
+namespace texts {
+
+// Window and screens.
+inline constexpr std::string_view window_title = "Sudoku. By Quillmoor.";
+inline constexpr std::string_view main_menu = "Main Menu.";
+inline constexpr std::string_view new_game = "New Game.";
+inline constexpr std::string_view load_game = "Load Game.";
+inline constexpr std::string_view exit = "Exit.";
+inline constexpr std::string_view game_board = "Game board";
+
+// Size and difficulty dialog.
+inline constexpr std::string_view board_size = "Board size.";
+inline constexpr std::string_view board_difficulty = "Board difficulty.";
+inline constexpr std::string_view go = "Go!";
+std::string size_item(int box);               // "3x3"
+std::string difficulty_item(int percent);     // "30 percent empty"
+
+// Play.
+inline constexpr std::string_view given_refused = "You can't change this number.";
+inline constexpr std::string_view invalid_number = "Invalid number.";
+inline constexpr std::string_view enter_number = "Enter the number you wish to place.";
+inline constexpr std::string_view not_positive = "You must enter a positive number that is greater than 0.";
+inline constexpr std::string_view value_given_refused = "You can not change this value.";
+inline constexpr std::string_view nothing_to_clear = "Nothing to clear.";
+inline constexpr std::string_view delete_given_refused = "You can not delete this number.";
+inline constexpr std::string_view cleared = "cleared.";
+inline constexpr std::string_view completed = "You completed the board! What a genius!";
+inline constexpr std::string_view wow = "Oh, wow!";
+
+// The spoken name of a digit 1..9 ("one" .. "nine").
+std::string_view digit_name(int digit);
+// "3 1: empty." or "3 1: 7" for the square board[2][0].
+std::string square_announcement(int x, int y, const sudoku::Cell& cell);
+// "There are 17 empty squares."
+std::string empty_count(long long count);
+
+// Saved games.
+inline constexpr std::string_view file_wildcard = "Sudoku Puzzle File (*.sudoku)|*.sudoku";
+inline constexpr std::string_view file_extension = ".sudoku";
+inline constexpr std::string_view save_prompt = "Please pick a file to save your game into.";
+inline constexpr std::string_view load_prompt = "Please pick a file to load.";
+inline constexpr std::string_view game_saved = "Game saved.";
+inline constexpr std::string_view save_failed = "I could not save your game!";
+inline constexpr std::string_view save_failed_title = "Uh oh!";
+inline constexpr std::string_view load_failed = "I was unable to load your game.";
+inline constexpr std::string_view load_failed_title = "Oops.";
+
+}  // namespace texts

@@ -1,0 +1,31 @@
+// The saved-game file: an exact one-line JSON writer and a reader that checks
+// everything before the game takes any of it.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "board/board.h"
+
+namespace sudoku {
+
+struct SavedGame {
+    Board board;
+    Board original;
+    double difficulty = 0.0;
+    BoxSize size;
+    bool operator==(const SavedGame&) const = default;
+};
+
+// Files larger than this are refused before parsing; an 81x81 game is far smaller.
+inline constexpr std::size_t max_saved_game_bytes = 1024 * 1024;
+
+// {"board": [...], "original": [...], "difficulty": 0.5, "size": [3, 3]} on one line.
+std::string encode_saved_game(const SavedGame& game);
+
+// Any valid JSON with the four members and sound shapes; nullopt for anything else.
+std::optional<SavedGame> decode_saved_game(std::string_view text);
+
+}  // namespace sudoku

@@ -1,0 +1,44 @@
+// The puzzle engine: makes puzzles and judges boards against the Sudoku rule.
+//
+// A board of Sudoku(d1, d2) has N = d1 * d2 columns and rows. A box is d1
+// columns wide (d1 runs across) and d2 rows tall (d2 runs down); there are d2
+// boxes side by side and d1 boxes one above the other.
+#pragma once
+
+#include <cstdint>
+
+#include "board/board.h"
+
+namespace sudoku {
+
+class Sudoku {
+public:
+    // An empty board of (d1 * d2) x (d1 * d2) squares.
+    Sudoku(int d1, int d2);
+    // A puzzle object holding the numbers of `b` (copied).
+    Sudoku(int d1, int d2, Board b);
+
+    // A new puzzle: a full solution with round(f * N * N) squares emptied at
+    // random. Seeded from std::random_device, or from `seed` for repeatable tests.
+    [[nodiscard]] Sudoku difficulty(double f) const;
+    [[nodiscard]] Sudoku difficulty(double f, std::uint64_t seed) const;
+
+    // False when a number stands twice in a row, column or box, when a number
+    // lies outside 1..N, or when `board` is not N lists of N cells.
+    [[nodiscard]] bool validate() const;
+
+    // The full grid a generated puzzle was cut from; empty for other objects.
+    [[nodiscard]] const Board& solution() const { return solution_; }
+
+    int d1() const { return d1_; }
+    int d2() const { return d2_; }
+
+    Board board;
+
+private:
+    int d1_;
+    int d2_;
+    Board solution_;
+};
+
+}  // namespace sudoku
