@@ -20,14 +20,16 @@ inline constexpr std::string_view game_board = "Game board";
 inline constexpr std::string_view board_size = "Board size.";
 inline constexpr std::string_view board_difficulty = "Board difficulty.";
 inline constexpr std::string_view go = "Go!";
-std::string size_item(int box);               // "3x3"
-std::string difficulty_item(int percent);     // "30 percent empty"
+std::string size_item(int box);            // "3x3"
+std::string difficulty_item(int percent);  // "30 percent empty"
 
 // Play.
 inline constexpr std::string_view given_refused = "You can't change this number.";
 inline constexpr std::string_view invalid_number = "Invalid number.";
 inline constexpr std::string_view enter_number = "Enter the number you wish to place.";
-inline constexpr std::string_view not_positive = "You must enter a positive number that is greater than 0.";
+inline constexpr std::string_view not_positive =
+    "You must enter a positive number that is greater than 0.";
+inline constexpr std::string_view too_large = "That number is too large to place.";
 inline constexpr std::string_view value_given_refused = "You can not change this value.";
 inline constexpr std::string_view nothing_to_clear = "Nothing to clear.";
 inline constexpr std::string_view delete_given_refused = "You can not delete this number.";
@@ -50,6 +52,9 @@ inline constexpr std::string_view load_prompt = "Please pick a file to load.";
 inline constexpr std::string_view game_saved = "Game saved.";
 inline constexpr std::string_view save_failed = "I could not save your game!";
 inline constexpr std::string_view save_failed_title = "Uh oh!";
+inline constexpr std::string_view replace_title = "Replace file?";
+// "game.sudoku already exists. Do you want to replace it?"
+std::string replace_question(const std::string& file_name);
 inline constexpr std::string_view load_failed = "I was unable to load your game.";
 inline constexpr std::string_view load_failed_title = "Oops.";
 

@@ -2,6 +2,9 @@
 // subsystem they belong to: shell (screens), board (play), lifecycle (games).
 #pragma once
 
+#include <functional>
+#include <map>
+
 #include <wx/accel.h>
 #include <wx/frame.h>
 
@@ -15,7 +18,7 @@ class wxGridEvent;
 class wxPanel;
 
 class Mywin : public wxFrame {
-public:
+  public:
     Mywin(wxWindow* parent, const wxString& title);
 
     // Screens (src/shell).
@@ -52,12 +55,18 @@ public:
     wxGrid* grid = nullptr;
     wxGrid* myGrid = nullptr;
 
-private:
+  private:
     struct Square {
         int x;
         int y;
     };
     Square cursor() const;
-    void show_square(Square square);
-    void bind_board_commands();
+    void write_square(Square square, const sudoku::Cell& value);
+    void install_board_keys();
+    void on_command(wxCommandEvent& event);
+
+    // The commands of the board screen now shown, by identifier. Replaced
+    // whole by every new board, so older screens' commands can never act and
+    // handlers never pile up on the window.
+    std::map<int, std::function<void(wxCommandEvent&)>> commands_;
 };

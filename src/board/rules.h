@@ -1,0 +1,35 @@
+// What the board commands decide, without any GUI: whether a number may go
+// into a square, how many squares are empty, whether the game is won, and how
+// typed text becomes a number.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "board/board.h"
+
+namespace sudoku {
+
+bool is_given(const Board& original, int x, int y);
+
+enum class Verdict { accepted, given, breaks_rule };
+
+// Judges `f` in board[x][y] on a trial copy; `board` itself is never touched.
+Verdict judge_candidate(const Board& board, const Board& original, BoxSize size, int x, int y,
+                        Value f);
+
+long long count_empty(const Board& board);
+
+// True when the board keeps the rule and has no empty square. Any failure of
+// the rule check counts as not complete.
+bool is_complete(const Board& board, BoxSize size) noexcept;
+
+struct TypedNumber {
+    enum class Kind { not_a_number, below_one, too_large, number } kind;
+    Value value = 0;
+};
+
+// A whole number in decimal, blanks around it and a leading sign allowed.
+TypedNumber read_typed_number(std::string_view text);
+
+}  // namespace sudoku

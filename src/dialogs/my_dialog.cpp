@@ -1,0 +1,45 @@
+#include "dialogs/my_dialog.h"
+
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "dialogs/accessible_name.h"
+
+MyDialog::MyDialog(wxWindow* parent, const wxString& title, const wxString& caption, bool multiline)
+    // The title bar carries the prompt too, so the window manager and the
+    // screen reader announce the question when the dialog opens.
+    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
+    auto* label = new wxStaticText(this, wxID_ANY, caption);
+    input = new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
+                           multiline ? wxTE_MULTILINE : 0);
+    input->SetInitialSize(wxSize(400, 300));
+    set_accessible_name(*input, caption);
+    wxSizer* buttons = CreateButtonSizer(wxOK | wxCANCEL);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(label, 0, wxALL, 5);
+    sizer->Add(input, 1, wxEXPAND | wxALL, 5);
+    sizer->Add(buttons, 0, wxEXPAND | wxALL, 5);
+    SetSizerAndFit(sizer);
+    input->SetFocus();
+}
+
+void MyDialog::SetValue(const wxString& value) {
+    input->SetValue(value);
+    input->SelectAll();
+}
+
+wxString MyDialog::GetValue() const {
+    return input->GetValue();
+}
+
+wxString ask(const wxString& msg, const wxString& default_value, bool multiline) {
+    auto* dialog = new MyDialog(nullptr, msg, msg, multiline);
+    dialog->SetName(msg);
+    dialog->SetValue(default_value);
+    dialog->ShowModal();
+    const wxString value = dialog->GetValue();
+    dialog->Destroy();
+    return value;
+}

@@ -1,0 +1,21 @@
+// The text-entry dialog: a prompt, a text box, OK and Cancel.
+#pragma once
+
+#include <wx/dialog.h>
+
+class wxTextCtrl;
+
+class MyDialog : public wxDialog {
+  public:
+    MyDialog(wxWindow* parent, const wxString& title, const wxString& caption, bool multiline);
+
+    void SetValue(const wxString& value);
+    wxString GetValue() const;
+
+    wxTextCtrl* input = nullptr;
+};
+
+// Asks for a line of text. Returns what the box holds however the dialog is
+// closed (OK, Cancel, Escape or the close box).
+wxString ask(const wxString& msg, const wxString& default_value = wxString(),
+             bool multiline = false);

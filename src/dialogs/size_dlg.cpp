@@ -1,0 +1,77 @@
+#include "dialogs/size_dlg.h"
+
+#include <string>
+#include <vector>
+
+#include <wx/button.h>
+#include <wx/dataview.h>
+#include <wx/sizer.h>
+
+#include "board/texts.h"
+#include "dialogs/menu_list.h"
+#include "shell/wx_text.h"
+
+namespace {
+
+constexpr int smallest_box = 2;
+constexpr int largest_box = 9;
+constexpr int difficulty_steps = 9;
+
+std::vector<std::string> size_items() {
+    std::vector<std::string> result;
+    for (int box = smallest_box; box <= largest_box; ++box) {
+        result.push_back(texts::size_item(box));
+    }
+    return result;
+}
+
+std::vector<std::string> difficulty_items() {
+    std::vector<std::string> result;
+    for (int step = 1; step <= difficulty_steps; ++step) {
+        result.push_back(texts::difficulty_item(step * 10));
+    }
+    return result;
+}
+
+// "4x4" -> 4, 4: the text of the item is the size it stands for.
+sudoku::BoxSize parse_size_item(const wxString& text) {
+    long first = 0;
+    long second = 0;
+    text.BeforeFirst('x').ToLong(&first);
+    text.AfterFirst('x').ToLong(&second);
+    return {static_cast<int>(first), static_cast<int>(second)};
+}
+
+}  // namespace
+
+size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wxString()) {
+    bmenu = make_menu_list(this, wx_text(texts::board_size), size_items());
+    dmenu = make_menu_list(this, wx_text(texts::board_difficulty), difficulty_items());
+    auto* go = new wxButton(this, wxID_ANY, wx_text(texts::go));
+    go->Bind(wxEVT_BUTTON, &size_dlg::endit, this);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(bmenu, 1, wxEXPAND | wxALL, 5);
+    sizer->Add(dmenu, 1, wxEXPAND | wxALL, 5);
+    sizer->Add(go, 1, wxEXPAND | wxALL, 5);
+    SetSizerAndFit(sizer);
+    bmenu->SetFocus();
+}
+
+void size_dlg::endit(wxCommandEvent&) {
+    const int size_row = current_row(*bmenu);
+    const int difficulty_row = current_row(*dmenu);
+    if (size_row < 0 || difficulty_row < 0) {
+        return;
+    }
+    const auto size = parse_size_item(bmenu->GetTextValue(static_cast<unsigned>(size_row), 0));
+    s = SizeChoice{size, (difficulty_row + 1) / 10.0};
+    EndModal(1);
+}
+
+std::optional<SizeChoice> size_select() {
+    auto* dialog = new size_dlg();
+    dialog->ShowModal();
+    std::optional<SizeChoice> choice = dialog->GetValue();
+    dialog->Destroy();
+    return choice;
+}

@@ -1,0 +1,33 @@
+// The new-game dialog: box size, share of empty squares, and "Go!".
+#pragma once
+
+#include <optional>
+
+#include <wx/dialog.h>
+
+#include "board/board.h"
+
+class wxDataViewListCtrl;
+
+struct SizeChoice {
+    sudoku::BoxSize size;
+    double difficulty = 0.0;
+};
+
+class size_dlg : public wxDialog {
+  public:
+    size_dlg();
+
+    void endit(wxCommandEvent& event);
+    // Empty until "Go!" has been pressed.
+    const std::optional<SizeChoice>& GetValue() const { return s; }
+
+    wxDataViewListCtrl* bmenu = nullptr;
+    wxDataViewListCtrl* dmenu = nullptr;
+
+  private:
+    std::optional<SizeChoice> s;
+};
+
+// Shows the dialog; no value when it was closed any other way than "Go!".
+std::optional<SizeChoice> size_select();

@@ -1,0 +1,43 @@
+#include <cstdlib>
+
+#include <wx/dataview.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
+
+#include "board/texts.h"
+#include "dialogs/menu_list.h"
+#include "shell/mywin.h"
+#include "shell/wx_text.h"
+
+void Mywin::home() {
+    panel = new wxPanel(this);
+    panel->SetBackgroundColour(*wxWHITE);
+    auto* vbox = new wxBoxSizer(wxVERTICAL);
+    auto* hbox1 = new wxBoxSizer(wxHORIZONTAL);
+
+    items = make_menu_list(
+        panel, wx_text(texts::main_menu),
+        {std::string(texts::new_game), std::string(texts::load_game), std::string(texts::exit)});
+    hbox1->Add(items, 1, wxEXPAND | wxALIGN_LEFT | wxALL, 5);
+    items->Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED, &Mywin::mainmenu, this);
+    items->SetFocus();
+    vbox->Add(hbox1);
+    panel->SetSizer(vbox);
+    showpanel(panel);
+}
+
+void Mywin::mainmenu(wxDataViewEvent& event) {
+    const int row = items->ItemToRow(event.GetItem());
+    if (row == wxNOT_FOUND) {
+        return;
+    }
+    const wxString text = items->GetTextValue(static_cast<unsigned>(row), 0);
+    if (text == wx_text(texts::exit)) {
+        // Leave at once: nothing is asked and nothing is saved.
+        std::_Exit(0);
+    } else if (text == wx_text(texts::load_game)) {
+        loadgame();
+    } else if (text == wx_text(texts::new_game)) {
+        new_game();
+    }
+}
