@@ -1,0 +1,172 @@
+#include "gui_harness.h"
+
+#include <thread>
+
+#include <gtk/gtk.h>
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/grid.h>
+#include <wx/init.h>
+
+#include "board/texts.h"
+#include "shell/wx_text.h"
+
+namespace gui_test {
+
+void SpeechRecorder::speak(const std::string& text, bool) {
+    std::lock_guard lock(mutex_);
+    texts_.push_back(text);
+}
+
+std::vector<std::string> SpeechRecorder::texts() const {
+    std::lock_guard lock(mutex_);
+    return texts_;
+}
+
+std::string SpeechRecorder::last() const {
+    std::lock_guard lock(mutex_);
+    return texts_.empty() ? std::string() : texts_.back();
+}
+
+void SpeechRecorder::clear() {
+    std::lock_guard lock(mutex_);
+    texts_.clear();
+}
+
+namespace {
+
+// One round of "let everything that is queued happen": X requests reach the
+// server, its events reach GTK, GTK's reach wx, and wx runs its idle work.
+void drain_once() {
+    gdk_display_sync(gdk_display_get_default());
+    while (gtk_events_pending()) {
+        gtk_main_iteration_do(FALSE);
+    }
+    wxTheApp->ProcessPendingEvents();
+    wxTheApp->ProcessIdle();
+}
+
+}  // namespace
+
+bool pump_until(const std::function<bool()>& done, std::chrono::milliseconds deadline) {
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        drain_once();
+        if (!done()) {
+            // Nothing left to process: give the X server a moment to deliver.
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    }
+    return true;
+}
+
+void settle() {
+    for (int round = 0; round < 5; ++round) {
+        drain_once();
+    }
+}
+
+void GuiTest::SetUp() {
+    spoken = std::make_shared<SpeechRecorder>();
+    speech::set_backend(spoken);
+    window = new Mywin(nullptr, wx_text(texts::window_title));
+    ASSERT_TRUE(pump_until([this] { return window->IsShown() && window->IsActive(); }))
+        << "the window never became active";
+    settle();
+}
+
+void GuiTest::TearDown() {
+    if (window != nullptr) {
+        window->Destroy();
+        settle();
+    }
+    speech::set_backend(nullptr);
+}
+
+void GuiTest::press(int key, int modifiers) {
+    keys.Char(key, modifiers);
+    settle();
+}
+
+void GuiTest::type(const std::string& text) {
+    keys.Text(text.c_str());
+    settle();
+}
+
+bool GuiTest::wait_for_speech(std::size_t count) {
+    return pump_until([&] { return spoken->texts().size() >= count; });
+}
+
+std::string GuiTest::press_and_hear(int key, int modifiers) {
+    const std::size_t before = spoken->texts().size();
+    keys.Char(key, modifiers);
+    if (!wait_for_speech(before + 1)) {
+        return {};
+    }
+    return spoken->texts()[before];
+}
+
+void GuiTest::start_game(const sudoku::Board& board, const sudoku::Board& original,
+                         sudoku::BoxSize size) {
+    window->board = board;
+    window->original = original;
+    window->size = size;
+    window->difficulty = 0.5;
+    spoken->clear();
+    window->run_game();
+    ASSERT_TRUE(wait_for_speech(1)) << "the first square was never announced";
+    ASSERT_TRUE(pump_until([this] { return window->grid->GetGridWindow()->HasFocus(); }));
+    settle();
+}
+
+sudoku::Cell GuiTest::square(int x, int y) const {
+    return window->board.at(static_cast<std::size_t>(x)).at(static_cast<std::size_t>(y));
+}
+
+wxString GuiTest::grid_text(int x, int y) const {
+    return window->grid->GetCellValue(y, x);
+}
+
+sudoku::Board board_from_rows(const std::vector<std::vector<int>>& rows) {
+    const std::size_t n = rows.size();
+    sudoku::Board board(n, sudoku::Column(n));
+    for (std::size_t y = 0; y < n; ++y) {
+        for (std::size_t x = 0; x < n; ++x) {
+            if (rows[y][x] != 0) {
+                board[x][y] = rows[y][x];
+            }
+        }
+    }
+    return board;
+}
+
+}  // namespace gui_test
+
+namespace {
+
+class TestApp : public wxApp {
+  public:
+    bool OnInit() override { return true; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    wxApp::SetInstance(new TestApp);
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+        return 2;
+    }
+    wxTheApp->SetExitOnFrameDelete(false);
+    // Tests drive the GUI by hand; an active loop lets modal dialogs and
+    // wxYield work as they do in the game.
+    wxEventLoop loop;
+    wxEventLoopActivator active(&loop);
+    const int result = RUN_ALL_TESTS();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return result;
+}

@@ -1,0 +1,66 @@
+// What every GUI test needs: a running wx application, a recording speech
+// backend, real key presses, and waiting for the GUI without fixed sleeps.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <wx/uiaction.h>
+
+#include "dialogs/speech.h"
+#include "shell/mywin.h"
+
+namespace gui_test {
+
+// Keeps every text the game speaks.
+class SpeechRecorder : public speech::Output {
+  public:
+    void speak(const std::string& text, bool interrupt) override;
+    std::vector<std::string> texts() const;
+    std::string last() const;
+    void clear();
+
+  private:
+    mutable std::mutex mutex_;
+    std::vector<std::string> texts_;
+};
+
+// Processes pending GUI events until `done` holds or the deadline passes.
+bool pump_until(const std::function<bool()>& done,
+                std::chrono::milliseconds deadline = std::chrono::seconds(10));
+// Processes what is pending now, and what that causes, briefly.
+void settle();
+
+// A window as the player meets it, with speech recorded.
+class GuiTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Real key events through the X server, then waits until they arrived.
+    void press(int key, int modifiers = wxMOD_NONE);
+    void type(const std::string& keys);
+    // Waits for the next spoken text after `press`; "" when none came.
+    std::string press_and_hear(int key, int modifiers = wxMOD_NONE);
+    bool wait_for_speech(std::size_t count);
+
+    // Puts a game in the window's state and builds the board screen.
+    void start_game(const sudoku::Board& board, const sudoku::Board& original,
+                    sudoku::BoxSize size);
+    sudoku::Cell square(int x, int y) const;
+    wxString grid_text(int x, int y) const;
+
+    Mywin* window = nullptr;
+    std::shared_ptr<SpeechRecorder> spoken;
+    wxUIActionSimulator keys;
+};
+
+// Builds a board from rows as written on paper: rows[y][x], 0 for empty.
+sudoku::Board board_from_rows(const std::vector<std::vector<int>>& rows);
+
+}  // namespace gui_test
