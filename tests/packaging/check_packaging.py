@@ -286,7 +286,41 @@ class Install(unittest.TestCase):
             check_file_tree(self, prefix, "/")
 
 
+def parse_depends(text):
+    """{name: minimal version or ""} from a Depends line without alternatives."""
+    result = {}
+    for item in filter(None, (i.strip() for i in text.split(","))):
+        match = re.fullmatch(r"([a-z0-9][a-z0-9+.\-]*)(?:\s*\(>=\s*([^)\s]+)\))?", item)
+        if match is None:
+            raise AssertionError(f"unexpected Depends item {item!r}")
+        result[match.group(1)] = match.group(2) or ""
+    return result
+
+
 class DebianPackage(unittest.TestCase):
+    def check_covers_shared_libraries(self, depends, binary, tmp):
+        """The Depends line names every package dpkg-shlibdeps finds for the
+        binary, at a version no lower than it asks for."""
+        shlibdeps = need("dpkg-shlibdeps", "dpkg-dev")
+        work = os.path.join(tmp, "shlibdeps")
+        os.makedirs(os.path.join(work, "debian"))
+        with open(os.path.join(work, "debian", "control"), "w", encoding="utf-8") as f:
+            f.write(f"Source: {PACKAGE}\n\nPackage: {PACKAGE}\nArchitecture: any\n")
+        result = run([shlibdeps, "-O", binary], cwd=work)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        line = result.stdout.strip()
+        self.assertTrue(line.startswith("shlibs:Depends="), line)
+        needed = parse_depends(line.split("=", 1)[1])
+        declared = parse_depends(depends)
+        for name, version in needed.items():
+            self.assertIn(name, declared,
+                          f"the binary needs {name} ({line}); add it to the Depends")
+            if version:
+                self.assertTrue(declared[name], f"{name} needs (>= {version})")
+                ok = run(["dpkg", "--compare-versions", declared[name], "ge", version])
+                self.assertEqual(ok.returncode, 0,
+                                 f"{name} (>= {declared[name]}) is below the needed {version}")
+
     def test_deb(self):
         dpkg_deb = need("dpkg-deb", "dpkg")
         config = os.path.join(BUILD_DIR, "CPackConfig.cmake")
@@ -311,11 +345,11 @@ class DebianPackage(unittest.TestCase):
             self.assertEqual(field("Section"), "games")
             self.assertRegex(field("Maintainer"), r"<[^@>\s]+@[^>\s]+>")
             self.assertIn("screen-reader", field("Description"))
-            depends = [d.strip().split()[0] for d in field("Depends").split(",")]
+            depends = list(parse_depends(field("Depends")))
             for name in ("libwxgtk3.2-1", "libwxbase3.2-1", "libspeechd2"):
                 self.assertIn(name, depends)
-            recommends = [d.strip().split()[0] for d in field("Recommends").split(",")]
-            self.assertEqual(sorted(recommends), ["orca", "speech-dispatcher"])
+            self.assertEqual(sorted(parse_depends(field("Recommends"))),
+                             ["orca", "speech-dispatcher"])
 
             # Every Depends name is a package this system knows (installed, or in apt's lists).
             for name in depends:
@@ -324,14 +358,17 @@ class DebianPackage(unittest.TestCase):
                     and run(["apt-cache", "show", name]).returncode == 0)
                 self.assertTrue(known, f"{name} is not a known package")
 
+            root = os.path.join(tmp, "root")
+            extracted = run([dpkg_deb, "-x", deb, root])
+            self.assertEqual(extracted.returncode, 0, extracted.stderr)
+            self.check_covers_shared_libraries(
+                field("Depends"), os.path.join(root, "usr", "bin", "sudoku"), tmp)
+
             listing = run([dpkg_deb, "-c", deb])
             self.assertEqual(listing.returncode, 0, listing.stderr)
             for line in listing.stdout.splitlines():
                 self.assertIn(" root/root ", line, "files must belong to root")
 
-            root = os.path.join(tmp, "root")
-            extracted = run([dpkg_deb, "-x", deb, root])
-            self.assertEqual(extracted.returncode, 0, extracted.stderr)
             base = check_file_tree(self, root, "/usr")
             mode = os.stat(os.path.join(base, "bin/sudoku")).st_mode & 0o777
             self.assertEqual(mode, 0o755)
