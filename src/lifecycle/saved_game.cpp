@@ -1,0 +1,216 @@
+#include "lifecycle/saved_game.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+#include <nlohmann/json.hpp>
+
+namespace sudoku {
+
+namespace {
+
+using nlohmann::json;
+
+// A saved game needs three levels of nesting; the slack lets unknown extra members
+// carry some structure, while a file of endless brackets is refused before the parser
+// builds a tree of them.
+constexpr int max_nesting = 64;
+
+constexpr int max_box_dimension = 9;
+
+void append_integer(std::string& out, std::int64_t value) {
+    char digits[24];
+    const auto result = std::to_chars(std::begin(digits), std::end(digits), value);
+    out.append(digits, result.ptr);
+}
+
+// Shortest text that reads back as the same double, always with a '.' or an exponent
+// so that readers keep it a fraction: 1.0 is written "1.0", not "1".
+void append_difficulty(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        throw std::domain_error("a saved game's difficulty must be a finite number");
+    }
+    char digits[32];
+    const auto result = std::to_chars(std::begin(digits), std::end(digits), value);
+    const std::string_view text(digits, static_cast<std::size_t>(result.ptr - digits));
+    out += text;
+    if (text.find_first_of(".e") == std::string_view::npos) {
+        out += ".0";
+    }
+}
+
+void append_board(std::string& out, const Board& board) {
+    out += '[';
+    for (std::size_t x = 0; x < board.size(); ++x) {
+        if (x > 0) {
+            out += ", ";
+        }
+        out += '[';
+        for (std::size_t y = 0; y < board[x].size(); ++y) {
+            if (y > 0) {
+                out += ", ";
+            }
+            if (board[x][y]) {
+                append_integer(out, *board[x][y]);
+            } else {
+                out += "null";
+            }
+        }
+        out += ']';
+    }
+    out += ']';
+}
+
+// Valid JSON can only nest brackets outside strings, so counting them there is exact
+// for any text the parser would accept; broken text is refused by the parser anyway.
+bool nesting_within_limit(std::string_view text) {
+    int depth = 0;
+    bool in_string = false;
+    bool escaped = false;
+    for (const char c : text) {
+        if (in_string) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                in_string = false;
+            }
+        } else if (c == '"') {
+            in_string = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > max_nesting) {
+                return false;
+            }
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return true;
+}
+
+std::optional<int> read_box_dimension(const json& value) {
+    // The parser keeps every integer that is not negative as unsigned; a signed one
+    // is negative and so out of range like everything else that is not 1 to 9.
+    if (!value.is_number_unsigned()) {
+        return std::nullopt;
+    }
+    const auto dimension = value.get<std::uint64_t>();
+    if (dimension < 1 || dimension > max_box_dimension) {
+        return std::nullopt;
+    }
+    return static_cast<int>(dimension);
+}
+
+std::optional<Cell> read_cell(const json& value) {
+    if (value.is_null()) {
+        return Cell{};
+    }
+    if (value.is_number_unsigned()) {
+        const auto number = value.get<std::uint64_t>();
+        if (number > static_cast<std::uint64_t>(std::numeric_limits<Value>::max())) {
+            return std::nullopt;
+        }
+        return Cell{static_cast<Value>(number)};
+    }
+    if (value.is_number_integer()) {
+        return Cell{value.get<Value>()};
+    }
+    return std::nullopt;
+}
+
+std::optional<Board> read_board(const json& value, std::size_t n) {
+    if (!value.is_array() || value.size() != n) {
+        return std::nullopt;
+    }
+    Board board;
+    board.reserve(n);
+    for (const json& column_value : value) {
+        if (!column_value.is_array() || column_value.size() != n) {
+            return std::nullopt;
+        }
+        Column column;
+        column.reserve(n);
+        for (const json& cell_value : column_value) {
+            auto cell = read_cell(cell_value);
+            if (!cell) {
+                return std::nullopt;
+            }
+            column.push_back(*cell);
+        }
+        board.push_back(std::move(column));
+    }
+    return board;
+}
+
+const json* member(const json& object, const char* key) {
+    const auto found = object.find(key);
+    return found == object.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+std::string encode_saved_game(const SavedGame& game) {
+    std::string out;
+    // Most cells are "null" or a digit or two plus ", "; this spares most regrowth.
+    const std::size_t cells = game.board.size() * game.board.size();
+    out.reserve(64 + 2 * cells * 6);
+    out += "{\"board\": ";
+    append_board(out, game.board);
+    out += ", \"original\": ";
+    append_board(out, game.original);
+    out += ", \"difficulty\": ";
+    append_difficulty(out, game.difficulty);
+    out += ", \"size\": [";
+    append_integer(out, game.size.first);
+    out += ", ";
+    append_integer(out, game.size.second);
+    out += "]}";
+    return out;
+}
+
+std::optional<SavedGame> decode_saved_game(std::string_view text) {
+    if (text.size() > max_saved_game_bytes || !nesting_within_limit(text)) {
+        return std::nullopt;
+    }
+    const json root = json::parse(text.begin(), text.end(), nullptr, /*allow_exceptions=*/false);
+    if (!root.is_object()) {  // Also true for text that failed to parse.
+        return std::nullopt;
+    }
+    const json* board_value = member(root, "board");
+    const json* original_value = member(root, "original");
+    const json* difficulty_value = member(root, "difficulty");
+    const json* size_value = member(root, "size");
+    if (!board_value || !original_value || !difficulty_value || !size_value) {
+        return std::nullopt;
+    }
+
+    if (!size_value->is_array() || size_value->size() != 2) {
+        return std::nullopt;
+    }
+    const auto first = read_box_dimension((*size_value)[0]);
+    const auto second = read_box_dimension((*size_value)[1]);
+    if (!first || !second) {
+        return std::nullopt;
+    }
+    const auto n = static_cast<std::size_t>(*first * *second);
+
+    if (!difficulty_value->is_number()) {
+        return std::nullopt;
+    }
+    const auto difficulty = difficulty_value->get<double>();
+    if (!std::isfinite(difficulty)) {
+        return std::nullopt;
+    }
+
+    auto board = read_board(*board_value, n);
+    auto original = read_board(*original_value, n);
+    if (!board || !original) {
+        return std::nullopt;
+    }
+    return SavedGame{std::move(*board), std::move(*original), difficulty, {*first, *second}};
+}
+
+}  // namespace sudoku

@@ -23,6 +23,8 @@ struct SavedGame {
 inline constexpr std::size_t max_saved_game_bytes = 1024 * 1024;
 
 // {"board": [...], "original": [...], "difficulty": 0.5, "size": [3, 3]} on one line.
+// The difficulty is written in its shortest exact form and always as a fraction
+// (1.0, not 1); JSON has no infinity or NaN, so those throw std::domain_error.
 std::string encode_saved_game(const SavedGame& game);
 
 // Any valid JSON with the four members and sound shapes; nullopt for anything else.

@@ -1,0 +1,21 @@
+// Reading and writing the saved-game file without ever leaving a half-written one.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sudoku {
+
+// The whole file, or nullopt if it cannot be read or holds more than max_bytes;
+// never reads more than max_bytes + 1 bytes, so a device or huge file cannot stall it.
+std::optional<std::string> read_file_limited(const std::string& path, std::size_t max_bytes);
+
+// Writes a new file next to the target and renames it over the target, so the target
+// always holds either its old content or all of the new. Keeps an existing target's
+// permission bits; a new one gets 0644 less the umask. On failure the target is left
+// as it was, nothing else is left behind, and the result is false.
+bool write_file_atomically(const std::string& path, std::string_view text);
+
+}  // namespace sudoku

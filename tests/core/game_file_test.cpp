@@ -1,0 +1,225 @@
+#include "lifecycle/game_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+using sudoku::read_file_limited;
+using sudoku::write_file_atomically;
+
+// A fresh folder per test, removed with everything in it afterwards.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::string pattern = (fs::temp_directory_path() / "sudoku-file-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("cannot create a scratch folder");
+        }
+        path_ = pattern;
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+// A tiny tmpfs on a folder of its own, for failures that root cannot otherwise meet:
+// permission bits do not stop root, a full or read-only file system does.
+class SmallTmpfs {
+  public:
+    explicit SmallTmpfs(const fs::path& where) : where_(where) {
+        fs::create_directory(where_);
+        if (::mount("tmpfs", where_.c_str(), "tmpfs", 0, "size=64k") == 0) {
+            mounted_ = true;
+        } else {
+            error_ = std::strerror(errno);
+        }
+    }
+    SmallTmpfs(const SmallTmpfs&) = delete;
+    SmallTmpfs& operator=(const SmallTmpfs&) = delete;
+    ~SmallTmpfs() {
+        if (mounted_) {
+            ::umount2(where_.c_str(), MNT_DETACH);
+        }
+    }
+
+    bool mounted() const { return mounted_; }
+    const std::string& error() const { return error_; }
+    bool make_read_only() {
+        return ::mount(nullptr, where_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
+  private:
+    fs::path where_;
+    bool mounted_ = false;
+    std::string error_;
+};
+
+void put(const fs::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+std::set<std::string> names_in(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+unsigned permissions_of(const fs::path& path) {
+    struct stat status {};
+    EXPECT_EQ(::stat(path.c_str(), &status), 0);
+    return status.st_mode & 0777;
+}
+
+// --- Reading ---
+
+TEST(ReadFileLimited, ReadsTheWholeFile) {
+    ScratchFolder folder;
+    const std::string text =
+        std::string("line one\nline two\0three", 23) + std::string(200000, 'x');
+    put(folder.path() / "game", text);
+    EXPECT_EQ(read_file_limited(folder.path() / "game", 1 << 20), text);
+}
+
+TEST(ReadFileLimited, SizeLimitIsExact) {
+    ScratchFolder folder;
+    put(folder.path() / "game", std::string(1000, 'a'));
+    EXPECT_EQ(read_file_limited(folder.path() / "game", 1000), std::string(1000, 'a'));
+    EXPECT_FALSE(read_file_limited(folder.path() / "game", 999).has_value());
+    EXPECT_FALSE(read_file_limited(folder.path() / "game", 0).has_value());
+}
+
+TEST(ReadFileLimited, EmptyFileIsEmptyText) {
+    ScratchFolder folder;
+    put(folder.path() / "game", "");
+    EXPECT_EQ(read_file_limited(folder.path() / "game", 0), "");
+}
+
+TEST(ReadFileLimited, MissingFileOrFolderGivesNothing) {
+    ScratchFolder folder;
+    EXPECT_FALSE(read_file_limited(folder.path() / "absent", 100).has_value());
+    EXPECT_FALSE(read_file_limited(folder.path(), 100).has_value());
+}
+
+TEST(ReadFileLimited, EndlessDeviceStopsAtTheLimit) {
+    EXPECT_FALSE(read_file_limited("/dev/zero", 100000).has_value());
+}
+
+// --- Writing ---
+
+TEST(WriteFileAtomically, CreatesANewFileWithUmaskPermissions) {
+    ScratchFolder folder;
+    const fs::path target = folder.path() / "game.sudoku";
+    const mode_t umask_in_force = ::umask(022);
+    ::umask(umask_in_force);
+
+    ASSERT_TRUE(write_file_atomically(target, "new game"));
+    EXPECT_EQ(read_file_limited(target, 100), "new game");
+    EXPECT_EQ(permissions_of(target), 0644u & ~umask_in_force);
+    EXPECT_EQ(names_in(folder.path()), std::set<std::string>{"game.sudoku"});
+}
+
+TEST(WriteFileAtomically, ReplacesContentAndKeepsPermissions) {
+    ScratchFolder folder;
+    const fs::path target = folder.path() / "game.sudoku";
+    put(target, "a much longer old content than the new one");
+    ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+
+    ASSERT_TRUE(write_file_atomically(target, "short"));
+    EXPECT_EQ(read_file_limited(target, 100), "short");
+    EXPECT_EQ(permissions_of(target), 0600u);
+    EXPECT_EQ(names_in(folder.path()), std::set<std::string>{"game.sudoku"});
+}
+
+TEST(WriteFileAtomically, RelativePathInTheWorkingFolder) {
+    ScratchFolder folder;
+    const fs::path before = fs::current_path();
+    fs::current_path(folder.path());
+    const bool written = write_file_atomically("game.sudoku", "here");
+    fs::current_path(before);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(read_file_limited(folder.path() / "game.sudoku", 100), "here");
+}
+
+TEST(WriteFileAtomically, FailsWhenTheFolderIsMissing) {
+    ScratchFolder folder;
+    EXPECT_FALSE(write_file_atomically(folder.path() / "absent" / "game.sudoku", "text"));
+    EXPECT_TRUE(names_in(folder.path()).empty());
+}
+
+TEST(WriteFileAtomically, FailsOverAFolderAndLeavesItAlone) {
+    ScratchFolder folder;
+    const fs::path target = folder.path() / "game.sudoku";
+    fs::create_directory(target);
+    put(target / "inside", "kept");
+
+    EXPECT_FALSE(write_file_atomically(target, "text"));
+    EXPECT_EQ(read_file_limited(target / "inside", 100), "kept");
+    EXPECT_EQ(names_in(folder.path()), std::set<std::string>{"game.sudoku"});
+}
+
+TEST(WriteFileAtomically, ReadOnlyFileSystemKeepsTheOldFile) {
+    ScratchFolder folder;
+    SmallTmpfs mount(folder.path() / "mnt");
+    if (!mount.mounted()) {
+        GTEST_SKIP() << "cannot mount a tmpfs here (" << mount.error() << "); needs root";
+    }
+    const fs::path target = folder.path() / "mnt" / "game.sudoku";
+    put(target, "old game");
+    ASSERT_TRUE(mount.make_read_only());
+
+    EXPECT_FALSE(write_file_atomically(target, "new game"));
+    EXPECT_EQ(read_file_limited(target, 100), "old game");
+    EXPECT_EQ(names_in(folder.path() / "mnt"), std::set<std::string>{"game.sudoku"});
+}
+
+TEST(WriteFileAtomically, FullDiskKeepsTheOldFileAndLeavesNoTemporary) {
+    ScratchFolder folder;
+    SmallTmpfs mount(folder.path() / "mnt");
+    if (!mount.mounted()) {
+        GTEST_SKIP() << "cannot mount a tmpfs here (" << mount.error() << "); needs root";
+    }
+    const fs::path target = folder.path() / "mnt" / "game.sudoku";
+    put(target, "old game");
+    {
+        // Fill the rest of the file system until the kernel refuses another byte.
+        const int filler = ::open((folder.path() / "mnt" / "filler").c_str(),
+                                  O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        ASSERT_GE(filler, 0);
+        const std::string block(4096, 'f');
+        while (::write(filler, block.data(), block.size()) > 0) {
+        }
+        EXPECT_EQ(errno, ENOSPC);
+        ::close(filler);
+    }
+
+    EXPECT_FALSE(write_file_atomically(target, std::string(32 * 1024, 'n')));
+    EXPECT_EQ(read_file_limited(target, 100), "old game");
+    EXPECT_EQ(names_in(folder.path() / "mnt"), (std::set<std::string>{"filler", "game.sudoku"}));
+}
+
+}  // namespace
