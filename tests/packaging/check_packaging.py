@@ -24,6 +24,8 @@ import xml.etree.ElementTree as ET
 SOURCE_DIR = os.environ.get("SUDOKU_SOURCE_DIR", "")
 BUILD_DIR = os.environ.get("SUDOKU_BUILD_DIR", "")
 VERSION = os.environ.get("SUDOKU_VERSION", "")
+# A sanitizer build links the sanitizer runtimes, which no release package needs.
+SANITIZED = os.environ.get("SUDOKU_SANITIZE", "") not in ("", "0", "OFF")
 
 APP_ID = "io.github.quillmoor.Sudoku"
 MIME_TYPE = "application/x-sudoku-game"
@@ -313,6 +315,8 @@ class DebianPackage(unittest.TestCase):
         needed = parse_depends(line.split("=", 1)[1])
         declared = parse_depends(depends)
         for name, version in needed.items():
+            if SANITIZED and re.fullmatch(r"lib(a|ub|l|t|hwa)san\d*", name):
+                continue
             self.assertIn(name, declared,
                           f"the binary needs {name} ({line}); add it to the Depends")
             if version:
