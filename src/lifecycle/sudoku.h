@@ -12,14 +12,17 @@
 namespace sudoku {
 
 class Sudoku {
-public:
-    // An empty board of (d1 * d2) x (d1 * d2) squares.
+  public:
+    // An empty board of (d1 * d2) x (d1 * d2) squares. Both constructors throw
+    // std::invalid_argument unless d1 and d2 are from 1 to 9.
     Sudoku(int d1, int d2);
     // A puzzle object holding the numbers of `b` (copied).
     Sudoku(int d1, int d2, Board b);
 
-    // A new puzzle: a full solution with round(f * N * N) squares emptied at
-    // random. Seeded from std::random_device, or from `seed` for repeatable tests.
+    // A new puzzle: a full solution with std::lround(f * N * N) squares emptied,
+    // the squares drawn uniformly at random. f is clamped to [0, 1] first (NaN
+    // counts as 0). Seeded from std::random_device, or from `seed` for
+    // repeatable tests.
     [[nodiscard]] Sudoku difficulty(double f) const;
     [[nodiscard]] Sudoku difficulty(double f, std::uint64_t seed) const;
 
@@ -35,7 +38,7 @@ public:
 
     Board board;
 
-private:
+  private:
     int d1_;
     int d2_;
     Board solution_;
