@@ -2,7 +2,27 @@
 
 #include <wx/dataview.h>
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 #include "dialogs/accessible_name.h"
+
+namespace {
+
+void make_row_current(wxDataViewListCtrl& list, int row) {
+#ifdef __WXGTK__
+    // wx's SetCurrentItem leaves GTK without a cursor here, and without one
+    // Enter activates nothing; so set GTK's own cursor.
+    GtkTreePath* path = gtk_tree_path_new_from_indices(row, -1);
+    gtk_tree_view_set_cursor(GTK_TREE_VIEW(list.GtkGetTreeView()), path, nullptr, FALSE);
+    gtk_tree_path_free(path);
+#else
+    list.SetCurrentItem(list.RowToItem(row));
+#endif
+}
+
+}  // namespace
 
 wxDataViewListCtrl* make_menu_list(wxWindow* parent, const wxString& heading,
                                    const std::vector<std::string>& entries) {
@@ -14,12 +34,27 @@ wxDataViewListCtrl* make_menu_list(wxWindow* parent, const wxString& heading,
         row.push_back(wxVariant(wxString::FromUTF8(entry)));
         list->AppendItem(row);
     }
-    list->SetCurrentItem(list->RowToItem(0));
+    list->SetMinSize(list->FromDIP(wxSize(360, 220)));
+    make_row_current(*list, 0);
     list->SelectRow(0);
     set_accessible_name(*list, heading);
     return list;
 }
 
 int current_row(const wxDataViewListCtrl& list) {
+#ifdef __WXGTK__
+    // wx reports the selected row here, but Ctrl+arrows move GTK's cursor
+    // alone, and the cursor is what the screen reader has just read out.
+    GtkTreePath* path = nullptr;
+    gtk_tree_view_get_cursor(GTK_TREE_VIEW(const_cast<wxDataViewListCtrl&>(list).GtkGetTreeView()),
+                             &path, nullptr);
+    if (path == nullptr) {
+        return -1;
+    }
+    const int row = gtk_tree_path_get_indices(path)[0];
+    gtk_tree_path_free(path);
+    return row;
+#else
     return list.ItemToRow(list.GetCurrentItem());
+#endif
 }

@@ -54,6 +54,15 @@ size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wxString()) {
     sizer->Add(dmenu, 1, wxEXPAND | wxALL, 5);
     sizer->Add(go, 1, wxEXPAND | wxALL, 5);
     SetSizerAndFit(sizer);
+    // Without a Cancel button wx gives Escape no meaning here; a player who
+    // cannot see the close box must still be able to back out.
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+        if (event.GetKeyCode() == WXK_ESCAPE) {
+            EndModal(wxID_CANCEL);
+        } else {
+            event.Skip();
+        }
+    });
     bmenu->SetFocus();
 }
 

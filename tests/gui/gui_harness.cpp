@@ -4,9 +4,11 @@
 
 #include <gtk/gtk.h>
 #include <wx/app.h>
+#include <wx/dialog.h>
 #include <wx/evtloop.h>
 #include <wx/grid.h>
 #include <wx/init.h>
+#include <wx/timer.h>
 
 #include "board/texts.h"
 #include "shell/wx_text.h"
@@ -61,6 +63,32 @@ bool pump_until(const std::function<bool()>& done, std::chrono::milliseconds dea
         }
     }
     return true;
+}
+
+namespace {
+
+class DialogWatch : public wxTimer {
+  public:
+    explicit DialogWatch(std::function<void(wxDialog&)> act) : act_(std::move(act)) {}
+    void Notify() override {
+        wxWindow* focus = wxWindow::FindFocus();
+        auto* dialog = focus ? wxDynamicCast(wxGetTopLevelParent(focus), wxDialog) : nullptr;
+        if (dialog == nullptr || !dialog->IsModal() || !dialog->IsActive()) {
+            return;
+        }
+        Stop();
+        act_(*dialog);
+        delete this;
+    }
+
+  private:
+    std::function<void(wxDialog&)> act_;
+};
+
+}  // namespace
+
+void when_dialog_shows(std::function<void(wxDialog&)> act) {
+    (new DialogWatch(std::move(act)))->Start(20);
 }
 
 void settle() {
@@ -152,10 +180,18 @@ class TestApp : public wxApp {
     bool OnInit() override { return true; }
 };
 
+// A failed wx assertion fails the test instead of opening a dialog.
+void fail_on_assert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                    const wxString& msg) {
+    ADD_FAILURE_AT(file.utf8_string().c_str(), line)
+        << "wx assertion " << cond << " in " << func << ": " << msg;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    wxSetAssertHandler(fail_on_assert);
     wxApp::SetInstance(new TestApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         return 2;

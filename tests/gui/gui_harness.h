@@ -12,8 +12,67 @@
 #include <gtest/gtest.h>
 #include <wx/uiaction.h>
 
+// Dialog expectations report through GoogleTest, never through an assert
+// dialog that nobody could close.
+#define wxTEST_DIALOG_HOOK_CLASS gui_test::GtestModalHook
+#include <wx/testing.h>
+
+#include <wx/textctrl.h>
+
+#include "dialogs/my_dialog.h"
 #include "dialogs/speech.h"
 #include "shell/mywin.h"
+
+namespace gui_test {
+
+class GtestModalHook : public wxTestingModalHook {
+  public:
+    using wxTestingModalHook::wxTestingModalHook;
+
+  protected:
+    void ReportFailure(const wxString& message) override { ADD_FAILURE() << message; }
+};
+
+// A message box with exactly this text and title, answered with `answer`.
+class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
+  public:
+    ExpectMessage(std::string message, std::string title, int answer = wxID_OK)
+        : message_(std::move(message)), title_(std::move(title)), answer_(answer) {}
+
+  protected:
+    int OnInvoked(wxMessageDialog* dialog) const override {
+        EXPECT_EQ(dialog->GetMessage().utf8_string(), message_);
+        EXPECT_EQ(dialog->GetCaption().utf8_string(), title_);
+        return answer_;
+    }
+    wxString GetDefaultDescription() const override { return "message box \"" + message_ + "\""; }
+
+  private:
+    std::string message_;
+    std::string title_;
+    int answer_;
+};
+
+}  // namespace gui_test
+
+// The number dialog: the player types `typed` and closes it with `answer`.
+template <>
+class wxExpectModal<MyDialog> : public wxExpectModalBase<MyDialog> {
+  public:
+    explicit wxExpectModal(wxString typed, int answer = wxID_OK)
+        : typed_(std::move(typed)), answer_(answer) {}
+
+  protected:
+    int OnInvoked(MyDialog* dialog) const override {
+        EXPECT_EQ(dialog->GetTitle(), "Enter the number you wish to place.");
+        dialog->input->SetValue(typed_);
+        return answer_;
+    }
+
+  private:
+    wxString typed_;
+    int answer_;
+};
 
 namespace gui_test {
 
@@ -35,6 +94,10 @@ bool pump_until(const std::function<bool()>& done,
                 std::chrono::milliseconds deadline = std::chrono::seconds(10));
 // Processes what is pending now, and what that causes, briefly.
 void settle();
+
+// Once a modal dialog is up and has the keyboard focus, runs `act` on it from
+// inside the dialog's own event loop (there the test presses real keys).
+void when_dialog_shows(std::function<void(wxDialog&)> act);
 
 // A window as the player meets it, with speech recorded.
 class GuiTest : public ::testing::Test {

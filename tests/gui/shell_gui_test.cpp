@@ -3,6 +3,7 @@
 #include <wx/grid.h>
 #include <wx/panel.h>
 
+#include "dialogs/menu_list.h"
 #include "gui_harness.h"
 
 namespace gui_test {
@@ -14,8 +15,8 @@ class Shell : public GuiTest {
   protected:
     std::vector<wxString> menu_entries() const {
         std::vector<wxString> entries;
-        for (unsigned row = 0; row < window->items->GetItemCount(); ++row) {
-            entries.push_back(window->items->GetTextValue(row, 0));
+        for (int row = 0; row < window->items->GetItemCount(); ++row) {
+            entries.push_back(window->items->GetTextValue(static_cast<unsigned>(row), 0));
         }
         return entries;
     }
@@ -30,7 +31,7 @@ class Shell : public GuiTest {
 
     void expect_fresh_menu() {
         EXPECT_EQ(menu_entries(), (std::vector<wxString>{"New Game.", "Load Game.", "Exit."}));
-        EXPECT_EQ(window->items->ItemToRow(window->items->GetCurrentItem()), 0);
+        EXPECT_EQ(current_row(*window->items), 0);
         EXPECT_EQ(window->items->GetSelectedRow(), 0);
         EXPECT_TRUE(pump_until([this] { return window->items->HasFocus(); }))
             << "the menu list does not hold the keyboard focus";
@@ -54,12 +55,10 @@ TEST_F(Shell, StartsFullScreenOnTheMainMenu) {
 TEST_F(Shell, ArrowsMoveThroughTheMenuWithoutRunningAnything) {
     wxPanel* menu = window->panel;
     press(WXK_DOWN);
-    ASSERT_TRUE(pump_until(
-        [this] { return window->items->ItemToRow(window->items->GetCurrentItem()) == 1; }));
+    ASSERT_TRUE(pump_until([this] { return current_row(*window->items) == 1; }));
     press(WXK_DOWN);
     press(WXK_UP);
-    EXPECT_TRUE(pump_until(
-        [this] { return window->items->ItemToRow(window->items->GetCurrentItem()) == 1; }));
+    EXPECT_TRUE(pump_until([this] { return current_row(*window->items) == 1; }));
     EXPECT_EQ(window->panel, menu);
     EXPECT_TRUE(spoken->texts().empty());
 }

@@ -1,0 +1,234 @@
+// Playing on the board screen by keys alone, hearing every square and move.
+#include <wx/grid.h>
+
+#include "board/texts.h"
+#include "gui_harness.h"
+
+namespace gui_test {
+namespace {
+
+using sudoku::Board;
+
+// 1 2 3 4 / 3 4 1 2 / 2 1 4 3 / 4 3 2 1, with four squares left to the player.
+const Board solution = board_from_rows({{1, 2, 3, 4}, {3, 4, 1, 2}, {2, 1, 4, 3}, {4, 3, 2, 1}});
+const Board puzzle = board_from_rows({{1, 0, 3, 4}, {3, 4, 0, 2}, {0, 1, 4, 3}, {4, 3, 2, 0}});
+const Board empty_nine = Board(9, sudoku::Column(9));
+
+class Board4 : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        start_game(puzzle, puzzle, {2, 2});
+    }
+    // Moves the cursor with arrow keys, hearing each square on the way.
+    void go_to(int x, int y) {
+        while (window->grid->GetGridCursorCol() < x) {
+            ASSERT_NE(press_and_hear(WXK_RIGHT), "");
+        }
+        while (window->grid->GetGridCursorCol() > x) {
+            ASSERT_NE(press_and_hear(WXK_LEFT), "");
+        }
+        while (window->grid->GetGridCursorRow() < y) {
+            ASSERT_NE(press_and_hear(WXK_DOWN), "");
+        }
+        while (window->grid->GetGridCursorRow() > y) {
+            ASSERT_NE(press_and_hear(WXK_UP), "");
+        }
+    }
+};
+
+TEST_F(Board4, TheScreenMirrorsTheBoard) {
+    wxGrid* grid = window->grid;
+    EXPECT_EQ(window->myGrid, grid);
+    EXPECT_EQ(grid->GetNumberRows(), 4);
+    EXPECT_EQ(grid->GetNumberCols(), 4);
+    EXPECT_FALSE(grid->GetRowLabelSize() > 0 || grid->GetColLabelSize() > 0);
+    EXPECT_FALSE(grid->IsEditable());
+    EXPECT_EQ(grid->GetName(), "Game board");
+    EXPECT_EQ(grid_text(3, 0), "4");
+    EXPECT_EQ(grid_text(1, 0), "");
+    EXPECT_EQ(grid->GetGridCursorRow(), 0);
+    EXPECT_EQ(grid->GetGridCursorCol(), 0);
+    EXPECT_EQ(spoken->texts(), std::vector<std::string>{"1 1: 1"});
+}
+
+TEST_F(Board4, EveryCursorMoveIsAnnouncedColumnFirst) {
+    EXPECT_EQ(press_and_hear(WXK_RIGHT), "2 1: empty.");
+    EXPECT_EQ(press_and_hear(WXK_DOWN), "2 2: 4");
+    EXPECT_EQ(press_and_hear(WXK_RIGHT), "3 2: empty.");
+    EXPECT_EQ(press_and_hear(WXK_DOWN), "3 3: 4");
+    EXPECT_EQ(press_and_hear(WXK_LEFT), "2 3: 1");
+    EXPECT_EQ(spoken->texts().size(), 6u);
+}
+
+TEST_F(Board4, GivensCannotBeChanged) {
+    spoken->clear();
+    EXPECT_EQ(press_and_hear('1'), "You can't change this number.");
+    EXPECT_EQ(press_and_hear('3'), "You can't change this number.");
+    EXPECT_EQ(press_and_hear(WXK_BACK), "You can not delete this number.");
+    wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<MyDialog>("2"));
+    EXPECT_TRUE(wait_for_speech(4));
+    EXPECT_EQ(spoken->last(), "You can not change this value.");
+    EXPECT_EQ(square(0, 0), 1);
+    EXPECT_EQ(grid_text(0, 0), "1");
+    EXPECT_EQ(spoken->texts().size(), 4u) << "no digit name after a refusal";
+}
+
+TEST_F(Board4, ADigitIsCheckedSpokenShownAndStored) {
+    go_to(1, 0);
+    EXPECT_EQ(press_and_hear('1'), "Invalid number.");
+    EXPECT_EQ(square(1, 0), std::nullopt);
+    EXPECT_EQ(press_and_hear('2'), "two");
+    EXPECT_EQ(square(1, 0), 2);
+    EXPECT_EQ(grid_text(1, 0), "2");
+    EXPECT_EQ(window->original[1][0], std::nullopt) << "the givens never change";
+    EXPECT_EQ(press_and_hear('n'), "There are 3 empty squares.");
+}
+
+TEST_F(Board4, AConflictPlacedByValueBlocksEveryDigitUntilCleared) {
+    go_to(1, 0);
+    wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<MyDialog>("1"));
+    EXPECT_EQ(square(1, 0), 1) << "a typed value is placed without the rule check";
+    EXPECT_EQ(grid_text(1, 0), "1");
+    go_to(3, 3);
+    EXPECT_EQ(press_and_hear('1'), "Invalid number.");
+    EXPECT_EQ(square(3, 3), std::nullopt);
+    go_to(1, 0);
+    EXPECT_EQ(press_and_hear(WXK_DELETE), "cleared.");
+    EXPECT_EQ(grid_text(1, 0), "");
+    EXPECT_EQ(press_and_hear(WXK_BACK), "Nothing to clear.");
+    go_to(3, 3);
+    EXPECT_EQ(press_and_hear('1'), "one");
+}
+
+TEST_F(Board4, TheLastRightDigitWinsAndReturnsToTheMenu) {
+    go_to(1, 0);
+    EXPECT_EQ(press_and_hear('2'), "two");
+    go_to(2, 1);
+    EXPECT_EQ(press_and_hear('1'), "one");
+    go_to(0, 2);
+    EXPECT_EQ(press_and_hear('2'), "two");
+    go_to(3, 3);
+    spoken->clear();
+    wxTEST_DIALOG(press('1'), ExpectMessage("You completed the board! What a genius!", "Oh, wow!"));
+    EXPECT_EQ(spoken->texts(), std::vector<std::string>{"one"}) << "the name comes first";
+    EXPECT_EQ(window->grid, nullptr);
+    ASSERT_NE(window->items, nullptr);
+    EXPECT_EQ(window->board, solution) << "the finished game stays in memory";
+}
+
+TEST_F(Board4, KeysOutsideTheTableChangeNothing) {
+    go_to(1, 0);
+    spoken->clear();
+    for (int key : {int('a'), int('0'), int('x')}) {
+        press(key);
+    }
+    EXPECT_FALSE(window->grid->IsCellEditControlShown());
+    EXPECT_EQ(window->board, puzzle);
+    EXPECT_EQ(grid_text(1, 0), "");
+    EXPECT_EQ(spoken->texts(), std::vector<std::string>{});
+}
+
+TEST_F(Board4, OnlyTheNewestBoardAnswersAndEachMoveIsHeardOnce) {
+    for (int game = 0; game < 3; ++game) {
+        press(WXK_ESCAPE);
+        ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
+        start_game(empty_nine, empty_nine, {3, 3});
+    }
+    spoken->clear();
+    EXPECT_EQ(press_and_hear(WXK_RIGHT), "2 1: empty.");
+    EXPECT_EQ(press_and_hear('5'), "five");
+    settle();
+    EXPECT_EQ(spoken->texts().size(), 2u);
+    EXPECT_EQ(square(1, 0), 5);
+}
+
+class EmptyBoard : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        start_game(empty_nine, empty_nine, {3, 3});
+    }
+    void enter_value(const wxString& typed, int answer = wxID_OK) {
+        wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<MyDialog>(typed, answer));
+    }
+};
+
+TEST_F(EmptyBoard, EveryDigitSaysItsName) {
+    const std::vector<std::string> names = {"one", "two",   "three", "four", "five",
+                                            "six", "seven", "eight", "nine"};
+    for (int digit = 1; digit <= 9; ++digit) {
+        EXPECT_EQ(press_and_hear('0' + digit), names[static_cast<std::size_t>(digit - 1)]);
+        EXPECT_EQ(square(digit - 1, 0), digit);
+        EXPECT_EQ(grid_text(digit - 1, 0), wxString::Format("%d", digit));
+        if (digit < 9) {
+            press_and_hear(WXK_RIGHT);
+        }
+    }
+}
+
+TEST_F(EmptyBoard, ADigitReplacesThePlayersOwnNumberOnlyWhenAllowed) {
+    EXPECT_EQ(press_and_hear('5'), "five");
+    EXPECT_EQ(press_and_hear('3'), "three");
+    EXPECT_EQ(square(0, 0), 3);
+    EXPECT_EQ(press_and_hear(WXK_DOWN), "1 2: empty.");
+    EXPECT_EQ(press_and_hear('4'), "four");
+    EXPECT_EQ(press_and_hear(WXK_UP), "1 1: 3");
+    EXPECT_EQ(press_and_hear('4'), "Invalid number.");
+    EXPECT_EQ(square(0, 0), 3);
+    EXPECT_EQ(grid_text(0, 0), "3");
+}
+
+TEST_F(EmptyBoard, TypedValuesArePlacedWithoutTheRule) {
+    spoken->clear();
+    enter_value("  12 ");
+    EXPECT_EQ(square(0, 0), 12);
+    EXPECT_EQ(grid_text(0, 0), "12");
+    EXPECT_EQ(press_and_hear(WXK_RIGHT), "2 1: empty.");
+    enter_value("12");
+    EXPECT_EQ(square(1, 0), 12) << "a repeat in the row is stored without a warning";
+    EXPECT_EQ(press_and_hear(WXK_RIGHT), "3 1: empty.");
+    enter_value("+5", wxID_CANCEL);
+    EXPECT_EQ(square(2, 0), 5) << "the dialog returns its text however it is closed";
+    EXPECT_EQ(spoken->texts().size(), 2u) << "a placed value is not spoken";
+}
+
+TEST_F(EmptyBoard, TypedTextThatIsNoPlaceableNumber) {
+    for (const char* text : {"abc", "3.5", "", "1 2"}) {
+        enter_value(text);
+    }
+    for (const char* text : {"0", "-4", "-123456789012345678901234567890"}) {
+        wxTEST_DIALOG(
+            press(WXK_RETURN), wxExpectModal<MyDialog>(text),
+            ExpectMessage("You must enter a positive number that is greater than 0.", "Oh, wow!"));
+    }
+    wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<MyDialog>("123456789012345678901234567890"),
+                  ExpectMessage("That number is too large to place.", "Oh, wow!"));
+    EXPECT_EQ(window->board, empty_nine);
+    EXPECT_EQ(grid_text(0, 0), "");
+    EXPECT_EQ(spoken->texts().size(), 1u) << "only the first square was spoken";
+}
+
+// Boards only a loaded file can bring: they must read like any other.
+class OddBoard : public GuiTest {};
+
+TEST_F(OddBoard, ZeroIsAFilledSquare) {
+    Board board(4, sudoku::Column(4));
+    board[1][0] = 0;
+    start_game(board, Board(4, sudoku::Column(4)), {2, 2});
+    EXPECT_EQ(press_and_hear(WXK_RIGHT), "2 1: 0");
+    EXPECT_EQ(grid_text(1, 0), "0");
+    EXPECT_EQ(press_and_hear('n'), "There are 15 empty squares.");
+}
+
+TEST_F(OddBoard, SixteenBySixteenSquareHoldingTwelve) {
+    Board board(16, sudoku::Column(16));
+    board[0][0] = 12;
+    start_game(board, board, {4, 4});
+    EXPECT_EQ(spoken->texts(), std::vector<std::string>{"1 1: 12"});
+    EXPECT_EQ(grid_text(0, 0), "12");
+    EXPECT_EQ(window->grid->GetNumberCols(), 16);
+}
+
+}  // namespace
+}  // namespace gui_test

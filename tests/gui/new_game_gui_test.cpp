@@ -1,0 +1,155 @@
+// The new-game dialog driven by real keys, and the games it starts.
+#include <wx/dataview.h>
+#include <wx/grid.h>
+
+#include "board/rules.h"
+#include "dialogs/size_dlg.h"
+#include "gui_harness.h"
+#include "lifecycle/sudoku.h"
+
+namespace gui_test {
+namespace {
+
+struct Key {
+    int code;
+    int modifiers = wxMOD_NONE;
+};
+
+// Presses `keys` in the size dialog once it is up, as a player would.
+void keys_for_dialog(std::vector<Key> keys) {
+    when_dialog_shows([keys](wxDialog& dialog) {
+        EXPECT_NE(dynamic_cast<size_dlg*>(&dialog), nullptr);
+        wxUIActionSimulator sim;
+        for (const Key& key : keys) {
+            sim.Char(key.code, key.modifiers);
+        }
+    });
+}
+
+const std::vector<Key> go_now = {{WXK_TAB}, {WXK_TAB}, {WXK_SPACE}};
+
+std::vector<Key> downs(int count) {
+    return std::vector<Key>(static_cast<std::size_t>(count), {WXK_DOWN});
+}
+
+std::vector<Key> operator+(std::vector<Key> a, const std::vector<Key>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+class SizeDialog : public ::testing::Test {};
+
+TEST_F(SizeDialog, ListsNamedAndFilledFirstItemsCurrentFocusOnSizes) {
+    size_dlg dialog;
+    ASSERT_EQ(dialog.bmenu->GetItemCount(), 8);
+    ASSERT_EQ(dialog.dmenu->GetItemCount(), 9);
+    EXPECT_EQ(dialog.bmenu->GetTextValue(0, 0), "2x2");
+    EXPECT_EQ(dialog.bmenu->GetTextValue(7, 0), "9x9");
+    EXPECT_EQ(dialog.dmenu->GetTextValue(0, 0), "10 percent empty");
+    EXPECT_EQ(dialog.dmenu->GetTextValue(8, 0), "90 percent empty");
+    EXPECT_EQ(dialog.bmenu->GetName(), "Board size.");
+    EXPECT_EQ(dialog.dmenu->GetName(), "Board difficulty.");
+    EXPECT_EQ(dialog.bmenu->GetColumn(0)->GetTitle(), "Board size.");
+    EXPECT_EQ(dialog.dmenu->GetColumn(0)->GetTitle(), "Board difficulty.");
+    EXPECT_EQ(dialog.bmenu->GetSelectedRow(), 0);
+    EXPECT_EQ(dialog.dmenu->GetSelectedRow(), 0);
+    EXPECT_FALSE(dialog.GetValue().has_value());
+}
+
+TEST_F(SizeDialog, GoAtOnceGivesTheFirstItems) {
+    keys_for_dialog(go_now);
+    const auto choice = size_select();
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->size, (sudoku::BoxSize{2, 2}));
+    EXPECT_EQ(choice->difficulty, 0.1);
+}
+
+TEST_F(SizeDialog, TheLastItemsGiveNineByNineAndNinetyPercent) {
+    keys_for_dialog(downs(7) + std::vector<Key>{{WXK_TAB}} + downs(8) +
+                    std::vector<Key>{{WXK_TAB}, {WXK_SPACE}});
+    const auto choice = size_select();
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->size, (sudoku::BoxSize{9, 9}));
+    EXPECT_EQ(choice->difficulty, 0.9);
+}
+
+TEST_F(SizeDialog, TheThirdDifficultyIsThreeTenths) {
+    keys_for_dialog(std::vector<Key>{{WXK_TAB}} + downs(2) +
+                    std::vector<Key>{{WXK_TAB}, {WXK_RETURN}});
+    const auto choice = size_select();
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->difficulty, 3.0 / 10);
+}
+
+TEST_F(SizeDialog, TheItemUnderTheCursorCountsNotTheSelectedOne) {
+    // Ctrl+Down moves the list cursor and leaves the selection on the first item.
+    keys_for_dialog(
+        {{WXK_DOWN, wxMOD_CONTROL}, {WXK_DOWN, wxMOD_CONTROL}, {WXK_TAB}, {WXK_TAB}, {WXK_SPACE}});
+    const auto choice = size_select();
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->size, (sudoku::BoxSize{4, 4}));
+}
+
+TEST_F(SizeDialog, EscapeOrClosingGivesNoChoice) {
+    keys_for_dialog({{WXK_DOWN}, {WXK_ESCAPE}});
+    EXPECT_FALSE(size_select().has_value());
+    when_dialog_shows([](wxDialog& dialog) { dialog.Close(); });
+    EXPECT_FALSE(size_select().has_value());
+}
+
+class NewGame : public GuiTest {
+  protected:
+    void start_from_menu(const std::vector<Key>& dialog_keys) {
+        keys_for_dialog(dialog_keys);
+        spoken->clear();
+        press(WXK_RETURN);  // "New Game." is the current menu entry
+        ASSERT_TRUE(wait_for_speech(1));
+    }
+};
+
+TEST_F(NewGame, BoxSizesGiveTheirBoardsWithTheRightEmptyCount) {
+    struct Case {
+        int downs;
+        int size;
+        double fraction;
+    };
+    for (const Case& c : {Case{0, 2, 0.1}, Case{1, 3, 0.5}, Case{7, 9, 0.9}}) {
+        const int difficulty_downs = static_cast<int>(c.fraction * 10 + 0.5) - 1;
+        start_from_menu(downs(c.downs) + std::vector<Key>{{WXK_TAB}} + downs(difficulty_downs) +
+                        std::vector<Key>{{WXK_TAB}, {WXK_SPACE}});
+        const int n = c.size * c.size;
+        EXPECT_EQ(window->size, (sudoku::BoxSize{c.size, c.size}));
+        EXPECT_EQ(window->difficulty, c.fraction);
+        ASSERT_EQ(window->board.size(), static_cast<std::size_t>(n));
+        EXPECT_EQ(window->grid->GetNumberCols(), n);
+        EXPECT_EQ(sudoku::count_empty(window->board), std::lround(c.fraction * n * n));
+        EXPECT_EQ(window->original, window->board);
+        EXPECT_TRUE(sudoku::Sudoku(c.size, c.size, window->board).validate());
+        EXPECT_EQ(spoken->texts().front().rfind("1 1: ", 0), 0u);
+        press(WXK_ESCAPE);
+        ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
+        ASSERT_TRUE(pump_until([this] { return window->items->HasFocus(); }));
+    }
+}
+
+TEST_F(NewGame, ClosingTheDialogKeepsThePreviousGame) {
+    start_from_menu(go_now);
+    press(WXK_ESCAPE);
+    ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
+    const auto board = window->board;
+    const auto original = window->original;
+    wxPanel* menu = window->panel;
+    keys_for_dialog({{WXK_DOWN}, {WXK_ESCAPE}});
+    spoken->clear();
+    press(WXK_RETURN);
+    ASSERT_TRUE(pump_until([this] { return window->IsActive(); }));
+    settle();
+    EXPECT_EQ(window->panel, menu);
+    EXPECT_EQ(window->board, board);
+    EXPECT_EQ(window->original, original);
+    EXPECT_EQ(window->size, (sudoku::BoxSize{2, 2}));
+    EXPECT_TRUE(spoken->texts().empty());
+}
+
+}  // namespace
+}  // namespace gui_test
