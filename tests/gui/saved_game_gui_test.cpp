@@ -1,0 +1,268 @@
+// Saving and loading through the real file dialogs, answered by the test.
+#include <sys/mount.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include <wx/dataview.h>
+#include <wx/grid.h>
+
+#include "dialogs/menu_list.h"
+#include "gui_harness.h"
+#include "lifecycle/game_file.h"
+#include "lifecycle/saved_game.h"
+#include "lifecycle/sudoku.h"
+
+namespace gui_test {
+namespace {
+
+namespace fs = std::filesystem;
+using sudoku::Board;
+
+std::string read(const fs::path& path) {
+    return sudoku::read_file_limited(path.string(), 1 << 20).value_or("<missing>");
+}
+
+void write(const fs::path& path, const std::string& text) {
+    std::ofstream(path) << text;
+}
+
+class SavedGames : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        folder = fs::temp_directory_path() / ("sudoku-gui-" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+    }
+    void TearDown() override {
+        GuiTest::TearDown();
+        fs::remove_all(folder);
+    }
+
+    void start_nine() { start_game(nine.board, nine.board, {3, 3}); }
+
+    // Fills the first empty square with its right digit, by key.
+    void play_one_digit() {
+        for (int x = 0; x < 9; ++x) {
+            for (int y = 0; y < 9; ++y) {
+                if (!nine.board[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]) {
+                    window->grid->SetGridCursor(y, x);
+                    const auto digit =
+                        *nine.solution()[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+                    ASSERT_NE(press_and_hear('0' + static_cast<int>(digit)), "Invalid number.");
+                    return;
+                }
+            }
+        }
+    }
+
+    const sudoku::Sudoku nine = sudoku::Sudoku(3, 3).difficulty(0.5, 7);
+
+    void save_as(const fs::path& path) {
+        wxTEST_DIALOG(press('s', wxMOD_CONTROL), wxExpectModal<wxFileDialog>(path.string()));
+    }
+
+    // From the board: back to the menu, then "Load Game." by keys.
+    void load_from_menu(const fs::path& path) {
+        if (window->grid != nullptr) {
+            press(WXK_ESCAPE);
+            ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
+        }
+        ASSERT_TRUE(pump_until([this] { return window->items->HasFocus(); }));
+        press(WXK_DOWN);
+        ASSERT_TRUE(pump_until([this] { return current_row(*window->items) == 1; }));
+        wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<wxFileDialog>(path.string()));
+    }
+
+    void expect_refused_load(const fs::path& path) {
+        const sudoku::SavedGame before{window->board, window->original, window->difficulty,
+                                       window->size};
+        wxPanel* menu = window->panel;
+        spoken->clear();
+        press(WXK_DOWN);
+        ASSERT_TRUE(pump_until([this] { return current_row(*window->items) == 1; }));
+        wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<wxFileDialog>(path.string()),
+                      ExpectMessage("I was unable to load your game.", "Oops."));
+        EXPECT_EQ(window->panel, menu) << path;
+        EXPECT_EQ(window->grid, nullptr);
+        EXPECT_TRUE(pump_until([this] { return window->items->HasFocus(); }));
+        EXPECT_EQ(
+            (sudoku::SavedGame{window->board, window->original, window->difficulty, window->size}),
+            before);
+        EXPECT_TRUE(spoken->texts().empty());
+        press(WXK_UP);
+    }
+
+    // What the player hears on every square, row by row.
+    std::vector<std::string> hear_every_square() {
+        std::vector<std::string> heard;
+        const int n = window->grid->GetNumberRows();
+        for (int y = 0; y < n; ++y) {
+            for (int x = 0; x < n; ++x) {
+                spoken->clear();
+                window->grid->SetGridCursor(y, x);
+                if (!spoken->texts().empty()) {
+                    heard.push_back(spoken->last());
+                }
+            }
+        }
+        return heard;
+    }
+
+    fs::path folder;
+};
+
+TEST_F(SavedGames, ANineByNineGameRoundTripsExactly) {
+    start_nine();
+    play_one_digit();
+    ASSERT_NE(window->board, window->original);
+    const fs::path path = folder / "nine.sudoku";
+    spoken->clear();
+    save_as(path);
+    EXPECT_EQ(spoken->texts(), std::vector<std::string>{"Game saved."});
+    const sudoku::SavedGame saved{window->board, window->original, window->difficulty,
+                                  window->size};
+    EXPECT_EQ(read(path), sudoku::encode_saved_game(saved));
+    const auto heard_before = hear_every_square();
+    ASSERT_EQ(heard_before.size(), 81u);
+
+    const auto other = sudoku::Sudoku(2, 2).difficulty(0.3, 1);
+    press(WXK_ESCAPE);
+    ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
+    start_game(other.board, other.board, {2, 2});
+    load_from_menu(path);
+    ASSERT_NE(window->grid, nullptr);
+    EXPECT_EQ(
+        (sudoku::SavedGame{window->board, window->original, window->difficulty, window->size}),
+        saved);
+    EXPECT_EQ(window->grid->GetGridCursorRow(), 0);
+    EXPECT_EQ(hear_every_square(), heard_before);
+
+    save_as(path);
+    EXPECT_EQ(read(path), sudoku::encode_saved_game(saved)) << "byte for byte again";
+}
+
+TEST_F(SavedGames, CancellingEitherDialogChangesNothingAndSaysNothing) {
+    start_nine();
+    spoken->clear();
+    wxTEST_DIALOG(press('s', wxMOD_CONTROL), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    EXPECT_TRUE(spoken->texts().empty());
+    EXPECT_TRUE(fs::is_empty(folder));
+    ASSERT_NE(window->grid, nullptr);
+    EXPECT_EQ(press_and_hear(WXK_RIGHT).rfind("2 1: ", 0), 0u) << "the board keeps working";
+
+    press(WXK_ESCAPE);
+    ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
+    wxPanel* menu = window->panel;
+    spoken->clear();
+    press(WXK_DOWN);
+    ASSERT_TRUE(pump_until([this] { return current_row(*window->items) == 1; }));
+    wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+    EXPECT_EQ(window->panel, menu);
+    EXPECT_TRUE(spoken->texts().empty());
+}
+
+TEST_F(SavedGames, ANameWithoutTheEndingGetsItAndItsOverwriteIsAsked) {
+    start_nine();
+    save_as(folder / "bare");
+    EXPECT_FALSE(fs::exists(folder / "bare"));
+    ASSERT_TRUE(fs::exists(folder / "bare.sudoku"));
+
+    write(folder / "bare.sudoku", "old");
+    spoken->clear();
+    wxTEST_DIALOG(press('s', wxMOD_CONTROL),
+                  wxExpectModal<wxFileDialog>((folder / "bare").string()),
+                  ExpectMessage("bare.sudoku already exists. Do you want to replace it?",
+                                "Replace file?", wxID_NO));
+    EXPECT_EQ(read(folder / "bare.sudoku"), "old");
+    EXPECT_TRUE(spoken->texts().empty());
+
+    wxTEST_DIALOG(press('s', wxMOD_CONTROL),
+                  wxExpectModal<wxFileDialog>((folder / "bare").string()),
+                  ExpectMessage("bare.sudoku already exists. Do you want to replace it?",
+                                "Replace file?", wxID_YES));
+    EXPECT_EQ(spoken->texts(), std::vector<std::string>{"Game saved."});
+    EXPECT_NE(read(folder / "bare.sudoku"), "old");
+}
+
+TEST_F(SavedGames, OtherLayoutsOfTheSameGameLoad) {
+    const std::string reordered =
+        "{\n  \"size\": [2, 2],\n  \"note\": {\"by\": \"hand\"},\n  \"difficulty\": 0.5,\n"
+        "  \"original\": [[1, null, 2, null], [null, null, null, 3], [3, null, 4, null], "
+        "[null, 2, null, 1]],\n"
+        "  \"board\": [[1, null, 2, null],\n [null, 4, null, 3], [3, null, 4, null], [null, 2, "
+        "null, 1]]\n}\n";
+    write(folder / "hand.sudoku", reordered);
+    load_from_menu(folder / "hand.sudoku");
+    ASSERT_NE(window->grid, nullptr);
+    EXPECT_EQ(window->board[1][1], 4);
+    EXPECT_EQ(window->original[1][1], std::nullopt);
+    EXPECT_EQ(window->size, (sudoku::BoxSize{2, 2}));
+    EXPECT_EQ(spoken->last(), "1 1: 1");
+}
+
+TEST_F(SavedGames, BrokenFilesAreRefusedAndTheMenuStays) {
+    write(folder / "text.sudoku", "this is not a saved game");
+    write(folder / "nosize.sudoku", R"({"board": [[1]], "original": [[1]], "difficulty": 0.5})");
+    write(
+        folder / "shape.sudoku",
+        R"({"board": [[1, 2], [2]], "original": [[1, 2], [2, 1]], "difficulty": 0.5, "size": [1, 2]})");
+    for (const char* name : {"text.sudoku", "nosize.sudoku", "shape.sudoku", "missing.sudoku"}) {
+        expect_refused_load(folder / name);
+    }
+}
+
+// A small file system of our own: read-only, or too small for a game.
+class SmallDisk {
+  public:
+    SmallDisk(const fs::path& where, const char* options) : where_(where) {
+        fs::create_directories(where_);
+        mounted_ = ::mount("tmpfs", where_.c_str(), "tmpfs", 0, options) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted_) {
+            ::umount(where_.c_str());
+        }
+    }
+    bool mounted() const { return mounted_; }
+    void make_read_only() {
+        mounted_ = ::mount("tmpfs", where_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
+  private:
+    fs::path where_;
+    bool mounted_;
+};
+
+TEST_F(SavedGames, AFailedSaveShowsUhOhAndKeepsTheOldFile) {
+    const fs::path disk = folder / "disk";
+    SmallDisk small(disk, "size=64k");
+    if (!small.mounted()) {
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    }
+    write(disk / "old.sudoku", "old game");
+    // Fill the disk so a 81x81 game cannot fit.
+    write(disk / "filler", std::string(60 * 1024, 'x'));
+    const auto big = sudoku::Sudoku(9, 9).difficulty(0.5, 3);
+    start_game(big.board, big.board, {9, 9});
+    spoken->clear();
+    wxTEST_DIALOG(press('s', wxMOD_CONTROL),
+                  wxExpectModal<wxFileDialog>((disk / "old.sudoku").string()),
+                  ExpectMessage("I could not save your game!", "Uh oh!"));
+    EXPECT_EQ(read(disk / "old.sudoku"), "old game");
+    EXPECT_TRUE(spoken->texts().empty());
+
+    fs::remove(disk / "filler");
+    small.make_read_only();
+    ASSERT_TRUE(small.mounted());
+    wxTEST_DIALOG(press('s', wxMOD_CONTROL),
+                  wxExpectModal<wxFileDialog>((disk / "old.sudoku").string()),
+                  ExpectMessage("I could not save your game!", "Uh oh!"));
+    EXPECT_EQ(read(disk / "old.sudoku"), "old game");
+    EXPECT_TRUE(spoken->texts().empty());
+    EXPECT_EQ(press_and_hear(WXK_RIGHT).rfind("2 1: ", 0), 0u) << "the board keeps working";
+}
+
+}  // namespace
+}  // namespace gui_test
