@@ -189,20 +189,26 @@ void fail_on_assert(const wxString& file, int line, const wxString& func, const 
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
+namespace gui_test {
+
+int run_with_app(int argc, char** argv, const std::function<int()>& body) {
     wxSetAssertHandler(fail_on_assert);
     wxApp::SetInstance(new TestApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         return 2;
     }
     wxTheApp->SetExitOnFrameDelete(false);
-    // Tests drive the GUI by hand; an active loop lets modal dialogs and
-    // wxYield work as they do in the game.
-    wxEventLoop loop;
-    wxEventLoopActivator active(&loop);
-    const int result = RUN_ALL_TESTS();
+    int result = 0;
+    {
+        // Tests drive the GUI by hand; an active loop lets modal dialogs and
+        // wxYield work as they do in the game.
+        wxEventLoop loop;
+        wxEventLoopActivator active(&loop);
+        result = body();
+    }
     wxTheApp->OnExit();
     wxEntryCleanup();
     return result;
 }
+
+}  // namespace gui_test

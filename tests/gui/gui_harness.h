@@ -123,6 +123,9 @@ class GuiTest : public ::testing::Test {
     wxUIActionSimulator keys;
 };
 
+// Starts wx, runs `body` with an active event loop, and shuts wx down.
+int run_with_app(int argc, char** argv, const std::function<int()>& body);
+
 // Builds a board from rows as written on paper: rows[y][x], 0 for empty.
 sudoku::Board board_from_rows(const std::vector<std::vector<int>>& rows);
 
