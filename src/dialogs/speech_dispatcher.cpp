@@ -1,0 +1,152 @@
+#include "dialogs/speech_dispatcher.h"
+
+#include <libspeechd.h>
+#include <pthread.h>
+
+#include <condition_variable>
+#include <csignal>
+#include <cstdlib>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <utility>
+
+// How the player hears the game.
+//
+// Every text goes out with priority SPD_TEXT. The server speaks only the newest
+// SPD_TEXT: a new one cuts the one being spoken and discards any still waiting.
+// Arrowing over the board therefore always says the square the cursor is on now,
+// with no backlog of squares left behind, and a lone message ("Invalid number.",
+// "Game saved.") is spoken in full unless the player presses on before it ends.
+// SPD_MESSAGE would queue every square and keep talking long after the keys stop.
+//
+// The worker keeps at most one text waiting for its turn, the newest: while it is
+// busy with the server, any texts that come in replace each other, exactly as
+// the server would have dropped all but the newest. So a hung server costs one
+// string of memory, not a growing queue, and the first thing said after a stall
+// is the current one rather than a burst of stale ones.
+//
+// An interrupting text is spd_cancel, then spd_say: everything this game has
+// queued or is saying stops first. As every text already supersedes the last
+// one, what this adds is that an empty interrupting text silences the game.
+
+namespace speech::dispatcher {
+namespace {
+
+struct Request {
+    std::string text;
+    bool interrupt = false;
+};
+
+class Dispatcher final : public Output {
+  public:
+    Dispatcher() {
+        std::thread([this] { run(); }).detach();
+    }
+
+    void speak(const std::string& text, bool interrupt) override {
+        Request request{text, interrupt};
+        {
+            const std::lock_guard lock(mutex_);
+            // A cancel asked for by the text being replaced still has to happen.
+            request.interrupt = request.interrupt || (pending_ && pending_->interrupt);
+            pending_ = std::move(request);
+        }
+        wake_.notify_one();
+    }
+
+    bool wait_until_idle(std::chrono::milliseconds timeout) {
+        std::unique_lock lock(mutex_);
+        return idle_.wait_for(lock, timeout, [this] { return !pending_ && !busy_; });
+    }
+
+  private:
+    void run() {
+        // A server that dies under an open connection makes the next write raise
+        // SIGPIPE, whose default action kills the whole game. Blocked here, in the
+        // only thread that talks to the server, the write fails with EPIPE instead,
+        // and the rest of the process keeps its own signal handling.
+        sigset_t pipe;
+        sigemptyset(&pipe);
+        sigaddset(&pipe, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+        for (;;) {
+            Request request;
+            {
+                std::unique_lock lock(mutex_);
+                wake_.wait(lock, [this] { return pending_.has_value(); });
+                request = std::move(*pending_);
+                pending_.reset();
+                busy_ = true;
+            }
+            deliver(request);
+            {
+                const std::lock_guard lock(mutex_);
+                busy_ = false;
+            }
+            idle_.notify_all();
+        }
+    }
+
+    void deliver(const Request& request) {
+        // An empty spd_say never gets its reply and would hang the worker.
+        const bool say = !request.text.empty();
+        if (!say && !request.interrupt) {
+            return;
+        }
+        if (connection_ == nullptr) {
+            // Opened lazily and again after a failure; libspeechd honours
+            // SPEECHD_ADDRESS. Without a server this text is lost and the next one
+            // tries again. Autospawn (about a second, on this worker) is tried once
+            // per lost connection only: it forks, and a fork holds every malloc in
+            // the process, the GUI thread's included, for milliseconds; once it has
+            // failed it keeps failing, while plain connects cost microseconds.
+            char* error = nullptr;
+            connection_ = spd_open2("sudoku", "main", nullptr, SPD_MODE_SINGLE, nullptr,
+                                    may_spawn_ ? 1 : 0, &error);
+            std::free(error);
+            may_spawn_ = connection_ != nullptr;
+            if (connection_ == nullptr) {
+                return;
+            }
+        }
+        const bool ok = (!request.interrupt || spd_cancel(connection_) == 0) &&
+                        (!say || spd_say(connection_, SPD_TEXT, request.text.c_str()) >= 0);
+        if (!ok) {
+            spd_close(connection_);
+            connection_ = nullptr;
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;  // a text is pending
+    std::condition_variable idle_;  // the worker has finished what it took
+    std::optional<Request> pending_;
+    bool busy_ = false;
+    // Used by the worker only.
+    SPDConnection* connection_ = nullptr;
+    bool may_spawn_ = true;
+};
+
+// Deliberately never destroyed, and its worker detached: the worker can be stuck
+// for good inside spd_open or spd_say on a hung (stopped) server. Joining it
+// would hang exit(), and destroying the mutex, queue or connection under it
+// would be undefined; leaked, exit() and static destruction just go past it.
+Dispatcher& instance() {
+    static auto* const leaked = new Dispatcher;
+    return *leaked;
+}
+
+}  // namespace
+
+std::shared_ptr<Output> backend() {
+    // Non-owning: the dispatcher lives as long as the process.
+    return {&instance(), [](Output*) {}};
+}
+
+}  // namespace speech::dispatcher
+
+bool speech::wait_until_idle(std::chrono::milliseconds timeout) {
+    return dispatcher::instance().wait_until_idle(timeout);
+}
