@@ -2,10 +2,14 @@
 
 #include <libspeechd.h>
 #include <pthread.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <condition_variable>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -96,6 +100,9 @@ class Dispatcher final : public Output {
             return;
         }
         if (connection_ == nullptr) {
+            if (!may_spawn_ && !may_be_listening()) {
+                return;
+            }
             // Opened lazily and again after a failure; libspeechd honours
             // SPEECHD_ADDRESS. Without a server this text is lost and the next one
             // tries again. Autospawn (about a second, on this worker) is tried once
@@ -117,6 +124,32 @@ class Dispatcher final : public Output {
             spd_close(connection_);
             connection_ = nullptr;
         }
+    }
+
+    // libspeechd leaks a few bytes on every failed spd_open2, so while the server
+    // is known to be missing the worker first tries its unix socket itself, in
+    // microseconds. Other addresses are left to spd_open2.
+    static bool may_be_listening() {
+        char* error = nullptr;
+        SPDConnectionAddress* address = spd_get_default_address(&error);
+        std::free(error);
+        if (address == nullptr) {
+            return false;
+        }
+        bool listening = true;
+        if (address->method == SPD_METHOD_UNIX_SOCKET && address->unix_socket_name != nullptr) {
+            sockaddr_un to{};
+            to.sun_family = AF_UNIX;
+            std::strncpy(to.sun_path, address->unix_socket_name, sizeof to.sun_path - 1);
+            const int probe = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            listening = probe >= 0 &&
+                        connect(probe, reinterpret_cast<const sockaddr*>(&to), sizeof to) == 0;
+            if (probe >= 0) {
+                close(probe);
+            }
+        }
+        SPDConnectionAddress__free(address);
+        return listening;
     }
 
     std::mutex mutex_;

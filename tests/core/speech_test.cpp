@@ -213,17 +213,21 @@ class SilentServer {
     const TempDir& dir() const { return dir_; }
 
     // True once a client has connected and sent its first command, which it
-    // now waits for an answer to, forever.
+    // now waits for an answer to, forever. Connections closed without a word
+    // (the worker looking whether anything listens) are passed over.
     bool wait_for_client() {
         const int ms = static_cast<int>(std::chrono::milliseconds(generous).count());
         pollfd incoming{listener_, POLLIN, 0};
-        if (poll(&incoming, 1, ms) != 1) {
-            return false;
+        while (poll(&incoming, 1, ms) == 1) {
+            close(client_);
+            client_ = accept(listener_, nullptr, nullptr);
+            pollfd command{client_, POLLIN, 0};
+            char byte = 0;
+            if (client_ >= 0 && poll(&command, 1, ms) == 1 && read(client_, &byte, 1) == 1) {
+                return true;
+            }
         }
-        client_ = accept(listener_, nullptr, nullptr);
-        pollfd command{client_, POLLIN, 0};
-        char byte = 0;
-        return client_ >= 0 && poll(&command, 1, ms) == 1 && read(client_, &byte, 1) == 1;
+        return false;
     }
 
   private:
