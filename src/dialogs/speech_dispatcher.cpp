@@ -18,22 +18,24 @@
 
 // How the player hears the game.
 //
-// Every text goes out with priority SPD_TEXT. The server speaks only the newest
-// SPD_TEXT: a new one cuts the one being spoken and discards any still waiting.
-// Arrowing over the board therefore always says the square the cursor is on now,
-// with no backlog of squares left behind, and a lone message ("Invalid number.",
-// "Game saved.") is spoken in full unless the player presses on before it ends.
-// SPD_MESSAGE would queue every square and keep talking long after the keys stop.
+// Every text cancels what this game is still saying or has waiting
+// (spd_cancel touches only our own connection's speech), then goes out with
+// priority SPD_MESSAGE. Arrowing over the board therefore always says the square
+// the cursor is on now, with no backlog of squares left behind, and a lone
+// message ("Invalid number.", "Game saved.") is spoken in full unless the player
+// presses on before it ends. SPD_TEXT would give the same within the game, but a
+// screen reader's own speech (Orca uses SPD_MESSAGE) discards pending SPD_TEXT:
+// measured with Orca, the first square after the new-game dialog closed was
+// lost to Orca's announcement of the window. SPD_MESSAGE waits its turn instead.
 //
 // The worker keeps at most one text waiting for its turn, the newest: while it is
 // busy with the server, any texts that come in replace each other, exactly as
-// the server would have dropped all but the newest. So a hung server costs one
+// the cancel would have dropped all but the newest. So a hung server costs one
 // string of memory, not a growing queue, and the first thing said after a stall
 // is the current one rather than a burst of stale ones.
 //
-// An interrupting text is spd_cancel, then spd_say: everything this game has
-// queued or is saying stops first. As every text already supersedes the last
-// one, what this adds is that an empty interrupting text silences the game.
+// Since every text already supersedes the last one, the interrupt flag adds only
+// that an empty interrupting text silences the game.
 
 namespace speech::dispatcher {
 namespace {
@@ -118,8 +120,8 @@ class Dispatcher final : public Output {
                 return;
             }
         }
-        const bool ok = (!request.interrupt || spd_cancel(connection_) == 0) &&
-                        (!say || spd_say(connection_, SPD_TEXT, request.text.c_str()) >= 0);
+        const bool ok = spd_cancel(connection_) == 0 &&
+                        (!say || spd_say(connection_, SPD_MESSAGE, request.text.c_str()) >= 0);
         if (!ok) {
             spd_close(connection_);
             connection_ = nullptr;
