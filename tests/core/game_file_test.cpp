@@ -182,14 +182,21 @@ TEST(WriteFileAtomically, FailsOverAFolderAndLeavesItAlone) {
     EXPECT_EQ(names_in(folder.path()), std::set<std::string>{"game.sudoku"});
 }
 
-TEST(WriteFileAtomically, ReadOnlyFileSystemKeepsTheOldFile) {
-    ScratchFolder folder;
-    SmallTmpfs mount(folder.path() / "mnt");
-    if (!mount.mounted()) {
-        GTEST_SKIP() << "cannot mount a tmpfs here (" << mount.error() << "); needs root";
+// An old game on a small file system of its own.
+class OnSmallDisk : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!mount.mounted()) {
+            GTEST_SKIP() << "cannot mount a tmpfs here (" << mount.error() << "); needs root";
+        }
+        put(target, "old game");
     }
+    ScratchFolder folder;
+    SmallTmpfs mount{folder.path() / "mnt"};
     const fs::path target = folder.path() / "mnt" / "game.sudoku";
-    put(target, "old game");
+};
+
+TEST_F(OnSmallDisk, ReadOnlyFileSystemKeepsTheOldFile) {
     ASSERT_TRUE(mount.make_read_only());
 
     EXPECT_FALSE(write_file_atomically(target, "new game"));
@@ -197,14 +204,7 @@ TEST(WriteFileAtomically, ReadOnlyFileSystemKeepsTheOldFile) {
     EXPECT_EQ(names_in(folder.path() / "mnt"), std::set<std::string>{"game.sudoku"});
 }
 
-TEST(WriteFileAtomically, FullDiskKeepsTheOldFileAndLeavesNoTemporary) {
-    ScratchFolder folder;
-    SmallTmpfs mount(folder.path() / "mnt");
-    if (!mount.mounted()) {
-        GTEST_SKIP() << "cannot mount a tmpfs here (" << mount.error() << "); needs root";
-    }
-    const fs::path target = folder.path() / "mnt" / "game.sudoku";
-    put(target, "old game");
+TEST_F(OnSmallDisk, FullDiskKeepsTheOldFileAndLeavesNoTemporary) {
     {
         // Fill the rest of the file system until the kernel refuses another byte.
         const int filler = ::open((folder.path() / "mnt" / "filler").c_str(),
