@@ -4,6 +4,7 @@
 #include "board/texts.h"
 #include "dialogs/speech.h"
 #include "shell/mywin.h"
+#include "shell/wx_text.h"
 
 void Mywin::OnCellChange(wxGridEvent& event) {
     const int x = event.GetCol();
@@ -13,8 +14,7 @@ void Mywin::OnCellChange(wxGridEvent& event) {
         y >= static_cast<int>(board[static_cast<std::size_t>(x)].size())) {
         return;
     }
-    speak(texts::square_announcement(
-        x, y, board[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]));
+    speak(texts::square_announcement(x, y, square_at({x, y})));
 }
 
 bool Mywin::is_valid(sudoku::Value f) {
@@ -32,13 +32,15 @@ bool Mywin::is_valid(sudoku::Value f) {
     return true;
 }
 
+sudoku::Cell& Mywin::square_at(Square square) {
+    return board[static_cast<std::size_t>(square.x)][static_cast<std::size_t>(square.y)];
+}
+
 Mywin::Square Mywin::cursor() const {
     return {grid->GetGridCursorCol(), grid->GetGridCursorRow()};
 }
 
 void Mywin::write_square(Square square, const sudoku::Cell& value) {
-    board[static_cast<std::size_t>(square.x)][static_cast<std::size_t>(square.y)] = value;
-    grid->SetCellValue(
-        square.y, square.x,
-        value ? wxString::Format("%lld", static_cast<long long>(*value)) : wxString());
+    square_at(square) = value;
+    grid->SetCellValue(square.y, square.x, cell_text(value));
 }

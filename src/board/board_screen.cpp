@@ -29,8 +29,7 @@ void Mywin::run_game() {
         const sudoku::Column& column = board[static_cast<std::size_t>(x)];
         for (int y = 0; y < static_cast<int>(column.size()); ++y) {
             if (const sudoku::Cell& cell = column[static_cast<std::size_t>(y)]) {
-                game_grid->SetCellValue(y, x,
-                                        wxString::Format("%lld", static_cast<long long>(*cell)));
+                game_grid->SetCellValue(y, x, cell_text(cell));
             }
         }
     }

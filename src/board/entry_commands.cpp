@@ -1,10 +1,10 @@
 #include <wx/grid.h>
-#include <wx/msgdlg.h>
 
 #include "board/rules.h"
 #include "board/texts.h"
 #include "dialogs/my_dialog.h"
 #include "dialogs/speech.h"
+#include "dialogs/tell.h"
 #include "shell/mywin.h"
 #include "shell/wx_text.h"
 
@@ -26,11 +26,10 @@ void Mywin::customval(wxCommandEvent&) {
         case Kind::not_a_number:
             return;
         case Kind::below_one:
-            wxMessageBox(wx_text(texts::not_positive), wx_text(texts::wow),
-                         wxOK | wxICON_INFORMATION);
+            tell(texts::not_positive, texts::wow);
             return;
         case Kind::too_large:
-            wxMessageBox(wx_text(texts::too_large), wx_text(texts::wow), wxOK | wxICON_INFORMATION);
+            tell(texts::too_large, texts::wow);
             return;
         case Kind::number:
             break;
@@ -46,7 +45,7 @@ void Mywin::customval(wxCommandEvent&) {
 
 void Mywin::backspace(wxCommandEvent&) {
     const Square square = cursor();
-    if (!board[static_cast<std::size_t>(square.x)][static_cast<std::size_t>(square.y)]) {
+    if (!square_at(square)) {
         speak(std::string(texts::nothing_to_clear));
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "board/texts.h"
 #include "dialogs/speech.h"
+#include "dialogs/tell.h"
 #include "lifecycle/game_file.h"
 #include "lifecycle/saved_game.h"
 #include "shell/mywin.h"
@@ -13,10 +14,6 @@ namespace {
 
 wxString chosen_path(const wxFileDialog& dialog) {
     return wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
-}
-
-void tell(std::string_view message, std::string_view title) {
-    wxMessageBox(wx_text(message), wx_text(title), wxOK | wxICON_INFORMATION);
 }
 
 // The load dialog lists only *.sudoku files, so a game saved under a bare name

@@ -61,6 +61,7 @@ class Mywin : public wxFrame {
         int y;
     };
     Square cursor() const;
+    sudoku::Cell& square_at(Square square);
     void write_square(Square square, const sudoku::Cell& value);
     void install_board_keys();
     void on_command(wxCommandEvent& event);

@@ -5,6 +5,13 @@
 
 #include <wx/string.h>
 
+#include "board/board.h"
+
 inline wxString wx_text(std::string_view text) {
     return wxString::FromUTF8(text.data(), text.size());
+}
+
+// What a grid cell shows for a square: its number in decimal, or nothing.
+inline wxString cell_text(const sudoku::Cell& cell) {
+    return cell ? wxString::Format("%lld", static_cast<long long>(*cell)) : wxString();
 }
