@@ -106,8 +106,12 @@ void sync_folder_of(const std::string& path) {
 }  // namespace
 
 std::optional<std::string> read_file_limited(const std::string& path, std::size_t max_bytes) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0) {
+    // Opening a FIFO for reading blocks until a writer comes, so open without
+    // blocking and take nothing but a regular file: a FIFO, device or folder
+    // named like a saved game must never freeze the game.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    struct stat status {};
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return std::nullopt;
     }
     std::string text;

@@ -8,8 +8,9 @@
 
 namespace sudoku {
 
-// The whole file, or nullopt if it cannot be read or holds more than max_bytes;
-// never reads more than max_bytes + 1 bytes, so a device or huge file cannot stall it.
+// The whole file, or nullopt if it cannot be read, is not a regular file (a FIFO,
+// device or folder), or holds more than max_bytes; never blocks, and never reads
+// more than max_bytes + 1 bytes.
 std::optional<std::string> read_file_limited(const std::string& path, std::size_t max_bytes);
 
 // Writes a new file next to the target and renames it over the target, so the target

@@ -145,6 +145,19 @@ std::optional<Board> read_board(const json& value, std::size_t n) {
     return board;
 }
 
+// A given the board lacks or changes would be a square that reads one number and
+// refuses every key: such a game could never be won.
+bool board_keeps_givens(const Board& board, const Board& original) {
+    for (std::size_t x = 0; x < original.size(); ++x) {
+        for (std::size_t y = 0; y < original[x].size(); ++y) {
+            if (original[x][y] && board[x][y] != original[x][y]) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 const json* member(const json& object, const char* key) {
     const auto found = object.find(key);
     return found == object.end() ? nullptr : &*found;
@@ -207,7 +220,7 @@ std::optional<SavedGame> decode_saved_game(std::string_view text) {
 
     auto board = read_board(*board_value, n);
     auto original = read_board(*original_value, n);
-    if (!board || !original) {
+    if (!board || !original || !board_keeps_givens(*board, *original)) {
         return std::nullopt;
     }
     return SavedGame{std::move(*board), std::move(*original), difficulty, {*first, *second}};

@@ -27,7 +27,8 @@ inline constexpr std::size_t max_saved_game_bytes = 1024 * 1024;
 // (1.0, not 1); JSON has no infinity or NaN, so those throw std::domain_error.
 std::string encode_saved_game(const SavedGame& game);
 
-// Any valid JSON with the four members and sound shapes; nullopt for anything else.
+// Any valid JSON with the four members, sound shapes and every given of "original"
+// standing unchanged in "board"; nullopt for anything else.
 std::optional<SavedGame> decode_saved_game(std::string_view text);
 
 }  // namespace sudoku

@@ -8,6 +8,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <future>
+#include <thread>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -125,8 +128,27 @@ TEST(ReadFileLimited, MissingFileOrFolderGivesNothing) {
     EXPECT_FALSE(read_file_limited(folder.path(), 100).has_value());
 }
 
-TEST(ReadFileLimited, EndlessDeviceStopsAtTheLimit) {
+TEST(ReadFileLimited, OnlyARegularFileIsRead) {
     EXPECT_FALSE(read_file_limited("/dev/zero", 100000).has_value());
+    EXPECT_FALSE(read_file_limited("/dev/null", 100000).has_value());
+}
+
+TEST(ReadFileLimited, AFifoIsRefusedWithoutWaitingForAWriter) {
+    ScratchFolder folder;
+    const fs::path fifo = folder.path() / "x.sudoku";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::promise<std::optional<std::string>> result;
+    std::thread reader([&] { result.set_value(read_file_limited(fifo, 100)); });
+    auto answer = result.get_future();
+    const bool returned = answer.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    if (!returned) {
+        // Let the stuck reader go, so the failure is reported rather than hung.
+        const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        ::close(writer);
+    }
+    reader.join();
+    EXPECT_TRUE(returned) << "reading a FIFO blocked";
+    EXPECT_FALSE(answer.get().has_value());
 }
 
 // --- Writing ---

@@ -105,6 +105,7 @@ TEST(SavedGameRoundTrip, ZeroNegativeAndExtremeValues) {
     game.board[0][1] = 0;
     game.board[1][0] = -7;
     game.board[2][1] = std::numeric_limits<Value>::max();
+    game.board[3][0] = std::numeric_limits<Value>::min();
     game.original[3][0] = std::numeric_limits<Value>::min();
     const std::string text = encode_saved_game(game);
     EXPECT_NE(text.find("[1, 0, 2, null], [-7, 4,"), std::string::npos) << text;
@@ -267,6 +268,10 @@ std::vector<BrokenCase> broken_cases() {
         {"OriginalShapeDiffers",
          replaced(example, R"("original": [[1, null, 2, null], [null, null, null, 3], )",
                   R"("original": [)")},
+        {"GivenMissingFromBoard", with_board("[[null, null, 2, null], [null, 4, null, 3], "
+                                             "[3, null, 4, null], [null, 2, null, 1]]")},
+        {"GivenChangedOnBoard", with_board("[[2, null, 2, null], [null, 4, null, 3], "
+                                           "[3, null, 4, null], [null, 2, null, 1]]")},
         {"DifficultyString", replaced(example, "0.5", R"("0.5")")},
         {"DifficultyNull", replaced(example, "0.5", "null")},
         {"DifficultyNaN", replaced(example, "0.5", "NaN")},
