@@ -12,25 +12,38 @@
 
 namespace {
 
+// The whole chosen path: a path typed into the name box names its own folder,
+// which the folder the dialog was showing (GetDirectory) is not. GTK has no
+// path for a dialog answered without ever being shown (a scripted answer);
+// there folder and name are all there is, and they agree.
 wxString chosen_path(const wxFileDialog& dialog) {
-    return wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
+    const wxString path = dialog.GetPath();
+    return !path.empty() ? path
+                         : wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
 }
+
+enum class SavePath { ready, declined, impossible };
 
 // The load dialog lists only *.sudoku files, so a game saved under a bare name
 // could never be found again: give it the ending. The dialog's own overwrite
-// question was about the bare name, so ask again for the final one.
-bool settle_save_path(wxString& path) {
-    if (path.Lower().EndsWith(wx_text(texts::file_extension))) {
-        return true;
+// question was about the bare name, so ask again for the final one; a folder of
+// that name can never be replaced, so that fails at once.
+SavePath settle_save_path(wxString& path) {
+    if (!path.Lower().EndsWith(wx_text(texts::file_extension))) {
+        path += wx_text(texts::file_extension);
+    } else if (!wxDirExists(path)) {
+        return SavePath::ready;
     }
-    path += wx_text(texts::file_extension);
+    if (wxDirExists(path)) {
+        return SavePath::impossible;
+    }
     if (!wxFileName::Exists(path)) {
-        return true;
+        return SavePath::ready;
     }
     const int answer =
         wxMessageBox(wx_text(texts::replace_question(wxFileName(path).GetFullName().utf8_string())),
                      wx_text(texts::replace_title), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
-    return answer == wxYES;
+    return answer == wxYES ? SavePath::ready : SavePath::declined;
 }
 
 }  // namespace
@@ -43,10 +56,12 @@ void Mywin::savegame(wxCommandEvent&) {
         return;
     }
     wxString path = chosen_path(dialog);
-    if (!settle_save_path(path)) {
+    const SavePath settled = settle_save_path(path);
+    if (settled == SavePath::declined) {
         return;
     }
-    if (!sudoku::write_file_atomically(std::string(path.fn_str()),
+    if (settled == SavePath::impossible ||
+        !sudoku::write_file_atomically(std::string(path.fn_str()),
                                        sudoku::encode_saved_game(game))) {
         tell(texts::save_failed, texts::save_failed_title);
         return;

@@ -85,10 +85,75 @@ class DialogWatch : public wxTimer {
     std::function<void(wxDialog&)> act_;
 };
 
+// The file dialog is a native GTK chooser: wx cannot see its focus, GTK can.
+bool file_chooser_shown(bool with_focus = false) {
+    GList* windows = gtk_window_list_toplevels();
+    bool found = false;
+    for (GList* item = windows; item != nullptr && !found; item = item->next) {
+        auto* window = GTK_WINDOW(item->data);
+        found = GTK_IS_FILE_CHOOSER_DIALOG(window) && gtk_widget_get_visible(GTK_WIDGET(window)) &&
+                (!with_focus ||
+                 (gtk_window_is_active(window) && gtk_window_get_focus(window) != nullptr));
+    }
+    g_list_free(windows);
+    return found;
+}
+
+class FileDialogWatch : public wxTimer {
+  public:
+    explicit FileDialogWatch(std::function<void()> act) : act_(std::move(act)) {}
+    void Notify() override {
+        if (!file_chooser_shown(/*with_focus=*/true)) {
+            return;
+        }
+        Stop();
+        act_();
+        delete this;
+    }
+
+  private:
+    std::function<void()> act_;
+};
+
 }  // namespace
 
 void when_dialog_shows(std::function<void(wxDialog&)> act) {
     (new DialogWatch(std::move(act)))->Start(20);
+}
+
+void when_file_dialog_shows(std::function<void()> act) {
+    (new FileDialogWatch(std::move(act)))->Start(20);
+}
+
+namespace {
+
+std::string focused_entry_text() {
+    GList* windows = gtk_window_list_toplevels();
+    std::string text;
+    for (GList* item = windows; item != nullptr; item = item->next) {
+        auto* window = GTK_WINDOW(item->data);
+        GtkWidget* focus = gtk_window_is_active(window) ? gtk_window_get_focus(window) : nullptr;
+        if (focus != nullptr && GTK_IS_ENTRY(focus)) {
+            text = gtk_entry_get_text(GTK_ENTRY(focus));
+        }
+    }
+    g_list_free(windows);
+    return text;
+}
+
+}  // namespace
+
+void type_and_enter(const std::string& text) {
+    wxUIActionSimulator typing;
+    typing.Text(text.c_str());
+    pump_until([&] { return focused_entry_text() == text; }, std::chrono::seconds(5));
+    // The file chooser reads a typed folder in the background and ignores an
+    // Enter that comes before it has (a person types far slower than XTest),
+    // so press it again while the chooser stays.
+    for (int attempt = 0; attempt < 5 && file_chooser_shown(); ++attempt) {
+        typing.Char(WXK_RETURN);
+        pump_until([] { return !file_chooser_shown(); }, std::chrono::seconds(2));
+    }
 }
 
 void settle() {

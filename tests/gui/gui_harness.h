@@ -99,6 +99,13 @@ void settle();
 // inside the dialog's own event loop (there the test presses real keys).
 void when_dialog_shows(std::function<void(wxDialog&)> act);
 
+// Once the toolkit's own file chooser is up, active and focused, runs `act`
+// from inside its modal loop (there the test types a path with real keys).
+void when_file_dialog_shows(std::function<void()> act);
+// Types `text` into the focused text entry with real keys, waits until the
+// entry holds it (so no completion popup swallows the Enter), then presses Enter.
+void type_and_enter(const std::string& text);
+
 // A window as the player meets it, with speech recorded.
 class GuiTest : public ::testing::Test {
   protected:

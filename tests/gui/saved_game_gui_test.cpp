@@ -1,5 +1,6 @@
 // Saving and loading through the real file dialogs, answered by the test.
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -202,13 +203,75 @@ TEST_F(SavedGames, OtherLayoutsOfTheSameGameLoad) {
     EXPECT_EQ(spoken->last(), "1 1: 1");
 }
 
+// The player types a whole path into the file chooser and presses Enter.
+void type_into_file_dialog(const fs::path& path) {
+    when_file_dialog_shows([path] { type_and_enter(path.string()); });
+}
+
+TEST_F(SavedGames, ATypedFullPathIsWhereTheGameIsSavedAndLoadedFrom) {
+    // The chooser opens on the working folder; the typed path leads elsewhere,
+    // and a different game of the same name waits in the working folder.
+    const fs::path shown = folder / "shown";
+    const fs::path elsewhere = folder / "elsewhere";
+    fs::create_directories(shown);
+    fs::create_directories(elsewhere);
+    const fs::path working = fs::current_path();
+    fs::current_path(shown);
+    const auto decoy = sudoku::Sudoku(2, 2).difficulty(0.5, 4);
+    write(shown / "mygame.sudoku",
+          sudoku::encode_saved_game({decoy.board, decoy.board, 0.5, {2, 2}}));
+
+    start_nine();
+    play_one_digit();
+    const sudoku::SavedGame played{window->board, window->original, window->difficulty,
+                                   window->size};
+    spoken->clear();
+    type_into_file_dialog(elsewhere / "mygame");
+    press('s', wxMOD_CONTROL);
+    EXPECT_TRUE(wait_for_speech(1));
+    EXPECT_EQ(spoken->texts(), std::vector<std::string>{"Game saved."});
+    EXPECT_EQ(read(elsewhere / "mygame.sudoku"), sudoku::encode_saved_game(played));
+
+    press(WXK_ESCAPE);
+    ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
+    ASSERT_TRUE(pump_until([this] { return window->items->HasFocus(); }));
+    press(WXK_DOWN);
+    ASSERT_TRUE(pump_until([this] { return current_row(*window->items) == 1; }));
+    type_into_file_dialog(elsewhere / "mygame.sudoku");
+    press(WXK_RETURN);
+    EXPECT_TRUE(pump_until([this] { return window->grid != nullptr; }));
+    fs::current_path(working);
+    EXPECT_EQ(
+        (sudoku::SavedGame{window->board, window->original, window->difficulty, window->size}),
+        played);
+}
+
+TEST_F(SavedGames, ANameWhoseSavedFormIsAFolderFailsAtOnce) {
+    fs::create_directories(folder / "games.sudoku");
+    start_nine();
+    spoken->clear();
+    wxTEST_DIALOG(press('s', wxMOD_CONTROL),
+                  wxExpectModal<wxFileDialog>((folder / "games").string()),
+                  ExpectMessage("I could not save your game!", "Uh oh!"));
+    EXPECT_TRUE(fs::is_directory(folder / "games.sudoku"));
+    EXPECT_TRUE(spoken->texts().empty());
+}
+
 TEST_F(SavedGames, BrokenFilesAreRefusedAndTheMenuStays) {
     write(folder / "text.sudoku", "this is not a saved game");
+    // The given 1 of the first square is missing from the board.
+    write(folder / "given.sudoku",
+          R"({"board": [[null, null, 2, null], [null, 4, null, 3], [3, null, 4, null], )"
+          R"([null, 2, null, 1]], "original": [[1, null, 2, null], [null, null, null, 3], )"
+          R"([3, null, 4, null], [null, 2, null, 1]], "difficulty": 0.5, "size": [2, 2]})");
+    ASSERT_EQ(::mkfifo((folder / "pipe.sudoku").c_str(), 0600), 0);
+    fs::create_directories(folder / "folder.sudoku");
     write(folder / "nosize.sudoku", R"({"board": [[1]], "original": [[1]], "difficulty": 0.5})");
     write(
         folder / "shape.sudoku",
         R"({"board": [[1, 2], [2]], "original": [[1, 2], [2, 1]], "difficulty": 0.5, "size": [1, 2]})");
-    for (const char* name : {"text.sudoku", "nosize.sudoku", "shape.sudoku", "missing.sudoku"}) {
+    for (const char* name : {"text.sudoku", "nosize.sudoku", "shape.sudoku", "missing.sudoku",
+                             "given.sudoku", "pipe.sudoku", "folder.sudoku"}) {
         expect_refused_load(folder / name);
     }
 }
