@@ -23,7 +23,10 @@ void Mywin::customval(wxCommandEvent&) {
     const sudoku::TypedNumber number = sudoku::read_typed_number(typed.utf8_string());
     using Kind = sudoku::TypedNumber::Kind;
     switch (number.kind) {
+        case Kind::nothing:
+            return;
         case Kind::not_a_number:
+            speak(std::string(texts::not_whole_number));
             return;
         case Kind::below_one:
             tell(texts::not_positive, texts::wow);
@@ -41,6 +44,8 @@ void Mywin::customval(wxCommandEvent&) {
     }
     write_square(square, number.value);
     Refresh();
+    speak(std::to_string(number.value));
+    complete();
 }
 
 void Mywin::backspace(wxCommandEvent&) {

@@ -52,6 +52,9 @@ TypedNumber read_typed_number(std::string_view text) {
     while (!text.empty() && blank(text.back())) {
         text.remove_suffix(1);
     }
+    if (text.empty()) {
+        return {TypedNumber::Kind::nothing};
+    }
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';

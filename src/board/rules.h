@@ -25,11 +25,13 @@ long long count_empty(const Board& board);
 bool is_complete(const Board& board, BoxSize size) noexcept;
 
 struct TypedNumber {
-    enum class Kind { not_a_number, below_one, too_large, number } kind;
+    // nothing: blanks only, a change of mind rather than a mistake.
+    enum class Kind { nothing, not_a_number, below_one, too_large, number } kind;
     Value value = 0;
 };
 
-// A whole number in decimal, blanks around it and a leading sign allowed.
+// A whole number in decimal, blanks around it and a leading sign allowed;
+// letters anywhere, a decimal point or an exponent make it not a number.
 TypedNumber read_typed_number(std::string_view text);
 
 }  // namespace sudoku

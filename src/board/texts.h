@@ -30,6 +30,7 @@ inline constexpr std::string_view enter_number = "Enter the number you wish to p
 inline constexpr std::string_view not_positive =
     "You must enter a positive number that is greater than 0.";
 inline constexpr std::string_view too_large = "That number is too large to place.";
+inline constexpr std::string_view not_whole_number = "That is not a whole number.";
 inline constexpr std::string_view value_given_refused = "You can not change this value.";
 inline constexpr std::string_view nothing_to_clear = "Nothing to clear.";
 inline constexpr std::string_view delete_given_refused = "You can not delete this number.";

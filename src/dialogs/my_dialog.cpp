@@ -38,8 +38,10 @@ wxString ask(const wxString& msg, const wxString& default_value, bool multiline)
     auto* dialog = new MyDialog(nullptr, msg, msg, multiline);
     dialog->SetName(msg);
     dialog->SetValue(default_value);
-    dialog->ShowModal();
-    const wxString value = dialog->GetValue();
+    // Only OK (or Enter in the box) gives the typed text: a player who changes
+    // their mind and presses Escape, Cancel or the close box must get nothing.
+    const bool confirmed = dialog->ShowModal() == wxID_OK;
+    const wxString value = confirmed ? dialog->GetValue() : default_value;
     dialog->Destroy();
     return value;
 }

@@ -15,7 +15,7 @@ class MyDialog : public wxDialog {
     wxTextCtrl* input = nullptr;
 };
 
-// Asks for a line of text. Returns what the box holds however the dialog is
-// closed (OK, Cancel, Escape or the close box).
+// Asks for a line of text. Returns what the box holds when the player presses
+// OK (or Enter), and `default_value` when they cancel, press Escape or close it.
 wxString ask(const wxString& msg, const wxString& default_value = wxString(),
              bool multiline = false);

@@ -9,14 +9,14 @@
 
 #include <cerrno>
 #include <chrono>
-#include <future>
-#include <thread>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <set>
 #include <string>
+#include <thread>
 
 namespace {
 

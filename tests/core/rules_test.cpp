@@ -113,7 +113,9 @@ TEST(TypedNumbers, WholeNumbersWithBlanksAndSign) {
     EXPECT_EQ(read_typed_number("+7").kind, Kind::number);
     EXPECT_EQ(read_typed_number("0").kind, Kind::below_one);
     EXPECT_EQ(read_typed_number("-4").kind, Kind::below_one);
-    for (const char* text : {"", "   ", "abc", "3.5", "1e3", "- 4", "12a", "+", "0x10"}) {
+    EXPECT_EQ(read_typed_number("").kind, Kind::nothing);
+    EXPECT_EQ(read_typed_number(" \t ").kind, Kind::nothing);
+    for (const char* text : {"abc", "3.5", "1e1", "- 4", "7abc", "a7", "+", "0x3", "1 2"}) {
         EXPECT_EQ(read_typed_number(text).kind, Kind::not_a_number) << '"' << text << '"';
     }
 }

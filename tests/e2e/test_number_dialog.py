@@ -37,13 +37,12 @@ class NumberDialog(unittest.TestCase):
                                      and n.name == PROMPT), "the title carries the prompt")
         press("1", "7", "Return")
         if first.endswith("empty."):
-            wait_until(lambda: find_in_game(pid, lambda n: n.name == "Game board"),
-                       what="the board again")
+            wait_until(lambda: "17" in self.speech.texts(), what="the placed number, spoken")
             press("Right")
-            wait_until(lambda: len(self.speech.texts()) >= 2, what="the next square")
+            wait_until(lambda: len(self.speech.texts()) >= 3, what="the next square")
             press("Left")
-            wait_until(lambda: len(self.speech.texts()) >= 3, what="the square again")
-            self.assertEqual(self.speech.texts()[2], "1 1: 17")
+            wait_until(lambda: len(self.speech.texts()) >= 4, what="the square again")
+            self.assertEqual(self.speech.texts()[3], "1 1: 17")
         else:
             wait_until(lambda: "You can not change this value." in self.speech.texts(),
                        what="the refusal on a given")

@@ -3,6 +3,7 @@
 
 #include "board/texts.h"
 #include "gui_harness.h"
+#include "lifecycle/sudoku.h"
 
 namespace gui_test {
 namespace {
@@ -149,9 +150,6 @@ class EmptyBoard : public GuiTest {
         GuiTest::SetUp();
         start_game(empty_nine, empty_nine, {3, 3});
     }
-    void enter_value(const wxString& typed, int answer = wxID_OK) {
-        wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<MyDialog>(typed, answer));
-    }
 };
 
 TEST_F(EmptyBoard, EveryDigitSaysItsName) {
@@ -179,24 +177,72 @@ TEST_F(EmptyBoard, ADigitReplacesThePlayersOwnNumberOnlyWhenAllowed) {
     EXPECT_EQ(grid_text(0, 0), "3");
 }
 
-TEST_F(EmptyBoard, TypedValuesArePlacedWithoutTheRule) {
+// The number box as the player meets it: real keys typed into it.
+void answer_number_box(std::function<void()> keys) {
+    when_dialog_shows([keys](wxDialog& dialog) {
+        EXPECT_EQ(dialog.GetTitle(), "Enter the number you wish to place.");
+        keys();
+    });
+}
+
+void type_in_number_box(const std::string& text) {
+    answer_number_box([text] { type_and_enter(text); });
+}
+
+TEST_F(EmptyBoard, ATypedNumberIsPlacedWithoutTheRuleAndSpokenInNumerals) {
     spoken->clear();
-    enter_value("  12 ");
+    type_in_number_box("  12 ");
+    EXPECT_EQ(press_and_hear(WXK_RETURN), "12");
     EXPECT_EQ(square(0, 0), 12);
     EXPECT_EQ(grid_text(0, 0), "12");
     EXPECT_EQ(press_and_hear(WXK_RIGHT), "2 1: empty.");
-    enter_value("12");
+    type_in_number_box("+3");
+    EXPECT_EQ(press_and_hear(WXK_RETURN), "3");
+    type_in_number_box("12");
+    EXPECT_EQ(press_and_hear(WXK_RETURN), "12");
     EXPECT_EQ(square(1, 0), 12) << "a repeat in the row is stored without a warning";
-    EXPECT_EQ(press_and_hear(WXK_RIGHT), "3 1: empty.");
-    enter_value("+5", wxID_CANCEL);
-    EXPECT_EQ(square(2, 0), 5) << "the dialog returns its text however it is closed";
-    EXPECT_EQ(spoken->texts().size(), 2u) << "a placed value is not spoken";
+}
+
+TEST_F(EmptyBoard, EscapeCancelAndTheCloseBoxPlaceNothingAndSayNothing) {
+    const auto type_then = [](std::function<void()> close) {
+        return [close] {
+            wxUIActionSimulator().Text("5");
+            settle();
+            close();
+        };
+    };
+    const std::vector<std::function<void()>> ways = {
+        [] { wxUIActionSimulator().Char(WXK_ESCAPE); },
+        [] {
+            wxUIActionSimulator tabs;
+            for (int tab = 0; tab < 4 && wxWindow::FindFocus()->GetId() != wxID_CANCEL; ++tab) {
+                tabs.Char(WXK_TAB);
+                settle();
+            }
+            tabs.Char(WXK_SPACE);
+        },
+        [] { wxUIActionSimulator().Char(WXK_F4, wxMOD_ALT); },  // the window manager's close
+    };
+    for (const auto& close : ways) {
+        spoken->clear();
+        answer_number_box(type_then(close));
+        press(WXK_RETURN);
+        ASSERT_TRUE(pump_until([this] { return window->IsActive(); }));
+        settle();
+        EXPECT_EQ(square(0, 0), std::nullopt);
+        EXPECT_EQ(grid_text(0, 0), "");
+        EXPECT_TRUE(spoken->texts().empty());
+    }
 }
 
 TEST_F(EmptyBoard, TypedTextThatIsNoPlaceableNumber) {
-    for (const char* text : {"abc", "3.5", "", "1 2"}) {
-        enter_value(text);
+    spoken->clear();
+    for (const char* text : {"abc", "3.5", "7abc", "0x3", "1e1", "1 2"}) {
+        type_in_number_box(text);
+        EXPECT_EQ(press_and_hear(WXK_RETURN), "That is not a whole number.") << text;
     }
+    type_in_number_box("");
+    press(WXK_RETURN);
     for (const char* text : {"0", "-4", "-123456789012345678901234567890"}) {
         wxTEST_DIALOG(
             press(WXK_RETURN), wxExpectModal<MyDialog>(text),
@@ -206,7 +252,7 @@ TEST_F(EmptyBoard, TypedTextThatIsNoPlaceableNumber) {
                   ExpectMessage("That number is too large to place.", "Oh, wow!"));
     EXPECT_EQ(window->board, empty_nine);
     EXPECT_EQ(grid_text(0, 0), "");
-    EXPECT_EQ(spoken->texts().size(), 1u) << "only the first square was spoken";
+    EXPECT_EQ(spoken->texts().size(), 6u) << "an empty box says nothing";
 }
 
 // Boards only a loaded file can bring: they must read like any other.
@@ -219,6 +265,24 @@ TEST_F(OddBoard, ZeroIsAFilledSquare) {
     EXPECT_EQ(press_and_hear(WXK_RIGHT), "2 1: 0");
     EXPECT_EQ(grid_text(1, 0), "0");
     EXPECT_EQ(press_and_hear('n'), "There are 15 empty squares.");
+}
+
+TEST_F(OddBoard, ABigBoardFinishedWithEnterIsWon) {
+    const Board solved = sudoku::Sudoku(4, 4).difficulty(0.0, 5).board;
+    Board last_one_open = solved;
+    int x = 0;
+    while (*solved[static_cast<std::size_t>(x)][0] < 10) {
+        ++x;
+    }
+    last_one_open[static_cast<std::size_t>(x)][0].reset();
+    start_game(last_one_open, last_one_open, {4, 4});
+    window->grid->SetGridCursor(0, x);
+    settle();
+    const auto number = std::to_string(*solved[static_cast<std::size_t>(x)][0]);
+    wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<MyDialog>(number),
+                  ExpectMessage("You completed the board! What a genius!", "Oh, wow!"));
+    EXPECT_TRUE(pump_until([this] { return window->grid == nullptr; }));
+    EXPECT_EQ(window->board, solved);
 }
 
 TEST_F(OddBoard, SixteenBySixteenSquareHoldingTwelve) {

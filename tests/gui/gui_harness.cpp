@@ -147,12 +147,14 @@ void type_and_enter(const std::string& text) {
     wxUIActionSimulator typing;
     typing.Text(text.c_str());
     pump_until([&] { return focused_entry_text() == text; }, std::chrono::seconds(5));
+    typing.Char(WXK_RETURN);
     // The file chooser reads a typed folder in the background and ignores an
     // Enter that comes before it has (a person types far slower than XTest),
     // so press it again while the chooser stays.
     for (int attempt = 0; attempt < 5 && file_chooser_shown(); ++attempt) {
-        typing.Char(WXK_RETURN);
-        pump_until([] { return !file_chooser_shown(); }, std::chrono::seconds(2));
+        if (!pump_until([] { return !file_chooser_shown(); }, std::chrono::seconds(2))) {
+            typing.Char(WXK_RETURN);
+        }
     }
 }
 
