@@ -64,7 +64,31 @@ struct BoardIds {
     int backspace = wxWindow::NewControlId();
     int goback = wxWindow::NewControlId();
     int numb = wxWindow::NewControlId();
+    // The keypad's arrows, Home and End when NumLock is off.
+    std::array<int, 6> keypad_moves = [] {
+        std::array<int, 6> ids{};
+        for (int& id : ids) {
+            id = wxWindow::NewControlId();
+        }
+        return ids;
+    }();
 };
+
+// What the grid does for the main key of each keypad move.
+struct KeypadMove {
+    int key;
+    void (*move)(wxGrid&);
+};
+
+const std::array<KeypadMove, 6> keypad_moves = {{
+    {WXK_NUMPAD_LEFT, [](wxGrid& g) { g.MoveCursorLeft(false); }},
+    {WXK_NUMPAD_RIGHT, [](wxGrid& g) { g.MoveCursorRight(false); }},
+    {WXK_NUMPAD_UP, [](wxGrid& g) { g.MoveCursorUp(false); }},
+    {WXK_NUMPAD_DOWN, [](wxGrid& g) { g.MoveCursorDown(false); }},
+    {WXK_NUMPAD_HOME, [](wxGrid& g) { g.GoToCell(g.GetGridCursorRow(), 0); }},
+    {WXK_NUMPAD_END,
+     [](wxGrid& g) { g.GoToCell(g.GetGridCursorRow(), g.GetNumberCols() - 1); }},
+}};
 
 }  // namespace
 
@@ -80,6 +104,9 @@ void Mywin::install_board_keys() {
     commands_[ids.backspace] = [this](wxCommandEvent& e) { backspace(e); };
     commands_[ids.numb] = [this](wxCommandEvent& e) { numb(e); };
     commands_[ids.customval] = [this](wxCommandEvent& e) { customval(e); };
+    for (std::size_t i = 0; i < keypad_moves.size(); ++i) {
+        commands_[ids.keypad_moves[i]] = [this, i](wxCommandEvent&) { keypad_moves[i].move(*grid); };
+    }
 
     std::vector<wxAcceleratorEntry> entries = {
         {wxACCEL_CTRL, 's', ids.save},
@@ -94,6 +121,19 @@ void Mywin::install_board_keys() {
     entries.emplace_back(wxACCEL_NORMAL, WXK_DELETE, ids.backspace);
     entries.emplace_back(wxACCEL_NORMAL, 'n', ids.numb);
     entries.emplace_back(wxACCEL_NORMAL, WXK_RETURN, ids.customval);
+    // Many players type on the keypad: with NumLock on its digits, Enter and
+    // Delete (the decimal key) act as the main ones, with NumLock off its
+    // arrows, Home and End move as the main ones do.
+    for (int number = 1; number <= 9; ++number) {
+        entries.emplace_back(wxACCEL_NORMAL, WXK_NUMPAD0 + number,
+                             ids.digits[static_cast<std::size_t>(number - 1)]);
+    }
+    entries.emplace_back(wxACCEL_NORMAL, WXK_NUMPAD_ENTER, ids.customval);
+    entries.emplace_back(wxACCEL_NORMAL, WXK_NUMPAD_DELETE, ids.backspace);
+    entries.emplace_back(wxACCEL_NORMAL, WXK_NUMPAD_DECIMAL, ids.backspace);
+    for (std::size_t i = 0; i < keypad_moves.size(); ++i) {
+        entries.emplace_back(wxACCEL_NORMAL, keypad_moves[i].key, ids.keypad_moves[i]);
+    }
     accel_tbl = wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
     SetAcceleratorTable(accel_tbl);
 }

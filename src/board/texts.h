@@ -17,6 +17,7 @@ inline constexpr std::string_view exit = "Exit.";
 inline constexpr std::string_view game_board = "Game board";
 
 // Size and difficulty dialog.
+inline constexpr std::string_view new_game_title = "New game";
 inline constexpr std::string_view board_size = "Board size.";
 inline constexpr std::string_view board_difficulty = "Board difficulty.";
 inline constexpr std::string_view go = "Go!";

@@ -44,7 +44,9 @@ sudoku::BoxSize parse_size_item(const wxString& text) {
 
 }  // namespace
 
-size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wxString()) {
+// The title is what the screen reader says when the dialog opens; without
+// one it says only "frame.".
+size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wx_text(texts::new_game_title)) {
     bmenu = make_menu_list(this, wx_text(texts::board_size), size_items());
     dmenu = make_menu_list(this, wx_text(texts::board_difficulty), difficulty_items());
     auto* go = new wxButton(this, wxID_ANY, wx_text(texts::go));

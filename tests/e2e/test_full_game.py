@@ -85,6 +85,8 @@ class FullGame(unittest.TestCase):
         self.assertEqual(cell_texts(difficulty),
                          [f"{p} percent empty" for p in range(10, 100, 10)])
         self.assertTrue(find_in_game(pid, named("push button", "Go!")))
+        self.assertTrue(find_in_game(pid, lambda n: n.getRoleName() in ("dialog", "frame")
+                                     and n.name == "New game"), "the dialog says what it is")
 
         press("Tab", "Tab", "space")
         first = wait_until(lambda: self.speech.texts(), what="the first square")[0]

@@ -255,6 +255,22 @@ TEST_F(EmptyBoard, TypedTextThatIsNoPlaceableNumber) {
     EXPECT_EQ(spoken->texts().size(), 6u) << "an empty box says nothing";
 }
 
+TEST_F(EmptyBoard, TheKeypadActsAsTheMainKeys) {
+    press(WXK_NUMLOCK);
+    EXPECT_EQ(press_and_hear(WXK_NUMPAD5), "five");
+    EXPECT_EQ(press_and_hear(WXK_NUMPAD_DECIMAL), "cleared.");
+    type_in_number_box("7");
+    EXPECT_EQ(press_and_hear(WXK_NUMPAD_ENTER), "7");
+    press(WXK_NUMLOCK);
+    EXPECT_EQ(press_and_hear(WXK_NUMPAD_DELETE), "cleared.");
+    EXPECT_EQ(press_and_hear(WXK_NUMPAD_RIGHT), "2 1: empty.");
+    EXPECT_EQ(press_and_hear(WXK_NUMPAD_DOWN), "2 2: empty.");
+    EXPECT_EQ(press_and_hear(WXK_NUMPAD_END), "9 2: empty.");
+    EXPECT_EQ(press_and_hear(WXK_NUMPAD_LEFT), "8 2: empty.");
+    EXPECT_EQ(press_and_hear(WXK_NUMPAD_HOME), "1 2: empty.");
+    EXPECT_EQ(press_and_hear(WXK_NUMPAD_UP), "1 1: empty.");
+}
+
 // Boards only a loaded file can bring: they must read like any other.
 class OddBoard : public GuiTest {};
 

@@ -72,7 +72,7 @@ class DialogWatch : public wxTimer {
     explicit DialogWatch(std::function<void(wxDialog&)> act) : act_(std::move(act)) {}
     void Notify() override {
         wxWindow* focus = wxWindow::FindFocus();
-        auto* dialog = focus ? wxDynamicCast(wxGetTopLevelParent(focus), wxDialog) : nullptr;
+        auto* dialog = focus ? dynamic_cast<wxDialog*>(wxGetTopLevelParent(focus)) : nullptr;
         if (dialog == nullptr || !dialog->IsModal() || !dialog->IsActive()) {
             return;
         }

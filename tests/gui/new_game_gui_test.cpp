@@ -41,6 +41,7 @@ class SizeDialog : public ::testing::Test {};
 
 TEST_F(SizeDialog, ListsNamedAndFilledFirstItemsCurrentFocusOnSizes) {
     size_dlg dialog;
+    EXPECT_EQ(dialog.GetTitle(), "New game");
     ASSERT_EQ(dialog.bmenu->GetItemCount(), 8);
     ASSERT_EQ(dialog.dmenu->GetItemCount(), 9);
     EXPECT_EQ(dialog.bmenu->GetTextValue(0, 0), "2x2");
