@@ -86,17 +86,23 @@ class DialogWatch : public wxTimer {
 };
 
 // The file dialog is a native GTK chooser: wx cannot see its focus, GTK can.
-bool file_chooser_shown(bool with_focus = false) {
+GtkWindow* visible_file_chooser() {
     GList* windows = gtk_window_list_toplevels();
-    bool found = false;
-    for (GList* item = windows; item != nullptr && !found; item = item->next) {
+    GtkWindow* found = nullptr;
+    for (GList* item = windows; item != nullptr && found == nullptr; item = item->next) {
         auto* window = GTK_WINDOW(item->data);
-        found = GTK_IS_FILE_CHOOSER_DIALOG(window) && gtk_widget_get_visible(GTK_WIDGET(window)) &&
-                (!with_focus ||
-                 (gtk_window_is_active(window) && gtk_window_get_focus(window) != nullptr));
+        if (GTK_IS_FILE_CHOOSER_DIALOG(window) && gtk_widget_get_visible(GTK_WIDGET(window))) {
+            found = window;
+        }
     }
     g_list_free(windows);
     return found;
+}
+
+bool file_chooser_shown(bool with_focus = false) {
+    GtkWindow* window = visible_file_chooser();
+    return window != nullptr && (!with_focus || (gtk_window_is_active(window) &&
+                                                 gtk_window_get_focus(window) != nullptr));
 }
 
 class FileDialogWatch : public wxTimer {
@@ -125,6 +131,10 @@ void when_file_dialog_shows(std::function<void()> act) {
     (new FileDialogWatch(std::move(act)))->Start(20);
 }
 
+void* shown_file_chooser() {
+    return visible_file_chooser();
+}
+
 namespace {
 
 std::string focused_entry_text() {
@@ -143,10 +153,13 @@ std::string focused_entry_text() {
 
 }  // namespace
 
-void type_and_enter(const std::string& text) {
+void type_and_enter(const std::string& text, const std::function<void()>& before_enter) {
     wxUIActionSimulator typing;
     typing.Text(text.c_str());
     pump_until([&] { return focused_entry_text() == text; }, std::chrono::seconds(5));
+    if (before_enter) {
+        before_enter();
+    }
     typing.Char(WXK_RETURN);
     // The file chooser reads a typed folder in the background and ignores an
     // Enter that comes before it has (a person types far slower than XTest),

@@ -102,9 +102,13 @@ void when_dialog_shows(std::function<void(wxDialog&)> act);
 // Once the toolkit's own file chooser is up, active and focused, runs `act`
 // from inside its modal loop (there the test types a path with real keys).
 void when_file_dialog_shows(std::function<void()> act);
+// The file chooser now on screen (a GtkWindow*), or nullptr.
+void* shown_file_chooser();
 // Types `text` into the focused text entry with real keys, waits until the
 // entry holds it (so no completion popup swallows the Enter), then presses Enter.
-void type_and_enter(const std::string& text);
+// `before_enter` runs just before the first Enter (timing programs start
+// their clock there).
+void type_and_enter(const std::string& text, const std::function<void()>& before_enter = {});
 
 // A window as the player meets it, with speech recorded.
 class GuiTest : public ::testing::Test {

@@ -140,7 +140,9 @@ TEST_F(SavedGames, ANineByNineGameRoundTripsExactly) {
     EXPECT_EQ(window->grid->GetGridCursorRow(), 0);
     EXPECT_EQ(hear_every_square(), heard_before);
 
-    save_as(path);
+    wxTEST_DIALOG(press('s', wxMOD_CONTROL), wxExpectModal<wxFileDialog>(path.string()),
+                  ExpectMessage("nine.sudoku already exists. Do you want to replace it?",
+                                "Replace file?", wxID_YES));
     EXPECT_EQ(read(path), sudoku::encode_saved_game(saved)) << "byte for byte again";
 }
 
@@ -164,7 +166,7 @@ TEST_F(SavedGames, CancellingEitherDialogChangesNothingAndSaysNothing) {
     EXPECT_TRUE(spoken->texts().empty());
 }
 
-TEST_F(SavedGames, ANameWithoutTheEndingGetsItAndItsOverwriteIsAsked) {
+TEST_F(SavedGames, ANameWithoutTheEndingGetsItAndReplacingIsAsked) {
     start_nine();
     save_as(folder / "bare");
     EXPECT_FALSE(fs::exists(folder / "bare"));
@@ -305,13 +307,17 @@ TEST_F(SavedGames, AFailedSaveShowsUhOhAndKeepsTheOldFile) {
         GTEST_SKIP() << "mounting a tmpfs needs root";
     }
     write(disk / "old.sudoku", "old game");
+    const auto replace_old = [] {
+        return ExpectMessage("old.sudoku already exists. Do you want to replace it?",
+                             "Replace file?", wxID_YES);
+    };
     // Fill the disk so a 81x81 game cannot fit.
     write(disk / "filler", std::string(60 * 1024, 'x'));
     const auto big = sudoku::Sudoku(9, 9).difficulty(0.5, 3);
     start_game(big.board, big.board, {9, 9});
     spoken->clear();
     wxTEST_DIALOG(press('s', wxMOD_CONTROL),
-                  wxExpectModal<wxFileDialog>((disk / "old.sudoku").string()),
+                  wxExpectModal<wxFileDialog>((disk / "old.sudoku").string()), replace_old(),
                   ExpectMessage("I could not save your game!", "Uh oh!"));
     EXPECT_EQ(read(disk / "old.sudoku"), "old game");
     EXPECT_TRUE(spoken->texts().empty());
@@ -320,7 +326,7 @@ TEST_F(SavedGames, AFailedSaveShowsUhOhAndKeepsTheOldFile) {
     small.make_read_only();
     ASSERT_TRUE(small.mounted());
     wxTEST_DIALOG(press('s', wxMOD_CONTROL),
-                  wxExpectModal<wxFileDialog>((disk / "old.sudoku").string()),
+                  wxExpectModal<wxFileDialog>((disk / "old.sudoku").string()), replace_old(),
                   ExpectMessage("I could not save your game!", "Uh oh!"));
     EXPECT_EQ(read(disk / "old.sudoku"), "old game");
     EXPECT_TRUE(spoken->texts().empty());
