@@ -92,13 +92,17 @@ int run(int runs) {
     gui_test::pump_until([&] { return window->IsActive(); });
     wxCommandEvent none;
 
+    // Puts a fresh 81x81 puzzle, half empty, into the window's game.
+    const auto hold_puzzle = [window](int seed) {
+        auto puzzle = sudoku::Sudoku(9, 9).difficulty(0.5, static_cast<std::uint64_t>(seed));
+        window->game = sudoku::Game(puzzle.board, puzzle.board, {9, 9}, 0.5);
+        return puzzle;
+    };
+
     Figures build;
     Figures digit;
     for (int i = 0; i < runs; ++i) {
-        const auto puzzle = sudoku::Sudoku(9, 9).difficulty(0.5, static_cast<std::uint64_t>(i));
-        window->board = puzzle.board;
-        window->original = puzzle.board;
-        window->size = {9, 9};
+        const auto puzzle = hold_puzzle(i);
         watch->arm();
         const auto start = Clock::now();
         window->run_game();
@@ -162,10 +166,7 @@ int run(int runs) {
     Figures save;
     Figures load;
     for (int i = 0; i < runs; ++i) {
-        const auto puzzle = sudoku::Sudoku(9, 9).difficulty(0.5, static_cast<std::uint64_t>(i));
-        window->board = puzzle.board;
-        window->original = puzzle.board;
-        window->size = {9, 9};
+        hold_puzzle(i);
         window->run_game();
         gui_test::settle();
         const std::string name = "timed" + std::to_string(i);

@@ -17,6 +17,7 @@ void Mywin::run_game() {
     auto* sizer = new wxBoxSizer(wxVERTICAL);
 
     auto* game_grid = new wxGrid(panel, wxID_ANY);
+    const sudoku::Board& board = game.board();
     const int columns = static_cast<int>(board.size());
     const int rows = static_cast<int>(board.at(0).size());
     game_grid->BeginBatch();
@@ -86,8 +87,7 @@ const std::array<KeypadMove, 6> keypad_moves = {{
     {WXK_NUMPAD_UP, [](wxGrid& g) { g.MoveCursorUp(false); }},
     {WXK_NUMPAD_DOWN, [](wxGrid& g) { g.MoveCursorDown(false); }},
     {WXK_NUMPAD_HOME, [](wxGrid& g) { g.GoToCell(g.GetGridCursorRow(), 0); }},
-    {WXK_NUMPAD_END,
-     [](wxGrid& g) { g.GoToCell(g.GetGridCursorRow(), g.GetNumberCols() - 1); }},
+    {WXK_NUMPAD_END, [](wxGrid& g) { g.GoToCell(g.GetGridCursorRow(), g.GetNumberCols() - 1); }},
 }};
 
 }  // namespace
@@ -105,7 +105,9 @@ void Mywin::install_board_keys() {
     commands_[ids.numb] = [this](wxCommandEvent& e) { numb(e); };
     commands_[ids.customval] = [this](wxCommandEvent& e) { customval(e); };
     for (std::size_t i = 0; i < keypad_moves.size(); ++i) {
-        commands_[ids.keypad_moves[i]] = [this, i](wxCommandEvent&) { keypad_moves[i].move(*grid); };
+        commands_[ids.keypad_moves[i]] = [this, i](wxCommandEvent&) {
+            keypad_moves[i].move(*grid);
+        };
     }
 
     std::vector<wxAcceleratorEntry> entries = {

@@ -1,6 +1,5 @@
 #include <wx/grid.h>
 
-#include "board/rules.h"
 #include "board/texts.h"
 #include "dialogs/my_dialog.h"
 #include "dialogs/speech.h"
@@ -9,56 +8,41 @@
 #include "shell/wx_text.h"
 
 void Mywin::digit(int number) {
-    const Square square = cursor();
     if (!is_valid(number)) {
         return;
     }
-    speak(std::string(texts::digit_name(number)));
-    write_square(square, number);
-    complete();
+    const sudoku::Square square = cursor();
+    report(game.place_digit(square, number), square);
 }
 
 void Mywin::customval(wxCommandEvent&) {
     const wxString typed = ask(wx_text(texts::enter_number));
-    const sudoku::TypedNumber number = sudoku::read_typed_number(typed.utf8_string());
-    using Kind = sudoku::TypedNumber::Kind;
-    switch (number.kind) {
-        case Kind::nothing:
-            return;
-        case Kind::not_a_number:
-            speak(std::string(texts::not_whole_number));
-            return;
-        case Kind::below_one:
-            tell(texts::not_positive, texts::wow);
-            return;
-        case Kind::too_large:
-            tell(texts::too_large, texts::wow);
-            return;
-        case Kind::number:
-            break;
-    }
-    const Square square = cursor();
-    if (sudoku::is_given(original, square.x, square.y)) {
-        speak(std::string(texts::value_given_refused));
-        return;
-    }
-    write_square(square, number.value);
-    Refresh();
-    speak(std::to_string(number.value));
-    complete();
+    // The cursor is read once the box has closed.
+    const sudoku::Square square = cursor();
+    report(game.place_typed(square, typed.utf8_string()), square);
 }
 
 void Mywin::backspace(wxCommandEvent&) {
-    const Square square = cursor();
-    if (!square_at(square)) {
-        speak(std::string(texts::nothing_to_clear));
-        return;
+    const sudoku::Square square = cursor();
+    report(game.clear(square), square);
+}
+
+void Mywin::report(const sudoku::Move& move, sudoku::Square square) {
+    const texts::Feedback feedback = texts::say(move);
+    const bool changed =
+        move.outcome == sudoku::Outcome::placed || move.outcome == sudoku::Outcome::cleared;
+    if (changed) {
+        grid->SetCellValue(square.y, square.x, cell_text(game.at(square)));
+        Refresh();
     }
-    if (sudoku::is_given(original, square.x, square.y)) {
-        speak(std::string(texts::delete_given_refused));
-        return;
+    if (feedback.title.empty()) {
+        if (!feedback.text.empty()) {
+            speak(feedback.text);
+        }
+    } else {
+        tell(feedback.text, feedback.title);
     }
-    write_square(square, std::nullopt);
-    Refresh();
-    speak(std::string(texts::cleared));
+    if (move.outcome == sudoku::Outcome::placed) {
+        complete();
+    }
 }

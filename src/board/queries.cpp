@@ -1,15 +1,14 @@
-#include "board/rules.h"
 #include "board/texts.h"
 #include "dialogs/speech.h"
 #include "dialogs/tell.h"
 #include "shell/mywin.h"
 
 void Mywin::numb(wxCommandEvent&) {
-    speak(texts::empty_count(sudoku::count_empty(board)));
+    speak(texts::empty_count(game.empty_count()));
 }
 
 void Mywin::complete() {
-    if (!sudoku::is_complete(board, size)) {
+    if (!game.is_complete()) {
         return;
     }
     tell(texts::completed, texts::wow);

@@ -27,6 +27,45 @@ std::string empty_count(long long count) {
     return "There are " + std::to_string(count) + " empty squares.";
 }
 
+Feedback say(const sudoku::Move& move) {
+    using sudoku::Command;
+    using sudoku::Outcome;
+    const auto spoken = [](std::string_view text) { return Feedback{std::string(text), {}}; };
+    switch (move.outcome) {
+        case Outcome::placed:
+            // A digit by its name, as the keys always said it; a typed number in
+            // numerals, since names of large numbers are slow to hear.
+            return move.command == Command::digit ? spoken(digit_name(static_cast<int>(move.value)))
+                                                  : spoken(std::to_string(move.value));
+        case Outcome::given:
+            // Each command kept its own wording for a given.
+            switch (move.command) {
+                case Command::digit:
+                    return spoken(given_refused);
+                case Command::typed_number:
+                    return spoken(value_given_refused);
+                case Command::clear:
+                    return spoken(delete_given_refused);
+            }
+            break;
+        case Outcome::breaks_rule:
+            return spoken(invalid_number);
+        case Outcome::nothing_typed:
+            return {};
+        case Outcome::not_a_number:
+            return spoken(not_whole_number);
+        case Outcome::below_one:
+            return {std::string(not_positive), wow};
+        case Outcome::too_large:
+            return {std::string(too_large), wow};
+        case Outcome::cleared:
+            return spoken(cleared);
+        case Outcome::nothing_to_clear:
+            return spoken(nothing_to_clear);
+    }
+    return {};
+}
+
 std::string replace_question(const std::string& file_name) {
     return file_name + " already exists. Do you want to replace it?";
 }

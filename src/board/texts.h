@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "board/board.h"
+#include "board/game.h"
 
 namespace texts {
 
@@ -45,6 +46,15 @@ std::string_view digit_name(int digit);
 std::string square_announcement(int x, int y, const sudoku::Cell& cell);
 // "There are 17 empty squares."
 std::string empty_count(long long count);
+
+// What the player is told of a move: spoken when `title` is empty, else shown
+// in a message box with that title. An empty text says nothing at all.
+struct Feedback {
+    std::string text;
+    std::string_view title;
+    bool operator==(const Feedback&) const = default;
+};
+Feedback say(const sudoku::Move& move);
 
 // Saved games.
 inline constexpr std::string_view file_wildcard = "Sudoku Puzzle File (*.sudoku)|*.sudoku";

@@ -7,11 +7,10 @@ void Mywin::new_game() {
     if (!choice) {
         return;
     }
-    const double fraction = choice->difficulty;
-    size = choice->size;
-    const sudoku::Sudoku puzzle = sudoku::Sudoku(size.first, size.second).difficulty(fraction);
-    board = puzzle.board;
-    original = puzzle.board;
-    difficulty = fraction;
+    const sudoku::BoxSize size = choice->size;
+    const sudoku::Sudoku puzzle =
+        sudoku::Sudoku(size.first, size.second).difficulty(choice->difficulty);
+    // The givens are a copy of the puzzle as made: no move on the board reaches them.
+    game = sudoku::Game(puzzle.board, puzzle.board, size, choice->difficulty);
     run_game();
 }

@@ -38,7 +38,7 @@ SavePath settle_save_path(wxString& path) {
 }  // namespace
 
 void Mywin::savegame(wxCommandEvent&) {
-    const sudoku::SavedGame game{board, original, difficulty, size};
+    const sudoku::SavedGame saved{game.board(), game.original(), game.difficulty(), game.size()};
     wxFileDialog dialog(this, wx_text(texts::save_prompt), wxString(), wxString(),
                         wx_text(texts::file_wildcard), wxFD_SAVE);
     const std::optional<wxString> chosen = choose_file(dialog);
@@ -52,7 +52,7 @@ void Mywin::savegame(wxCommandEvent&) {
     }
     if (settled == SavePath::impossible ||
         !sudoku::write_file_atomically(std::string(path.fn_str()),
-                                       sudoku::encode_saved_game(game))) {
+                                       sudoku::encode_saved_game(saved))) {
         tell(texts::save_failed, texts::save_failed_title);
         return;
     }
@@ -68,15 +68,13 @@ void Mywin::loadgame() {
     }
     const auto text =
         sudoku::read_file_limited(std::string(chosen->fn_str()), sudoku::max_saved_game_bytes);
-    const auto game = text ? sudoku::decode_saved_game(*text) : std::nullopt;
-    if (!game) {
+    auto saved = text ? sudoku::decode_saved_game(*text) : std::nullopt;
+    if (!saved) {
         // Checked before anything changes: the menu and the game in memory stay as they were.
         tell(texts::load_failed, texts::load_failed_title);
         return;
     }
-    board = game->board;
-    difficulty = game->difficulty;
-    original = game->original;
-    size = game->size;
+    game = sudoku::Game(std::move(saved->board), std::move(saved->original), saved->size,
+                        saved->difficulty);
     run_game();
 }

@@ -8,7 +8,7 @@
 #include <wx/accel.h>
 #include <wx/frame.h>
 
-#include "board/board.h"
+#include "board/game.h"
 
 class wxCommandEvent;
 class wxDataViewEvent;
@@ -47,22 +47,16 @@ class Mywin : public wxFrame {
     wxAcceleratorTable accel_tbl;
     wxDataViewListCtrl* items = nullptr;
 
-    // Game state: set by a new or loaded game, read by the board screen.
-    sudoku::Board board;
-    sudoku::Board original;
-    sudoku::BoxSize size;
-    double difficulty = 0.0;
+    // The game in play (board, givens, size, difficulty): set by a new or
+    // loaded game, shown by the board screen, changed only by its moves.
+    sudoku::Game game;
     wxGrid* grid = nullptr;
     wxGrid* myGrid = nullptr;
 
   private:
-    struct Square {
-        int x;
-        int y;
-    };
-    Square cursor() const;
-    sudoku::Cell& square_at(Square square);
-    void write_square(Square square, const sudoku::Cell& value);
+    sudoku::Square cursor() const;
+    // Shows and tells what a move did to the square under the cursor.
+    void report(const sudoku::Move& move, sudoku::Square square);
     void install_board_keys();
     void on_command(wxCommandEvent& event);
 

@@ -3,22 +3,10 @@
 
 #include "board/rules.h"
 #include "board/texts.h"
+#include "board_rows.h"
 
 namespace sudoku {
 namespace {
-
-// rows[y][x] as written on paper; 0 for an empty square.
-Board from_rows(const std::vector<std::vector<int>>& rows) {
-    Board board(rows.size(), Column(rows.size()));
-    for (std::size_t y = 0; y < rows.size(); ++y) {
-        for (std::size_t x = 0; x < rows.size(); ++x) {
-            if (rows[y][x] != 0) {
-                board[x][y] = rows[y][x];
-            }
-        }
-    }
-    return board;
-}
 
 const Board solved = from_rows({{1, 2, 3, 4}, {3, 4, 1, 2}, {2, 1, 4, 3}, {4, 3, 2, 1}});
 

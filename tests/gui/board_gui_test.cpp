@@ -11,8 +11,8 @@ namespace {
 using sudoku::Board;
 
 // 1 2 3 4 / 3 4 1 2 / 2 1 4 3 / 4 3 2 1, with four squares left to the player.
-const Board solution = board_from_rows({{1, 2, 3, 4}, {3, 4, 1, 2}, {2, 1, 4, 3}, {4, 3, 2, 1}});
-const Board puzzle = board_from_rows({{1, 0, 3, 4}, {3, 4, 0, 2}, {0, 1, 4, 3}, {4, 3, 2, 0}});
+const Board solution = from_rows({{1, 2, 3, 4}, {3, 4, 1, 2}, {2, 1, 4, 3}, {4, 3, 2, 1}});
+const Board puzzle = from_rows({{1, 0, 3, 4}, {3, 4, 0, 2}, {0, 1, 4, 3}, {4, 3, 2, 0}});
 const Board empty_nine = Board(9, sudoku::Column(9));
 
 class Board4 : public GuiTest {
@@ -82,7 +82,7 @@ TEST_F(Board4, ADigitIsCheckedSpokenShownAndStored) {
     EXPECT_EQ(press_and_hear('2'), "two");
     EXPECT_EQ(square(1, 0), 2);
     EXPECT_EQ(grid_text(1, 0), "2");
-    EXPECT_EQ(window->original[1][0], std::nullopt) << "the givens never change";
+    EXPECT_EQ(window->game.original()[1][0], std::nullopt) << "the givens never change";
     EXPECT_EQ(press_and_hear('n'), "There are 3 empty squares.");
 }
 
@@ -115,7 +115,7 @@ TEST_F(Board4, TheLastRightDigitWinsAndReturnsToTheMenu) {
     EXPECT_EQ(spoken->texts(), std::vector<std::string>{"one"}) << "the name comes first";
     EXPECT_EQ(window->grid, nullptr);
     ASSERT_NE(window->items, nullptr);
-    EXPECT_EQ(window->board, solution) << "the finished game stays in memory";
+    EXPECT_EQ(window->game.board(), solution) << "the finished game stays in memory";
 }
 
 TEST_F(Board4, KeysOutsideTheTableChangeNothing) {
@@ -125,7 +125,7 @@ TEST_F(Board4, KeysOutsideTheTableChangeNothing) {
         press(key);
     }
     EXPECT_FALSE(window->grid->IsCellEditControlShown());
-    EXPECT_EQ(window->board, puzzle);
+    EXPECT_EQ(window->game.board(), puzzle);
     EXPECT_EQ(grid_text(1, 0), "");
     EXPECT_EQ(spoken->texts(), std::vector<std::string>{});
 }
@@ -250,7 +250,7 @@ TEST_F(EmptyBoard, TypedTextThatIsNoPlaceableNumber) {
     }
     wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<MyDialog>("123456789012345678901234567890"),
                   ExpectMessage("That number is too large to place.", "Oh, wow!"));
-    EXPECT_EQ(window->board, empty_nine);
+    EXPECT_EQ(window->game.board(), empty_nine);
     EXPECT_EQ(grid_text(0, 0), "");
     EXPECT_EQ(spoken->texts().size(), 6u) << "an empty box says nothing";
 }
@@ -298,7 +298,7 @@ TEST_F(OddBoard, ABigBoardFinishedWithEnterIsWon) {
     wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<MyDialog>(number),
                   ExpectMessage("You completed the board! What a genius!", "Oh, wow!"));
     EXPECT_TRUE(pump_until([this] { return window->grid == nullptr; }));
-    EXPECT_EQ(window->board, solved);
+    EXPECT_EQ(window->game.board(), solved);
 }
 
 TEST_F(OddBoard, SixteenBySixteenSquareHoldingTwelve) {

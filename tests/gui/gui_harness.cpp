@@ -219,10 +219,7 @@ std::string GuiTest::press_and_hear(int key, int modifiers) {
 
 void GuiTest::start_game(const sudoku::Board& board, const sudoku::Board& original,
                          sudoku::BoxSize size) {
-    window->board = board;
-    window->original = original;
-    window->size = size;
-    window->difficulty = 0.5;
+    window->game = sudoku::Game(board, original, size, 0.5);
     spoken->clear();
     window->run_game();
     ASSERT_TRUE(wait_for_speech(1)) << "the first square was never announced";
@@ -231,24 +228,11 @@ void GuiTest::start_game(const sudoku::Board& board, const sudoku::Board& origin
 }
 
 sudoku::Cell GuiTest::square(int x, int y) const {
-    return window->board.at(static_cast<std::size_t>(x)).at(static_cast<std::size_t>(y));
+    return window->game.at({x, y});
 }
 
 wxString GuiTest::grid_text(int x, int y) const {
     return window->grid->GetCellValue(y, x);
-}
-
-sudoku::Board board_from_rows(const std::vector<std::vector<int>>& rows) {
-    const std::size_t n = rows.size();
-    sudoku::Board board(n, sudoku::Column(n));
-    for (std::size_t y = 0; y < n; ++y) {
-        for (std::size_t x = 0; x < n; ++x) {
-            if (rows[y][x] != 0) {
-                board[x][y] = rows[y][x];
-            }
-        }
-    }
-    return board;
 }
 
 }  // namespace gui_test

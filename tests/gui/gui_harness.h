@@ -19,6 +19,7 @@
 
 #include <wx/textctrl.h>
 
+#include "board_rows.h"
 #include "dialogs/my_dialog.h"
 #include "dialogs/speech.h"
 #include "shell/mywin.h"
@@ -137,7 +138,6 @@ class GuiTest : public ::testing::Test {
 // Starts wx, runs `body` with an active event loop, and shuts wx down.
 int run_with_app(int argc, char** argv, const std::function<int()>& body);
 
-// Builds a board from rows as written on paper: rows[y][x], 0 for empty.
-sudoku::Board board_from_rows(const std::vector<std::vector<int>>& rows);
+using sudoku::from_rows;
 
 }  // namespace gui_test

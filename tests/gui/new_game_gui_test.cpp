@@ -119,13 +119,13 @@ TEST_F(NewGame, BoxSizesGiveTheirBoardsWithTheRightEmptyCount) {
         start_from_menu(downs(c.downs) + std::vector<Key>{{WXK_TAB}} + downs(difficulty_downs) +
                         std::vector<Key>{{WXK_TAB}, {WXK_SPACE}});
         const int n = c.size * c.size;
-        EXPECT_EQ(window->size, (sudoku::BoxSize{c.size, c.size}));
-        EXPECT_EQ(window->difficulty, c.fraction);
-        ASSERT_EQ(window->board.size(), static_cast<std::size_t>(n));
+        EXPECT_EQ(window->game.size(), (sudoku::BoxSize{c.size, c.size}));
+        EXPECT_EQ(window->game.difficulty(), c.fraction);
+        ASSERT_EQ(window->game.board().size(), static_cast<std::size_t>(n));
         EXPECT_EQ(window->grid->GetNumberCols(), n);
-        EXPECT_EQ(sudoku::count_empty(window->board), std::lround(c.fraction * n * n));
-        EXPECT_EQ(window->original, window->board);
-        EXPECT_TRUE(sudoku::Sudoku(c.size, c.size, window->board).validate());
+        EXPECT_EQ(sudoku::count_empty(window->game.board()), std::lround(c.fraction * n * n));
+        EXPECT_EQ(window->game.original(), window->game.board());
+        EXPECT_TRUE(sudoku::Sudoku(c.size, c.size, window->game.board()).validate());
         EXPECT_EQ(spoken->texts().front().rfind("1 1: ", 0), 0u);
         press(WXK_ESCAPE);
         ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
@@ -137,8 +137,8 @@ TEST_F(NewGame, ClosingTheDialogKeepsThePreviousGame) {
     start_from_menu(go_now);
     press(WXK_ESCAPE);
     ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
-    const auto board = window->board;
-    const auto original = window->original;
+    const auto board = window->game.board();
+    const auto original = window->game.original();
     wxPanel* menu = window->panel;
     keys_for_dialog({{WXK_DOWN}, {WXK_ESCAPE}});
     spoken->clear();
@@ -146,9 +146,9 @@ TEST_F(NewGame, ClosingTheDialogKeepsThePreviousGame) {
     ASSERT_TRUE(pump_until([this] { return window->IsActive(); }));
     settle();
     EXPECT_EQ(window->panel, menu);
-    EXPECT_EQ(window->board, board);
-    EXPECT_EQ(window->original, original);
-    EXPECT_EQ(window->size, (sudoku::BoxSize{2, 2}));
+    EXPECT_EQ(window->game.board(), board);
+    EXPECT_EQ(window->game.original(), original);
+    EXPECT_EQ(window->game.size(), (sudoku::BoxSize{2, 2}));
     EXPECT_TRUE(spoken->texts().empty());
 }
 

@@ -77,8 +77,8 @@ class SavedGames : public GuiTest {
     }
 
     void expect_refused_load(const fs::path& path) {
-        const sudoku::SavedGame before{window->board, window->original, window->difficulty,
-                                       window->size};
+        const sudoku::SavedGame before{window->game.board(), window->game.original(),
+                                       window->game.difficulty(), window->game.size()};
         wxPanel* menu = window->panel;
         spoken->clear();
         press(WXK_DOWN);
@@ -88,9 +88,9 @@ class SavedGames : public GuiTest {
         EXPECT_EQ(window->panel, menu) << path;
         EXPECT_EQ(window->grid, nullptr);
         EXPECT_TRUE(pump_until([this] { return window->items->HasFocus(); }));
-        EXPECT_EQ(
-            (sudoku::SavedGame{window->board, window->original, window->difficulty, window->size}),
-            before);
+        EXPECT_EQ((sudoku::SavedGame{window->game.board(), window->game.original(),
+                                     window->game.difficulty(), window->game.size()}),
+                  before);
         EXPECT_TRUE(spoken->texts().empty());
         press(WXK_UP);
     }
@@ -117,13 +117,13 @@ class SavedGames : public GuiTest {
 TEST_F(SavedGames, ANineByNineGameRoundTripsExactly) {
     start_nine();
     play_one_digit();
-    ASSERT_NE(window->board, window->original);
+    ASSERT_NE(window->game.board(), window->game.original());
     const fs::path path = folder / "nine.sudoku";
     spoken->clear();
     save_as(path);
     EXPECT_EQ(spoken->texts(), std::vector<std::string>{"Game saved."});
-    const sudoku::SavedGame saved{window->board, window->original, window->difficulty,
-                                  window->size};
+    const sudoku::SavedGame saved{window->game.board(), window->game.original(),
+                                  window->game.difficulty(), window->game.size()};
     EXPECT_EQ(read(path), sudoku::encode_saved_game(saved));
     const auto heard_before = hear_every_square();
     ASSERT_EQ(heard_before.size(), 81u);
@@ -134,9 +134,9 @@ TEST_F(SavedGames, ANineByNineGameRoundTripsExactly) {
     start_game(other.board, other.board, {2, 2});
     load_from_menu(path);
     ASSERT_NE(window->grid, nullptr);
-    EXPECT_EQ(
-        (sudoku::SavedGame{window->board, window->original, window->difficulty, window->size}),
-        saved);
+    EXPECT_EQ((sudoku::SavedGame{window->game.board(), window->game.original(),
+                                 window->game.difficulty(), window->game.size()}),
+              saved);
     EXPECT_EQ(window->grid->GetGridCursorRow(), 0);
     EXPECT_EQ(hear_every_square(), heard_before);
 
@@ -199,9 +199,9 @@ TEST_F(SavedGames, OtherLayoutsOfTheSameGameLoad) {
     write(folder / "hand.sudoku", reordered);
     load_from_menu(folder / "hand.sudoku");
     ASSERT_NE(window->grid, nullptr);
-    EXPECT_EQ(window->board[1][1], 4);
-    EXPECT_EQ(window->original[1][1], std::nullopt);
-    EXPECT_EQ(window->size, (sudoku::BoxSize{2, 2}));
+    EXPECT_EQ(window->game.board()[1][1], 4);
+    EXPECT_EQ(window->game.original()[1][1], std::nullopt);
+    EXPECT_EQ(window->game.size(), (sudoku::BoxSize{2, 2}));
     EXPECT_EQ(spoken->last(), "1 1: 1");
 }
 
@@ -225,8 +225,8 @@ TEST_F(SavedGames, ATypedFullPathIsWhereTheGameIsSavedAndLoadedFrom) {
 
     start_nine();
     play_one_digit();
-    const sudoku::SavedGame played{window->board, window->original, window->difficulty,
-                                   window->size};
+    const sudoku::SavedGame played{window->game.board(), window->game.original(),
+                                   window->game.difficulty(), window->game.size()};
     spoken->clear();
     type_into_file_dialog(elsewhere / "mygame");
     press('s', wxMOD_CONTROL);
@@ -243,9 +243,9 @@ TEST_F(SavedGames, ATypedFullPathIsWhereTheGameIsSavedAndLoadedFrom) {
     press(WXK_RETURN);
     EXPECT_TRUE(pump_until([this] { return window->grid != nullptr; }));
     fs::current_path(working);
-    EXPECT_EQ(
-        (sudoku::SavedGame{window->board, window->original, window->difficulty, window->size}),
-        played);
+    EXPECT_EQ((sudoku::SavedGame{window->game.board(), window->game.original(),
+                                 window->game.difficulty(), window->game.size()}),
+              played);
 }
 
 TEST_F(SavedGames, ANameWhoseSavedFormIsAFolderFailsAtOnce) {

@@ -39,7 +39,7 @@ class Shell : public GuiTest {
         EXPECT_EQ(panels(), 1);
     }
 
-    const Board small = board_from_rows({{1, 0, 3, 4}, {3, 4, 1, 2}, {2, 1, 4, 3}, {4, 3, 2, 0}});
+    const Board small = from_rows({{1, 0, 3, 4}, {3, 4, 1, 2}, {2, 1, 4, 3}, {4, 3, 2, 0}});
 };
 
 TEST_F(Shell, StartsFullScreenOnTheMainMenu) {
@@ -82,12 +82,12 @@ TEST_F(Shell, BoardKeysAreDeadOnTheMenu) {
     ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
     expect_fresh_menu();
     spoken->clear();
-    const Board before = window->board;
+    const Board before = window->game.board();
     for (int key : {int('2'), int('n'), int(WXK_BACK)}) {
         press(key);
     }
     EXPECT_TRUE(spoken->texts().empty());
-    EXPECT_EQ(window->board, before);
+    EXPECT_EQ(window->game.board(), before);
 }
 
 TEST_F(Shell, ControlEGoesHomeToo) {

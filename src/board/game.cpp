@@ -1,0 +1,93 @@
+#include "board/game.h"
+
+#include <utility>
+
+namespace sudoku {
+
+Game::Game(Board board, Board original, BoxSize size, double difficulty)
+    : board_(std::move(board)),
+      original_(std::move(original)),
+      size_(size),
+      difficulty_(difficulty) {}
+
+bool Game::contains(Square square) const {
+    return square.x >= 0 && square.y >= 0 && static_cast<std::size_t>(square.x) < board_.size() &&
+           static_cast<std::size_t>(square.y) < board_[static_cast<std::size_t>(square.x)].size();
+}
+
+const Cell& Game::at(Square square) const {
+    return board_.at(static_cast<std::size_t>(square.x)).at(static_cast<std::size_t>(square.y));
+}
+
+Cell& Game::cell(Square square) {
+    return board_.at(static_cast<std::size_t>(square.x)).at(static_cast<std::size_t>(square.y));
+}
+
+bool Game::is_given(Square square) const {
+    return sudoku::is_given(original_, square.x, square.y);
+}
+
+Verdict Game::judge(Square square, Value value) const {
+    return judge_candidate(board_, original_, size_, square.x, square.y, value);
+}
+
+Move Game::placed(Command command, Square square, Value value) {
+    cell(square) = value;
+    return {command, Outcome::placed, value};
+}
+
+Move Game::place_digit(Square square, int digit) {
+    switch (judge(square, digit)) {
+        case Verdict::given:
+            return {Command::digit, Outcome::given, digit};
+        case Verdict::breaks_rule:
+            return {Command::digit, Outcome::breaks_rule, digit};
+        case Verdict::accepted:
+            break;
+    }
+    return placed(Command::digit, square, digit);
+}
+
+Move Game::place_typed(Square square, std::string_view text) {
+    const TypedNumber number = read_typed_number(text);
+    using Kind = TypedNumber::Kind;
+    switch (number.kind) {
+        case Kind::nothing:
+            return {Command::typed_number, Outcome::nothing_typed};
+        case Kind::not_a_number:
+            return {Command::typed_number, Outcome::not_a_number};
+        case Kind::below_one:
+            return {Command::typed_number, Outcome::below_one, number.value};
+        case Kind::too_large:
+            return {Command::typed_number, Outcome::too_large};
+        case Kind::number:
+            break;
+    }
+    // The number is read before the square is looked at: the player hears
+    // about the given only after typing, as with any other answer.
+    if (is_given(square)) {
+        return {Command::typed_number, Outcome::given, number.value};
+    }
+    return placed(Command::typed_number, square, number.value);
+}
+
+Move Game::clear(Square square) {
+    if (!at(square)) {
+        return {Command::clear, Outcome::nothing_to_clear};
+    }
+    if (is_given(square)) {
+        return {Command::clear, Outcome::given};
+    }
+    cell(square).reset();
+    return {Command::clear, Outcome::cleared};
+}
+
+long long Game::empty_count() const {
+    return count_empty(board_);
+}
+
+bool Game::is_complete() const {
+    return sudoku::is_complete(board_, size_);
+}
+
+}  // namespace sudoku
