@@ -1,10 +1,8 @@
-#include <array>
-#include <vector>
-
 #include <wx/grid.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 
+#include "board/board_keys.h"
 #include "board/texts.h"
 #include "dialogs/accessible_name.h"
 #include "shell/mywin.h"
@@ -44,98 +42,61 @@ void Mywin::run_game() {
     // Bound on the grid, so the binding dies with it and never doubles up.
     grid->Bind(wxEVT_GRID_SELECT_CELL, &Mywin::OnCellChange, this);
     showpanel(panel);
-    install_board_keys();
+    // The keys belong to the board's panel: they and their binding die with it,
+    // and the same fixed identifiers serve every board.
+    accel_tbl = accelerators(board_keys());
+    panel->SetAcceleratorTable(accel_tbl);
+    panel->Bind(wxEVT_MENU, &Mywin::on_board_command, this, first_command_id, last_command_id());
     grid->SetGridCursor(0, 0);
 }
 
-namespace {
-
-// Fresh identifiers for one board screen, taken in the order save, one to
-// nine, customval, backspace, goback, numb.
-struct BoardIds {
-    int save = wxWindow::NewControlId();
-    std::array<int, 9> digits = [] {
-        std::array<int, 9> ids{};
-        for (int& id : ids) {
-            id = wxWindow::NewControlId();
-        }
-        return ids;
-    }();
-    int customval = wxWindow::NewControlId();
-    int backspace = wxWindow::NewControlId();
-    int goback = wxWindow::NewControlId();
-    int numb = wxWindow::NewControlId();
-    // The keypad's arrows, Home and End when NumLock is off.
-    std::array<int, 6> keypad_moves = [] {
-        std::array<int, 6> ids{};
-        for (int& id : ids) {
-            id = wxWindow::NewControlId();
-        }
-        return ids;
-    }();
-};
-
-// What the grid does for the main key of each keypad move.
-struct KeypadMove {
-    int key;
-    void (*move)(wxGrid&);
-};
-
-const std::array<KeypadMove, 6> keypad_moves = {{
-    {WXK_NUMPAD_LEFT, [](wxGrid& g) { g.MoveCursorLeft(false); }},
-    {WXK_NUMPAD_RIGHT, [](wxGrid& g) { g.MoveCursorRight(false); }},
-    {WXK_NUMPAD_UP, [](wxGrid& g) { g.MoveCursorUp(false); }},
-    {WXK_NUMPAD_DOWN, [](wxGrid& g) { g.MoveCursorDown(false); }},
-    {WXK_NUMPAD_HOME, [](wxGrid& g) { g.GoToCell(g.GetGridCursorRow(), 0); }},
-    {WXK_NUMPAD_END, [](wxGrid& g) { g.GoToCell(g.GetGridCursorRow(), g.GetNumberCols() - 1); }},
-}};
-
-}  // namespace
-
-void Mywin::install_board_keys() {
-    const BoardIds ids;
-    commands_.clear();
-    commands_[ids.goback] = [this](wxCommandEvent& e) { gohome(e); };
-    commands_[ids.save] = [this](wxCommandEvent& e) { savegame(e); };
-    for (int number = 1; number <= 9; ++number) {
-        commands_[ids.digits[static_cast<std::size_t>(number - 1)]] =
-            [this, number](wxCommandEvent&) { digit(number); };
+void Mywin::on_board_command(wxCommandEvent& event) {
+    using C = BoardCommand;
+    const C command = command_of(event.GetId());
+    switch (command) {
+        case C::save:
+            savegame(event);
+            break;
+        case C::goback:
+            gohome(event);
+            break;
+        case C::one:
+        case C::two:
+        case C::three:
+        case C::four:
+        case C::five:
+        case C::six:
+        case C::seven:
+        case C::eight:
+        case C::nine:
+            digit(1 + static_cast<int>(command) - static_cast<int>(C::one));
+            break;
+        case C::customval:
+            customval(event);
+            break;
+        case C::backspace:
+            backspace(event);
+            break;
+        case C::numb:
+            numb(event);
+            break;
+        case C::left:
+            grid->MoveCursorLeft(false);
+            break;
+        case C::right:
+            grid->MoveCursorRight(false);
+            break;
+        case C::up:
+            grid->MoveCursorUp(false);
+            break;
+        case C::down:
+            grid->MoveCursorDown(false);
+            break;
+        case C::row_start:
+            grid->GoToCell(grid->GetGridCursorRow(), 0);
+            break;
+        case C::row_end:
+            grid->GoToCell(grid->GetGridCursorRow(), grid->GetNumberCols() - 1);
+            break;
     }
-    commands_[ids.backspace] = [this](wxCommandEvent& e) { backspace(e); };
-    commands_[ids.numb] = [this](wxCommandEvent& e) { numb(e); };
-    commands_[ids.customval] = [this](wxCommandEvent& e) { customval(e); };
-    for (std::size_t i = 0; i < keypad_moves.size(); ++i) {
-        commands_[ids.keypad_moves[i]] = [this, i](wxCommandEvent&) {
-            keypad_moves[i].move(*grid);
-        };
-    }
-
-    std::vector<wxAcceleratorEntry> entries = {
-        {wxACCEL_CTRL, 's', ids.save},
-        {wxACCEL_CTRL, 'E', ids.goback},
-        {wxACCEL_NORMAL, WXK_ESCAPE, ids.goback},
-    };
-    for (int number = 1; number <= 9; ++number) {
-        entries.emplace_back(wxACCEL_NORMAL, '0' + number,
-                             ids.digits[static_cast<std::size_t>(number - 1)]);
-    }
-    entries.emplace_back(wxACCEL_NORMAL, WXK_BACK, ids.backspace);
-    entries.emplace_back(wxACCEL_NORMAL, WXK_DELETE, ids.backspace);
-    entries.emplace_back(wxACCEL_NORMAL, 'n', ids.numb);
-    entries.emplace_back(wxACCEL_NORMAL, WXK_RETURN, ids.customval);
-    // Many players type on the keypad: with NumLock on its digits, Enter and
-    // Delete (the decimal key) act as the main ones, with NumLock off its
-    // arrows, Home and End move as the main ones do.
-    for (int number = 1; number <= 9; ++number) {
-        entries.emplace_back(wxACCEL_NORMAL, WXK_NUMPAD0 + number,
-                             ids.digits[static_cast<std::size_t>(number - 1)]);
-    }
-    entries.emplace_back(wxACCEL_NORMAL, WXK_NUMPAD_ENTER, ids.customval);
-    entries.emplace_back(wxACCEL_NORMAL, WXK_NUMPAD_DELETE, ids.backspace);
-    entries.emplace_back(wxACCEL_NORMAL, WXK_NUMPAD_DECIMAL, ids.backspace);
-    for (std::size_t i = 0; i < keypad_moves.size(); ++i) {
-        entries.emplace_back(wxACCEL_NORMAL, keypad_moves[i].key, ids.keypad_moves[i]);
-    }
-    accel_tbl = wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
-    SetAcceleratorTable(accel_tbl);
 }

@@ -36,8 +36,10 @@ void Mywin::mainmenu(wxDataViewEvent& event) {
         // Leave at once: nothing is asked and nothing is saved.
         std::_Exit(0);
     } else if (text == wx_text(texts::load_game)) {
-        loadgame();
+        // Deferred, like every screen switch: a game replaces the menu, and the
+        // menu list is handling this event.
+        CallAfter(&Mywin::loadgame);
     } else if (text == wx_text(texts::new_game)) {
-        new_game();
+        CallAfter(&Mywin::new_game);
     }
 }

@@ -5,7 +5,6 @@
 Mywin::Mywin(wxWindow* parent, const wxString& title)
     : wxFrame(parent, wxID_ANY, title, wxDefaultPosition, wxSize(350, 250)) {
     SetName(title);
-    Bind(wxEVT_MENU, &Mywin::on_command, this);
     home();
 }
 
@@ -29,20 +28,14 @@ void Mywin::showpanel(wxPanel* new_panel, bool t) {
     Refresh();
 }
 
-void Mywin::on_command(wxCommandEvent& event) {
-    const auto command = commands_.find(event.GetId());
-    if (command == commands_.end()) {
-        event.Skip();
-        return;
-    }
-    auto run = command->second;  // a copy: the command may replace the table
-    run(event);
-}
-
 void Mywin::gohome(wxCommandEvent&) {
-    panel->Destroy();
-    panel = nullptr;
-    grid = nullptr;
-    myGrid = nullptr;
-    home();
+    // Deferred: the board may be handling the very key that asked for this,
+    // and no window may be destroyed inside its own event.
+    CallAfter([this] {
+        panel->Destroy();
+        panel = nullptr;
+        grid = nullptr;
+        myGrid = nullptr;
+        home();
+    });
 }

@@ -2,9 +2,6 @@
 // subsystem they belong to: shell (screens), board (play), lifecycle (games).
 #pragma once
 
-#include <functional>
-#include <map>
-
 #include <wx/accel.h>
 #include <wx/frame.h>
 
@@ -57,11 +54,5 @@ class Mywin : public wxFrame {
     sudoku::Square cursor() const;
     // Shows and tells what a move did to the square under the cursor.
     void report(const sudoku::Move& move, sudoku::Square square);
-    void install_board_keys();
-    void on_command(wxCommandEvent& event);
-
-    // The commands of the board screen now shown, by identifier. Replaced
-    // whole by every new board, so older screens' commands can never act and
-    // handlers never pile up on the window.
-    std::map<int, std::function<void(wxCommandEvent&)>> commands_;
+    void on_board_command(wxCommandEvent& event);
 };
