@@ -1,10 +1,15 @@
 // How long the player waits on the largest board: from building the board
 // screen to the first spoken square, one digit key's work, and from "Go!" in
 // the new-game dialog to the first spoken square. Prints figures; asserts nothing.
+//
+//   board_timing [RUNS] [sizes]   "sizes" adds Go! for every box size at the
+//                                 percentages that cost puzzle making most
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <wx/grid.h>
@@ -52,7 +57,7 @@ struct Figures {
     }
 };
 
-int run(int runs) {
+int run(int runs, bool every_size) {
     auto watch = std::make_shared<Stopwatch>();
     speech::set_backend(watch);
     auto* window = new Mywin(nullptr, wx_text(texts::window_title));
@@ -94,30 +99,48 @@ int run(int runs) {
         gui_test::settle();
     }
 
-    Figures go;
-    for (int i = 0; i < runs; ++i) {
-        Clock::time_point pressed;
-        gui_test::when_dialog_shows([&](wxDialog&) {
-            wxUIActionSimulator keys;
-            for (int d = 0; d < 7; ++d) {
-                keys.Char(WXK_DOWN);
+    // Go! with the cursor `box_downs` items down the size list (boxes 2x2 and
+    // up) and `percent_downs` down the difficulty list (10 percent and up).
+    const auto time_go = [&](int box_downs, int percent_downs) {
+        Figures go;
+        for (int i = 0; i < runs; ++i) {
+            Clock::time_point pressed;
+            gui_test::when_dialog_shows([&](wxDialog&) {
+                wxUIActionSimulator keys;
+                for (int d = 0; d < box_downs; ++d) {
+                    keys.Char(WXK_DOWN);
+                }
+                keys.Char(WXK_TAB);
+                for (int d = 0; d < percent_downs; ++d) {
+                    keys.Char(WXK_DOWN);
+                }
+                keys.Char(WXK_TAB);
+                gui_test::settle();
+                watch->arm();
+                pressed = Clock::now();
+                keys.Char(WXK_SPACE);
+            });
+            window->new_game();
+            if (watch->heard()) {
+                go.add(pressed, *watch->heard());
             }
-            keys.Char(WXK_TAB);
-            for (int d = 0; d < 8; ++d) {
-                keys.Char(WXK_DOWN);
-            }
-            keys.Char(WXK_TAB);
+            window->gohome(none);
             gui_test::settle();
-            watch->arm();
-            pressed = Clock::now();
-            keys.Char(WXK_SPACE);
-        });
-        window->new_game();
-        if (watch->heard()) {
-            go.add(pressed, *watch->heard());
         }
-        window->gohome(none);
-        gui_test::settle();
+        return go;
+    };
+    const Figures go = time_go(7, 8);
+    // Every size at the percentages where making a unique puzzle works hardest.
+    std::vector<std::pair<std::string, Figures>> sizes;
+    if (every_size) {
+        for (int side = 2; side <= 9; ++side) {
+            for (const int percent : {50, 60, 70, 90}) {
+                const std::string what = std::to_string(side) + "x" + std::to_string(side) +
+                                         " boxes, " + std::to_string(percent) +
+                                         " percent: Go! to the first spoken square";
+                sizes.emplace_back(what, time_go(side - 2, percent / 10 - 1));
+            }
+        }
     }
     window->Destroy();
     gui_test::settle();
@@ -125,6 +148,9 @@ int run(int runs) {
     build.print("81x81 board: run_game to the first spoken square");
     digit.print("81x81 board: one digit command (rule + completion check)");
     go.print("9x9 boxes, 90 percent: Go! to the first spoken square");
+    for (const auto& [what, figures] : sizes) {
+        figures.print(what.c_str());
+    }
     return 0;
 }
 
@@ -132,5 +158,6 @@ int run(int runs) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-    return gui_test::run_with_app(argc, argv, [runs] { return run(runs); });
+    const bool every_size = argc > 2 && std::string(argv[2]) == "sizes";
+    return gui_test::run_with_app(argc, argv, [=] { return run(runs, every_size); });
 }
