@@ -70,6 +70,7 @@ class Solver {
 
     int n() const { return n_; }
 
+    // The search itself, one per word size; defined in solver.cpp.
     class Engine;
 
   private:
