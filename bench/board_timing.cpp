@@ -1,6 +1,9 @@
 // How long the player waits on the largest board: from building the board
 // screen to the first spoken square, one digit key's work, and from "Go!" in
 // the new-game dialog to the first spoken square. Prints figures; asserts nothing.
+//
+//   board_timing [RUNS] [sizes]   "sizes" adds Go! for every box size at the
+//                                 percentages that cost puzzle making most
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -8,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <unistd.h>
@@ -85,7 +89,7 @@ void type_then_enter(const std::string& name, const std::function<void()>& befor
     }
 }
 
-int run(int runs) {
+int run(int runs, bool every_size) {
     auto watch = std::make_shared<Stopwatch>();
     speech::set_backend(watch);
     auto* window = new Mywin(nullptr, wx_text(texts::window_title));
@@ -131,30 +135,48 @@ int run(int runs) {
         gui_test::settle();
     }
 
-    Figures go;
-    for (int i = 0; i < runs; ++i) {
-        Clock::time_point pressed;
-        gui_test::when_dialog_shows([&](wxDialog&) {
-            wxUIActionSimulator keys;
-            for (int d = 0; d < 7; ++d) {
-                keys.Char(WXK_DOWN);
+    // Go! with the cursor `box_downs` items down the size list (boxes 2x2 and
+    // up) and `percent_downs` down the difficulty list (10 percent and up).
+    const auto time_go = [&](int box_downs, int percent_downs) {
+        Figures go;
+        for (int i = 0; i < runs; ++i) {
+            Clock::time_point pressed;
+            gui_test::when_dialog_shows([&](wxDialog&) {
+                wxUIActionSimulator keys;
+                for (int d = 0; d < box_downs; ++d) {
+                    keys.Char(WXK_DOWN);
+                }
+                keys.Char(WXK_TAB);
+                for (int d = 0; d < percent_downs; ++d) {
+                    keys.Char(WXK_DOWN);
+                }
+                keys.Char(WXK_TAB);
+                gui_test::settle();
+                watch->arm();
+                pressed = Clock::now();
+                keys.Char(WXK_SPACE);
+            });
+            window->new_game();
+            if (watch->heard()) {
+                go.add(pressed, *watch->heard());
             }
-            keys.Char(WXK_TAB);
-            for (int d = 0; d < 8; ++d) {
-                keys.Char(WXK_DOWN);
-            }
-            keys.Char(WXK_TAB);
+            window->gohome(none);
             gui_test::settle();
-            watch->arm();
-            pressed = Clock::now();
-            keys.Char(WXK_SPACE);
-        });
-        window->new_game();
-        if (watch->heard()) {
-            go.add(pressed, *watch->heard());
         }
-        window->gohome(none);
-        gui_test::settle();
+        return go;
+    };
+    const Figures go = time_go(7, 8);
+    // Every size at the percentages where making a unique puzzle works hardest.
+    std::vector<std::pair<std::string, Figures>> sizes;
+    if (every_size) {
+        for (int side = 2; side <= 9; ++side) {
+            for (const int percent : {50, 60, 70, 90}) {
+                const std::string what = std::to_string(side) + "x" + std::to_string(side) +
+                                         " boxes, " + std::to_string(percent) +
+                                         " percent: Go! to the first spoken square";
+                sizes.emplace_back(what, time_go(side - 2, percent / 10 - 1));
+            }
+        }
     }
     // Saving and loading an 81x81 game by keys: from Enter in the file dialog
     // to "Game saved.", and to the first square of the loaded game.
@@ -204,6 +226,9 @@ int run(int runs) {
     go.print("9x9 boxes, 90 percent: Go! to the first spoken square");
     save.print("81x81 game: Enter in the save dialog to \"Game saved.\"");
     load.print("81x81 game: Enter in the load dialog to the first square");
+    for (const auto& [what, figures] : sizes) {
+        figures.print(what.c_str());
+    }
     return 0;
 }
 
@@ -211,5 +236,6 @@ int run(int runs) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-    return gui_test::run_with_app(argc, argv, [runs] { return run(runs); });
+    const bool every_size = argc > 2 && std::string(argv[2]) == "sizes";
+    return gui_test::run_with_app(argc, argv, [=] { return run(runs, every_size); });
 }

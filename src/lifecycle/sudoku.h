@@ -19,10 +19,14 @@ class Sudoku {
     // A puzzle object holding the numbers of `b` (copied).
     Sudoku(int d1, int d2, Board b);
 
-    // A new puzzle: a full solution with std::lround(f * N * N) squares emptied,
-    // the squares drawn uniformly at random. f is clamped to [0, 1] first (NaN
-    // counts as 0). Seeded from std::random_device, or from `seed` for
-    // repeatable tests.
+    // A new puzzle: a full solution with std::lround(f * N * N) squares emptied.
+    // f is clamped to [0, 1] first (NaN counts as 0). The puzzle has exactly
+    // one solution whenever the search finds one with that many empty squares
+    // within its work budget; otherwise (too many empty squares for any unique
+    // puzzle, or a large board) the closest it found, with further squares
+    // emptied at random. Seeded from std::random_device, or from `seed` for
+    // repeatable tests; the work budget is counted in steps, not time, so a
+    // seed always gives the same puzzle.
     [[nodiscard]] Sudoku difficulty(double f) const;
     [[nodiscard]] Sudoku difficulty(double f, std::uint64_t seed) const;
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "lifecycle/solver.h"
 #include "lifecycle/sudoku.h"
 
 namespace sudoku {
@@ -125,7 +126,8 @@ class GeneratedPuzzle : public ::testing::TestWithParam<Shape> {};
 TEST_P(GeneratedPuzzle, KeepsEveryPropertyOverManySeedsAndFractions) {
     const auto [d1, d2] = GetParam();
     const int n = d1 * d2;
-    const int seeds = n > 40 ? 5 : 30;
+    // Unique puzzles cost more to make on large boards: fewer seeds there.
+    const int seeds = n > 40 ? 5 : n > 16 ? 10 : 30;
     const Sudoku empty(d1, d2);
     for (int tenth = 1; tenth <= 9; ++tenth) {
         const double f = tenth / 10.0;
@@ -236,6 +238,33 @@ TEST(Generation, EmptiedSquaresAreSpreadOverTheWholeBoard) {
 TEST(Generation, OnlyGeneratedPuzzlesHaveASolution) {
     EXPECT_TRUE(Sudoku(3, 3).solution().empty());
     EXPECT_TRUE(Sudoku(2, 2, from_rows(kGrid4)).solution().empty());
+}
+
+// --- Unique puzzles ---
+
+TEST(UniquePuzzles, HaveExactlyOneSolutionUpToTheAdvertisedShare) {
+    struct Case {
+        int d1;
+        int d2;
+        int most_percent;
+        int seeds;
+    };
+    for (const Case c : {Case{2, 2, 70, 30}, Case{3, 3, 70, 20}, Case{4, 4, 50, 3}}) {
+        const int n = c.d1 * c.d2;
+        const Sudoku empty(c.d1, c.d2);
+        Solver solver(c.d1, c.d2);
+        for (int percent = 10; percent <= c.most_percent; percent += 10) {
+            for (int seed = 0; seed < c.seeds; ++seed) {
+                SCOPED_TRACE(std::to_string(n) + "x" + std::to_string(n) + " " +
+                             std::to_string(percent) + "% seed " + std::to_string(seed));
+                const Sudoku puzzle =
+                    empty.difficulty(percent / 100.0, static_cast<std::uint64_t>(seed));
+                EXPECT_EQ(empty_squares(puzzle.board), std::lround(percent / 100.0 * n * n));
+                EXPECT_EQ(solver.count(puzzle.board, 2), 1);
+                EXPECT_EQ(solver.solve(puzzle.board), puzzle.solution());
+            }
+        }
+    }
 }
 
 // --- Construction ---
