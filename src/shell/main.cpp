@@ -1,6 +1,8 @@
 #include <wx/app.h>
+#include <wx/cmdline.h>
 
 #include "board/texts.h"
+#include "dialogs/speech.h"
 #include "shell/mywin.h"
 #include "shell/wx_text.h"
 
@@ -9,10 +11,46 @@ namespace {
 class SudokuApp : public wxApp {
   public:
     bool OnInit() override {
+        if (!wxApp::OnInit()) {
+            return false;
+        }
+        speech::use_route(route_);
         // The window shows itself; the app only has to create it.
         new Mywin(nullptr, wx_text(texts::window_title));
         return true;
     }
+
+    void OnInitCmdLine(wxCmdLineParser& parser) override {
+        wxApp::OnInitCmdLine(parser);
+        parser.AddLongOption(
+            "speech",
+            "where the game speaks: auto (the screen reader while one runs, "
+            "else speech-dispatcher), screen-reader or speech-dispatcher; default auto",
+            wxCMD_LINE_VAL_STRING);
+    }
+
+    bool OnCmdLineParsed(wxCmdLineParser& parser) override {
+        if (!wxApp::OnCmdLineParsed(parser)) {
+            return false;
+        }
+        wxString value;
+        if (!parser.Found("speech", &value) || value == "auto") {
+            route_ = speech::Route::automatic;
+        } else if (value == "screen-reader") {
+            route_ = speech::Route::screen_reader;
+        } else if (value == "speech-dispatcher") {
+            route_ = speech::Route::speech_dispatcher;
+        } else {
+            parser.SetLogo("--speech takes auto, screen-reader or speech-dispatcher, not \"" +
+                           value + "\".");
+            parser.Usage();
+            return false;
+        }
+        return true;
+    }
+
+  private:
+    speech::Route route_ = speech::Route::automatic;
 };
 
 }  // namespace
