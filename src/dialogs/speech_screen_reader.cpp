@@ -34,8 +34,9 @@
 namespace speech::screen_reader {
 namespace {
 
-// Far longer than a window manager takes to return the focus; a text still
-// without a window then is dropped rather than spoken into a later screen.
+// Three seconds, far longer than a window manager takes to return the focus;
+// a text still without a window then is dropped rather than spoken into a
+// later screen.
 constexpr guint retry_ms = 10;
 constexpr int retries = 300;
 
@@ -233,12 +234,23 @@ class Watch {
         }
     }
 
-    // Asks the registry who listens for events now.
+    // Asks the registry who listens for events now. A screen reader registers
+    // dozens of events in a burst; one question, once the burst is read, will do.
     void refresh() {
-        g_dbus_connection_call(a11y_, "org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
+        if (!refresh_queued_) {
+            refresh_queued_ = true;
+            g_idle_add(&Watch::on_refresh, this);
+        }
+    }
+
+    static gboolean on_refresh(gpointer data) {
+        Watch* watch = self(data);
+        watch->refresh_queued_ = false;
+        g_dbus_connection_call(watch->a11y_, "org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
                                "org.a11y.atspi.Registry", "GetRegisteredEvents", nullptr,
                                G_VARIANT_TYPE("(a(ss))"), G_DBUS_CALL_FLAGS_NONE, -1, nullptr,
-                               &Watch::on_registered, this);
+                               &Watch::on_registered, watch);
+        return G_SOURCE_REMOVE;
     }
 
     static void on_registered(GObject* source, GAsyncResult* result, gpointer data) {
@@ -303,6 +315,7 @@ class Watch {
     GDBusConnection* session_ = nullptr;
     GDBusConnection* a11y_ = nullptr;
     bool status_enabled_ = false;
+    bool refresh_queued_ = false;
     std::set<std::string> listeners_;  // bus names registered for events
     std::set<std::string> readers_;    // those of them that are screen readers
 };
