@@ -14,6 +14,9 @@ class SudokuApp : public wxApp {
         if (!wxApp::OnInit()) {
             return false;
         }
+        if (help_shown_) {
+            return true;
+        }
         speech::use_route(route_);
         // The window shows itself; the app only has to create it.
         new Mywin(nullptr, wx_text(texts::window_title));
@@ -28,6 +31,15 @@ class SudokuApp : public wxApp {
             "else speech-dispatcher), screen-reader or speech-dispatcher; default auto",
             wxCMD_LINE_VAL_STRING);
     }
+
+    // --help is a success, not an error: show the options and leave with 0.
+    bool OnCmdLineHelp(wxCmdLineParser& parser) override {
+        parser.Usage();
+        help_shown_ = true;
+        return true;
+    }
+
+    int OnRun() override { return help_shown_ ? 0 : wxApp::OnRun(); }
 
     bool OnCmdLineParsed(wxCmdLineParser& parser) override {
         if (!wxApp::OnCmdLineParsed(parser)) {
@@ -51,6 +63,7 @@ class SudokuApp : public wxApp {
 
   private:
     speech::Route route_ = speech::Route::automatic;
+    bool help_shown_ = false;
 };
 
 }  // namespace
