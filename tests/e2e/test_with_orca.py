@@ -7,14 +7,17 @@ private, capturing speech-dispatcher, which notes each text's voice and time.
 Run directly (python3 -m unittest -v test_with_orca.py) to see the key-to-speech
 figures that test_key_to_speech_latency prints."""
 
+import os
 import re
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
-from game_driver import Game, find_in_game, has_focus, press, wait_until
+from game_driver import (Game, active_window_name, find_all, find_in_game, has_focus, named,
+                         press, wait_until)
 from speechd_capture import SpeechCapture
 from test_full_game import solve
 
@@ -22,6 +25,7 @@ ANNOUNCEMENT = re.compile(r"^(\d+) (\d+): (empty\.|-?\d+)$")
 MOVES = {"Right": (1, 0), "Left": (-1, 0), "Down": (0, 1), "Up": (0, -1)}
 DIGIT_NAMES = {1: "one", 2: "two", 3: "three", 4: "four"}
 CONGRATULATION = "You completed the board! What a genius!"
+SAVE_PROMPT = "Please pick a file to save your game into."
 # Around a 4x4 board square by square, then back to the first one: every square
 # is announced at least once, and the first one by a move.
 TOUR = (["Right"] * 3 + ["Down"] + ["Left"] * 3 + ["Down"] + ["Right"] * 3 + ["Down"]
@@ -81,8 +85,8 @@ class WithOrca(unittest.TestCase):
         press(key)
         return count
 
-    def new_four_by_four(self, game_args=()):
-        self.game = Game(self.speech.env(), args=game_args)
+    def new_four_by_four(self, game_args=(), cwd=None):
+        self.game = Game(self.speech.env(), args=game_args, cwd=cwd)
         self.game.main_menu(timeout=60)
         press("Return")
         wait_until(lambda: find_in_game(self.game.process.pid,
@@ -152,7 +156,10 @@ class WithOrca(unittest.TestCase):
     def test_a_whole_game_is_heard_through_orca_and_its_braille_line(self):
         orca_voice = self.start_orca()
         game_began = len(self.speech.texts())
-        self.new_four_by_four()
+        # The save dialog starts in the game's folder.
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        self.new_four_by_four(cwd=folder.name)
 
         # Every square by an arrow key, each heard once and left as the name of
         # the focused object.
@@ -199,6 +206,34 @@ class WithOrca(unittest.TestCase):
         ends = [since for since, _ in windows[1:]] + [len(texts)]
         for (begin, text), end in zip(windows, ends):
             self.assertEqual(texts[begin:end].count(text), 1, f"{text!r} in {texts[begin:end]}")
+
+        # "Game saved." comes as the file dialog closes, before the board has the
+        # focus back: it is heard all the same.
+        press("ctrl+s")
+
+        def name_field():
+            choosers = find_in_game(self.game.process.pid,
+                                    lambda n: n.getRoleName() == "file chooser")
+            return [field for chooser in choosers for field in find_all(
+                chooser, lambda n: n.getRoleName() == "text" and has_focus(n))]
+        # Typed keys go to the window that has the X focus, which may come a
+        # moment after the accessibility tree shows the field focused.
+        wait_until(lambda: name_field() and active_window_name() == SAVE_PROMPT,
+                   what="the file name field of the save dialog, with the focus")
+        since = len(self.speech.texts())
+        subprocess.run(["xdotool", "type", "orca-game"], check=True)
+        wait_until(lambda: any(field.queryText().getText(0, -1) == "orca-game"
+                               for field in name_field()), what="the typed name")
+        # The chooser's name completion now and then swallows an Enter typed
+        # right after the name; its Save button, pressed through the
+        # accessibility tree, saves every time.
+        save = find_in_game(self.game.process.pid, named("push button", "Save"))
+        self.assertEqual(len(save), 1)
+        save[0].queryAction().doAction(0)
+        wait_until(lambda: any("Game saved." in t for t in self.speech.texts()[since:]),
+                   what="hearing that the game was saved")
+        wait_until(lambda: "Game saved." in self.focused_names(), 10, "the message as the name")
+        self.assertTrue(os.path.exists(os.path.join(folder.name, "orca-game.sudoku")))
 
         # Solve it; the last digit brings the congratulation, read by Orca.
         solution = [column[:] for column in board]
