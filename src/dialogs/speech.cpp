@@ -1,9 +1,11 @@
 #include "dialogs/speech.h"
 
+#include <atomic>
 #include <mutex>
 #include <utility>
 
 #include "dialogs/speech_dispatcher.h"
+#include "dialogs/speech_screen_reader.h"
 
 namespace speech {
 namespace {
@@ -20,10 +22,42 @@ class Handle final : public Output {
     std::shared_ptr<Output> backend_;
 };
 
+enum class Went { nowhere, dispatcher, screen_reader };
+
 struct Installed {
     std::mutex mutex;
     std::shared_ptr<Output> backend;
+    Went last = Went::nowhere;
 };
+
+std::atomic<Route> route{Route::speech_dispatcher};
+
+bool to_screen_reader() {
+    switch (route.load()) {
+        case Route::screen_reader:
+            return true;
+        case Route::speech_dispatcher:
+            return false;
+        case Route::automatic:
+            break;
+    }
+    return screen_reader::running();
+}
+
+// The one place that picks the route of a text.
+std::shared_ptr<Output> routed(Installed& chosen) {
+    if (!to_screen_reader()) {
+        chosen.last = Went::dispatcher;
+        return dispatcher::backend();
+    }
+    if (chosen.last == Went::dispatcher) {
+        // A screen reader has just started: whatever our own voice is still
+        // saying would talk over it.
+        dispatcher::backend()->speak("", true);
+    }
+    chosen.last = Went::screen_reader;
+    return screen_reader::backend();
+}
 
 // Never destroyed, like the dispatcher backend, so that a late speak() during
 // static destruction finds it still there.
@@ -36,12 +70,15 @@ Installed& installed() {
 
 std::unique_ptr<Output> Auto() {
     Installed& chosen = installed();
-    std::shared_ptr<Output> backend;
-    {
-        const std::lock_guard lock(chosen.mutex);
-        backend = chosen.backend;
+    const std::lock_guard lock(chosen.mutex);
+    return std::make_unique<Handle>(chosen.backend ? chosen.backend : routed(chosen));
+}
+
+void use_route(Route chosen) {
+    route.store(chosen);
+    if (chosen == Route::automatic) {
+        screen_reader::watch();
     }
-    return std::make_unique<Handle>(backend ? std::move(backend) : dispatcher::backend());
 }
 
 void set_backend(std::shared_ptr<Output> backend) {

@@ -1,6 +1,7 @@
-// Spoken output. speak() hands a text to the speech service and returns at
-// once: the service is talked to on a worker thread, so a slow, hung or dead
-// speech server never stalls the game.
+// Spoken output. speak() hands a text to the player's screen reader while one
+// runs, else to speech-dispatcher, and returns at once: speech-dispatcher is
+// talked to on a worker thread, so a slow, hung or dead speech server never
+// stalls the game.
 #pragma once
 
 #include <chrono>
@@ -9,7 +10,7 @@
 
 namespace speech {
 
-// One way of speaking a text; the default talks to speech-dispatcher.
+// One way of speaking a text: speech-dispatcher, or the screen reader.
 class Output {
   public:
     virtual ~Output() = default;
@@ -20,8 +21,17 @@ class Output {
 // A new light output object on every call, over the process-wide backend.
 std::unique_ptr<Output> Auto();
 
+// Where the game's texts go. automatic: to the screen reader while one runs,
+// to speech-dispatcher otherwise, switching whenever a screen reader starts or
+// stops.
+enum class Route { automatic, screen_reader, speech_dispatcher };
+
+// Chooses the route; the game calls it once, on the GTK thread, after GTK is
+// up. A program that never calls it speaks through speech-dispatcher.
+void use_route(Route route);
+
 // Test seam: route every later speak() to `backend` (nullptr restores the
-// speech-dispatcher backend).
+// route chosen by use_route).
 void set_backend(std::shared_ptr<Output> backend);
 
 // For tests and timing programs: waits until the speech-dispatcher worker has

@@ -84,9 +84,9 @@ def has_focus(node):
 class Game:
     """The game executable, started with its own environment."""
 
-    def __init__(self, env=None):
+    def __init__(self, env=None, args=(), cwd=None):
         self.exe = os.environ["SUDOKU_EXE"]
-        self.process = subprocess.Popen([self.exe], env=env or os.environ.copy(),
+        self.process = subprocess.Popen([self.exe, *args], env=env or os.environ.copy(), cwd=cwd,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
 
     def main_menu(self, timeout=30):
@@ -103,3 +103,4 @@ class Game:
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
+        self.process.stderr.close()

@@ -12,6 +12,7 @@ card, session bus or XDG_RUNTIME_DIR is needed.
 Standard library only; run with /usr/bin/python3.
 """
 
+import collections
 import os
 import shutil
 import signal
@@ -25,6 +26,8 @@ from pathlib import Path
 
 TEMPLATES = Path(__file__).resolve().parent / "speechd"
 RECORD_END = "\x1e"
+FIELD_END = "\x1f"
+Utterance = collections.namedtuple("Utterance", "text time voice")
 
 
 def _clean_up(folder, running):
@@ -174,18 +177,28 @@ class SpeechCapture:
     def __exit__(self, *exc):
         self.close()
 
-    def _records(self):
+    def _records(self, kind):
         data = self.capture_path.read_bytes().decode("utf-8", errors="replace")
         # The last piece is empty, or a record still being written.
-        return data.split(RECORD_END)[:-1]
+        records = []
+        for record in data.split(RECORD_END)[:-1]:
+            if record.startswith(kind):
+                text, nanoseconds, voice = record[1:].split(FIELD_END)
+                records.append(Utterance(text, int(nanoseconds) / 1e9, voice))
+        return records
+
+    def utterances(self):
+        """Every text the server started to speak, in order, with when it started
+        (time.time() seconds) and the voice (rate, pitch, voice) it was asked for."""
+        return self._records("S")
 
     def texts(self):
         """Every text the server started to speak, in order."""
-        return [record[1:] for record in self._records() if record.startswith("S")]
+        return [utterance.text for utterance in self._records("S")]
 
     def finished(self):
         """The texts that were spoken to their end, not cut off by newer ones."""
-        return [record[1:] for record in self._records() if record.startswith("E")]
+        return [utterance.text for utterance in self._records("E")]
 
     def wait_for(self, expected, timeout=30, spoken=None):
         """Polls until `expected` (a text, or a predicate over the list of texts)

@@ -66,6 +66,7 @@ MAN_TEXTS = [
     "Escape or Ctrl+E", "You completed the board! What a genius!",
     '"board"', '"original"', '"difficulty"', '"size": [3, 3]', "null",
     "SPEECHD_ADDRESS", "speech-dispatcher",
+    "--speech=auto|screen-reader|speech-dispatcher", "ScreenReaderEnabled",
     "orca(1), spd-say(1), speech-dispatcher(1)",
 ]
 
