@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "board_rows.h"
 #include "lifecycle/solver.h"
 #include "lifecycle/sudoku.h"
 
@@ -82,20 +83,6 @@ int empty_squares(const Board& board) {
         }
     }
     return count;
-}
-
-// Test boards are easier to read row by row; the game keeps them column-wise.
-Board from_rows(const std::vector<std::vector<int>>& rows) {
-    const std::size_t n = rows.size();
-    Board board(n, Column(n));
-    for (std::size_t y = 0; y < n; ++y) {
-        for (std::size_t x = 0; x < rows[y].size(); ++x) {
-            if (rows[y][x] != 0) {
-                board[x][y] = rows[y][x];
-            }
-        }
-    }
-    return board;
 }
 
 // A full 4x4 grid to spoil one square at a time.

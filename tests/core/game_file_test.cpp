@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "scratch.h"
+
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -24,60 +26,8 @@ namespace fs = std::filesystem;
 using sudoku::read_file_limited;
 using sudoku::write_file_atomically;
 
-// A fresh folder per test, removed with everything in it afterwards.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "sudoku-file-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a scratch folder");
-        }
-        path_ = pattern;
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
-// A tiny tmpfs on a folder of its own, for failures that root cannot otherwise meet:
-// permission bits do not stop root, a full or read-only file system does.
-class SmallTmpfs {
-  public:
-    explicit SmallTmpfs(const fs::path& where) : where_(where) {
-        fs::create_directory(where_);
-        if (::mount("tmpfs", where_.c_str(), "tmpfs", 0, "size=64k") == 0) {
-            mounted_ = true;
-        } else {
-            error_ = std::strerror(errno);
-        }
-    }
-    SmallTmpfs(const SmallTmpfs&) = delete;
-    SmallTmpfs& operator=(const SmallTmpfs&) = delete;
-    ~SmallTmpfs() {
-        if (mounted_) {
-            ::umount2(where_.c_str(), MNT_DETACH);
-        }
-    }
-
-    bool mounted() const { return mounted_; }
-    const std::string& error() const { return error_; }
-    bool make_read_only() {
-        return ::mount(nullptr, where_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
-
-  private:
-    fs::path where_;
-    bool mounted_ = false;
-    std::string error_;
-};
+using test_support::ScratchFolder;
+using test_support::SmallTmpfs;
 
 void put(const fs::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);

@@ -19,6 +19,8 @@
 #include <utility>
 #include <vector>
 
+#include "scratch.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -113,27 +115,7 @@ TEST_F(Speech, FailuresOfTheBackendAreSwallowed) {
     }
 }
 
-// A private temporary folder, removed with everything in it.
-class TempDir {
-  public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "speech_test.XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
+using TempDir = test_support::ScratchFolder;
 
 // Points libspeechd at `address` and makes its autospawn fail at once: the
 // server program it would start does not exist, so no test ever starts a real

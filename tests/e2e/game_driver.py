@@ -2,6 +2,7 @@
 accessibility tree a screen reader reads (AT-SPI), and the process itself."""
 
 import os
+import re
 import subprocess
 import time
 
@@ -11,14 +12,22 @@ GAME_TITLE = "Sudoku. By Quillmoor."
 
 
 def wait_until(condition, timeout=20.0, what="condition"):
-    """Polls `condition` until it returns something true; fails after `timeout`."""
+    """Polls `condition` until it returns something true; fails after `timeout`.
+    Errors from AT-SPI while the tree is still being built count as "not yet"."""
     deadline = time.monotonic() + timeout
+    last_error = None
     while True:
-        value = condition()
-        if value:
-            return value
+        try:
+            value = condition()
+            if value:
+                return value
+        except AssertionError:
+            raise
+        except Exception as error:  # noqa: BLE001 - AT-SPI raises many kinds
+            last_error = error
         if time.monotonic() > deadline:
-            raise AssertionError(f"timed out waiting for {what}")
+            detail = f" (last error: {last_error!r})" if last_error else ""
+            raise AssertionError(f"timed out waiting for {what}{detail}")
         time.sleep(0.05)
 
 
@@ -81,6 +90,16 @@ def has_focus(node):
     return node.getState().contains(pyatspi.STATE_FOCUSED)
 
 
+def current_item(table):
+    """The text of the row under the list cursor (focused, else selected)."""
+    rows = find_all(table, lambda n: n.getRoleName() == "table cell")
+    for state in (pyatspi.STATE_FOCUSED, pyatspi.STATE_SELECTED):
+        for row in rows:
+            if row.getState().contains(state):
+                return row.name
+    return None
+
+
 class Game:
     """The game executable, started with its own environment."""
 
@@ -95,6 +114,24 @@ class Game:
             tables = find_in_game(self.process.pid, named("table", "Main Menu."))
             return tables[0] if tables and has_focus(tables[0]) else None
         return wait_until(ready, timeout, "the main menu with the keyboard focus")
+
+    def activate(self):
+        """Gives the game window the keyboard focus, through the window manager."""
+        def window():
+            self.check_running()
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                                    str(self.process.pid), "--name", f"^{re.escape(GAME_TITLE)}$"],
+                                   capture_output=True, text=True).stdout.split()
+            return found[0] if found else None
+        wid = wait_until(window, 60, "the game's X window")
+        subprocess.run(["xdotool", "windowactivate", "--sync", wid], check=True, timeout=30)
+        wait_until(lambda: subprocess.run(["xdotool", "getactivewindow"], capture_output=True,
+                                          text=True).stdout.strip() == wid,
+                   30, "the game window to be the active window")
+
+    def check_running(self):
+        if self.process.poll() is not None:
+            raise AssertionError(f"the game ended early with status {self.process.returncode}")
 
     def wait_exit(self, timeout=20):
         return self.process.wait(timeout=timeout)

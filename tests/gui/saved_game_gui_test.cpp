@@ -14,6 +14,7 @@
 #include "lifecycle/game_file.h"
 #include "lifecycle/saved_game.h"
 #include "lifecycle/sudoku.h"
+#include "scratch.h"
 
 namespace gui_test {
 namespace {
@@ -31,16 +32,6 @@ void write(const fs::path& path, const std::string& text) {
 
 class SavedGames : public GuiTest {
   protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        folder = fs::temp_directory_path() / ("sudoku-gui-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-    }
-    void TearDown() override {
-        GuiTest::TearDown();
-        fs::remove_all(folder);
-    }
-
     void start_nine() { start_game(nine.board, nine.board, {3, 3}); }
 
     // Fills the first empty square with its right digit, by key.
@@ -111,7 +102,8 @@ class SavedGames : public GuiTest {
         return heard;
     }
 
-    fs::path folder;
+    test_support::ScratchFolder scratch;
+    const fs::path& folder = scratch.path();
 };
 
 TEST_F(SavedGames, ANineByNineGameRoundTripsExactly) {
@@ -278,31 +270,9 @@ TEST_F(SavedGames, BrokenFilesAreRefusedAndTheMenuStays) {
     }
 }
 
-// A small file system of our own: read-only, or too small for a game.
-class SmallDisk {
-  public:
-    SmallDisk(const fs::path& where, const char* options) : where_(where) {
-        fs::create_directories(where_);
-        mounted_ = ::mount("tmpfs", where_.c_str(), "tmpfs", 0, options) == 0;
-    }
-    ~SmallDisk() {
-        if (mounted_) {
-            ::umount(where_.c_str());
-        }
-    }
-    bool mounted() const { return mounted_; }
-    void make_read_only() {
-        mounted_ = ::mount("tmpfs", where_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
-
-  private:
-    fs::path where_;
-    bool mounted_;
-};
-
 TEST_F(SavedGames, AFailedSaveShowsUhOhAndKeepsTheOldFile) {
     const fs::path disk = folder / "disk";
-    SmallDisk small(disk, "size=64k");
+    test_support::SmallTmpfs small(disk);
     if (!small.mounted()) {
         GTEST_SKIP() << "mounting a tmpfs needs root";
     }
@@ -323,8 +293,7 @@ TEST_F(SavedGames, AFailedSaveShowsUhOhAndKeepsTheOldFile) {
     EXPECT_TRUE(spoken->texts().empty());
 
     fs::remove(disk / "filler");
-    small.make_read_only();
-    ASSERT_TRUE(small.mounted());
+    ASSERT_TRUE(small.make_read_only());
     wxTEST_DIALOG(press('s', wxMOD_CONTROL),
                   wxExpectModal<wxFileDialog>((disk / "old.sudoku").string()), replace_old(),
                   ExpectMessage("I could not save your game!", "Uh oh!"));
