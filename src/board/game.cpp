@@ -37,10 +37,12 @@ Move Game::placed(Command command, Square square, Value value) {
 }
 
 Move Game::place_digit(Square square, int digit) {
+    refusal_.reset();
     switch (judge(square, digit)) {
         case Verdict::given:
             return {Command::digit, Outcome::given, digit};
         case Verdict::breaks_rule:
+            refusal_ = Refusal{square, digit};
             return {Command::digit, Outcome::breaks_rule, digit};
         case Verdict::accepted:
             break;

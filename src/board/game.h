@@ -4,6 +4,7 @@
 // (texts::say gives its words).
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "board/board.h"
@@ -40,6 +41,13 @@ struct Move {
     bool operator==(const Move&) const = default;
 };
 
+// A digit the rule refused, and the square it was meant for.
+struct Refusal {
+    Square square;
+    Value value = 0;
+    bool operator==(const Refusal&) const = default;
+};
+
 class Game {
   public:
     Game() = default;
@@ -58,6 +66,8 @@ class Game {
     // Whether `value` may go into the square, judged without changing anything.
     Verdict judge(Square square, Value value) const;
     // Stores a number the digit keys may place: judged first, as the keys are.
+    // A digit the rule refuses is remembered until the next digit or until
+    // forget_refusal, so the player can ask why.
     Move place_digit(Square square, int digit);
     // Reads typed text as a whole number and stores it without the rule check.
     Move place_typed(Square square, std::string_view text);
@@ -67,6 +77,10 @@ class Game {
     // Full and keeping the rule.
     bool is_complete() const;
 
+    const std::optional<Refusal>& last_refusal() const { return refusal_; }
+    // The cursor has left the refused square: there is nothing left to explain.
+    void forget_refusal() { refusal_.reset(); }
+
   private:
     Cell& cell(Square square);
     Move placed(Command command, Square square, Value value);
@@ -75,6 +89,7 @@ class Game {
     Board original_;
     BoxSize size_;
     double difficulty_ = 0.0;
+    std::optional<Refusal> refusal_;
 };
 
 }  // namespace sudoku

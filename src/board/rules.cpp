@@ -44,7 +44,7 @@ bool is_complete(const Board& board, BoxSize size) noexcept {
     return count_empty(board) == 0;
 }
 
-TypedNumber read_typed_number(std::string_view text) {
+std::string_view trimmed(std::string_view text) {
     const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
     while (!text.empty() && blank(text.front())) {
         text.remove_prefix(1);
@@ -52,6 +52,11 @@ TypedNumber read_typed_number(std::string_view text) {
     while (!text.empty() && blank(text.back())) {
         text.remove_suffix(1);
     }
+    return text;
+}
+
+TypedNumber read_typed_number(std::string_view text) {
+    text = trimmed(text);
     if (text.empty()) {
         return {TypedNumber::Kind::nothing};
     }

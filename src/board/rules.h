@@ -24,6 +24,9 @@ long long count_empty(const Board& board);
 // the rule check counts as not complete.
 bool is_complete(const Board& board, BoxSize size) noexcept;
 
+// The text without the blanks around it.
+std::string_view trimmed(std::string_view text);
+
 struct TypedNumber {
     // nothing: blanks only, a change of mind rather than a mistake.
     enum class Kind { nothing, not_a_number, below_one, too_large, number } kind;

@@ -4,6 +4,54 @@
 
 namespace texts {
 
+namespace {
+
+// "3 1": the column, then the row, both from 1.
+std::string position(int x, int y) {
+    return std::to_string(x + 1) + " " + std::to_string(y + 1);
+}
+
+std::string position(sudoku::Square square) {
+    return position(square.x, square.y);
+}
+
+std::string_view unit_name(sudoku::Unit unit) {
+    switch (unit) {
+        case sudoku::Unit::row:
+            return "row";
+        case sudoku::Unit::column:
+            return "column";
+        case sudoku::Unit::box:
+            return "box";
+    }
+    return "";
+}
+
+// "Row 3", for the start of a sentence.
+std::string group_name(sudoku::Group group) {
+    std::string name(unit_name(group.unit));
+    name.front() = static_cast<char>(name.front() - 'a' + 'A');
+    return name + " " + std::to_string(group.index + 1);
+}
+
+// "2, 6, 9." or "nothing."
+std::string list(const std::vector<sudoku::Value>& values) {
+    std::string text;
+    for (const sudoku::Value value : values) {
+        text += (text.empty() ? "" : ", ") + std::to_string(value);
+    }
+    return (text.empty() ? "nothing" : text) + ".";
+}
+
+// "7 twice in row 2, at 2 2 and 8 2."
+std::string clash(const sudoku::Clash& clash) {
+    return std::to_string(clash.value) + " twice in " + std::string(unit_name(clash.group.unit)) +
+           " " + std::to_string(clash.group.index + 1) + ", at " + position(clash.first) + " and " +
+           position(clash.second) + ".";
+}
+
+}  // namespace
+
 std::string size_item(int box) {
     return std::to_string(box) + "x" + std::to_string(box);
 }
@@ -19,7 +67,7 @@ std::string_view digit_name(int digit) {
 }
 
 std::string square_announcement(int x, int y, const sudoku::Cell& cell) {
-    std::string text = std::to_string(x + 1) + " " + std::to_string(y + 1);
+    const std::string text = position(x, y);
     return cell ? text + ": " + std::to_string(*cell) : text + ": empty.";
 }
 
@@ -64,6 +112,71 @@ Feedback say(const sudoku::Move& move) {
             return spoken(nothing_to_clear);
     }
     return {};
+}
+
+std::string reading(sudoku::Group group, const std::vector<sudoku::Cell>& cells) {
+    std::string text = group_name(group) + ":";
+    const char* separator = " ";
+    for (const sudoku::Cell& cell : cells) {
+        text += separator + (cell ? std::to_string(*cell) : "empty");
+        separator = ", ";
+    }
+    return text + ".";
+}
+
+std::string missing(const std::array<sudoku::Missing, 3>& missing) {
+    std::string text;
+    for (const sudoku::Missing& group : missing) {
+        text +=
+            (text.empty() ? "" : " ") + group_name(group.group) + " needs " + list(group.values);
+    }
+    return text;
+}
+
+std::string options(sudoku::Square square, const sudoku::Options& options) {
+    if (options.given) {
+        return position(square) + " is given.";
+    }
+    return position(square) + " can take " + list(options.values);
+}
+
+std::string clashes(const std::vector<sudoku::Clash>& clashes) {
+    if (clashes.empty()) {
+        return std::string(no_clashes);
+    }
+    // Three are as many as an ear keeps; the rest are counted.
+    constexpr std::size_t told = 3;
+    std::string text;
+    for (std::size_t i = 0; i < clashes.size() && i < told; ++i) {
+        text += (text.empty() ? "" : " ") + clash(clashes[i]);
+    }
+    if (clashes.size() > told) {
+        text += " And " + std::to_string(clashes.size() - told) + " more.";
+    }
+    return text;
+}
+
+std::string explanation(const sudoku::Explanation& explanation) {
+    using Kind = sudoku::Explanation::Kind;
+    switch (explanation.kind) {
+        case Kind::already_there:
+            return std::to_string(explanation.clash.value) + " is already at " +
+                   position(explanation.clash.first) + ", in the same " +
+                   std::string(unit_name(explanation.clash.group.unit)) + ".";
+        case Kind::board_breaks_rule:
+            return clash(explanation.clash);
+        case Kind::outside_range:
+            return std::to_string(explanation.clash.value) + " at " +
+                   position(explanation.clash.first) + " is outside 1 to " +
+                   std::to_string(explanation.side) + ".";
+        case Kind::nothing:
+            break;
+    }
+    return std::string(nothing_to_explain);
+}
+
+std::string no_such_square(std::string_view typed) {
+    return "There is no square " + std::string(typed) + ".";
 }
 
 std::string replace_question(const std::string& file_name) {

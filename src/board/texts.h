@@ -4,7 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include <array>
+#include <vector>
+
 #include "board/board.h"
+#include "board/board_reading.h"
 #include "board/game.h"
 
 namespace texts {
@@ -55,6 +59,26 @@ struct Feedback {
     bool operator==(const Feedback&) const = default;
 };
 Feedback say(const sudoku::Move& move);
+
+// Reading the board by ear.
+inline constexpr std::string_view go_to_prompt = "Go to square: column, then row.";
+inline constexpr std::string_view no_clashes = "No clashes.";
+inline constexpr std::string_view nothing_to_explain = "Nothing to explain.";
+inline constexpr std::string_view keys_title = "Keys";
+// "Row 3: 5, empty, 7, 1."
+std::string reading(sudoku::Group group, const std::vector<sudoku::Cell>& cells);
+// "Row 3 needs 3, 6, 8. Column 2 needs 1. Box 4 needs nothing."
+std::string missing(const std::array<sudoku::Missing, 3>& missing);
+// "3 1 can take 2, 6, 9.", "3 1 can take nothing." or "3 1 is given."
+std::string options(sudoku::Square square, const sudoku::Options& options);
+// "No clashes." or up to three like "7 twice in row 2, at 2 2 and 8 2.", then
+// "And 4 more."
+std::string clashes(const std::vector<sudoku::Clash>& clashes);
+// "5 is already at 3 7, in the same column.", a clash as `clashes` says it,
+// "12 at 3 4 is outside 1 to 9." or "Nothing to explain."
+std::string explanation(const sudoku::Explanation& explanation);
+// "There is no square 12 40."
+std::string no_such_square(std::string_view typed);
 
 // Saved games.
 inline constexpr std::string_view file_wildcard = "Sudoku Puzzle File (*.sudoku)|*.sudoku";

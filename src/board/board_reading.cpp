@@ -1,0 +1,218 @@
+#include "board/board_reading.h"
+
+#include <algorithm>
+#include <climits>
+#include <utility>
+
+namespace sudoku {
+
+namespace {
+
+int side(BoxSize size) {
+    return size.first * size.second;
+}
+
+// Boxes are `first` squares wide and `second` tall, so `second` of them stand
+// side by side, as the puzzle engine lays them out.
+int box_index(Square square, BoxSize size) {
+    return (square.y / size.second) * size.second + square.x / size.first;
+}
+
+// The numbers from 1 to n that none of the cells holds; numbers outside that
+// range (typed ones) rule nothing out.
+std::vector<Value> absent_from(int n, const std::vector<Cell>& cells) {
+    std::vector<bool> held(static_cast<std::size_t>(n) + 1);
+    for (const Cell& cell : cells) {
+        if (cell && *cell >= 1 && *cell <= n) {
+            held[static_cast<std::size_t>(*cell)] = true;
+        }
+    }
+    std::vector<Value> absent;
+    for (Value value = 1; value <= n; ++value) {
+        if (!held[static_cast<std::size_t>(value)]) {
+            absent.push_back(value);
+        }
+    }
+    return absent;
+}
+
+// Whether `value` stands in the group, anywhere but at `except`.
+std::optional<Square> where_in(const Game& game, Group group, Value value, Square except) {
+    for (const Square square : squares_of(group, game.size())) {
+        if (square != except && game.at(square) == value) {
+            return square;
+        }
+    }
+    return std::nullopt;
+}
+
+void add_clashes_in(const Game& game, Group group, std::vector<Clash>& out) {
+    // Filled squares in reading order, then stably by number: each run of one
+    // number starts at its first place in the group.
+    std::vector<std::pair<Value, Square>> filled;
+    for (const Square square : squares_of(group, game.size())) {
+        if (const Cell& cell = game.at(square)) {
+            filled.emplace_back(*cell, square);
+        }
+    }
+    std::stable_sort(filled.begin(), filled.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < filled.size();) {
+        std::size_t end = i + 1;
+        for (; end < filled.size() && filled[end].first == filled[i].first; ++end) {
+            out.push_back({filled[i].first, group, filled[i].second, filled[end].second});
+        }
+        i = end;
+    }
+}
+
+}  // namespace
+
+Group group_of(Unit unit, Square square, BoxSize size) {
+    switch (unit) {
+        case Unit::row:
+            return {unit, square.y};
+        case Unit::column:
+            return {unit, square.x};
+        case Unit::box:
+            break;
+    }
+    return {Unit::box, box_index(square, size)};
+}
+
+std::array<Group, 3> groups_of(Square square, BoxSize size) {
+    return {group_of(Unit::row, square, size), group_of(Unit::column, square, size),
+            group_of(Unit::box, square, size)};
+}
+
+std::vector<Square> squares_of(Group group, BoxSize size) {
+    const int n = side(size);
+    std::vector<Square> squares;
+    squares.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        switch (group.unit) {
+            case Unit::row:
+                squares.push_back({i, group.index});
+                break;
+            case Unit::column:
+                squares.push_back({group.index, i});
+                break;
+            case Unit::box:
+                squares.push_back({(group.index % size.second) * size.first + i % size.first,
+                                   (group.index / size.second) * size.second + i / size.first});
+                break;
+        }
+    }
+    return squares;
+}
+
+std::vector<Cell> read_group(const Game& game, Group group) {
+    std::vector<Cell> cells;
+    for (const Square square : squares_of(group, game.size())) {
+        cells.push_back(game.at(square));
+    }
+    return cells;
+}
+
+std::array<Missing, 3> missing_around(const Game& game, Square square) {
+    std::array<Missing, 3> missing;
+    const std::array<Group, 3> groups = groups_of(square, game.size());
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        missing[i] = {groups[i], absent_from(side(game.size()), read_group(game, groups[i]))};
+    }
+    return missing;
+}
+
+Options options_for(const Game& game, Square square) {
+    if (game.is_given(square)) {
+        return {true, {}};
+    }
+    std::vector<Cell> others;
+    for (const Group group : groups_of(square, game.size())) {
+        for (const Square other : squares_of(group, game.size())) {
+            if (other != square) {
+                others.push_back(game.at(other));
+            }
+        }
+    }
+    return {false, absent_from(side(game.size()), others)};
+}
+
+std::optional<Square> next_empty(const Game& game, Square from, bool forward) {
+    const int n = side(game.size());
+    const int squares = n * n;
+    const int start = from.y * n + from.x;
+    for (int step = 1; step <= squares; ++step) {
+        const int at = ((forward ? start + step : start - step) % squares + squares) % squares;
+        const Square square{at % n, at / n};
+        if (!game.at(square)) {
+            return square;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<Clash> clashes(const Game& game) {
+    const int n = side(game.size());
+    std::vector<Clash> found;
+    for (const Unit unit : {Unit::row, Unit::column, Unit::box}) {
+        for (int index = 0; index < n; ++index) {
+            add_clashes_in(game, {unit, index}, found);
+        }
+    }
+    return found;
+}
+
+Explanation explain_refusal(const Game& game) {
+    const std::optional<Refusal>& refusal = game.last_refusal();
+    if (!refusal) {
+        return {};
+    }
+    for (const Group group : groups_of(refusal->square, game.size())) {
+        if (const auto at = where_in(game, group, refusal->value, refusal->square)) {
+            return {Explanation::Kind::already_there,
+                    {refusal->value, group, *at, refusal->square}};
+        }
+    }
+    if (const std::vector<Clash> found = clashes(game); !found.empty()) {
+        return {Explanation::Kind::board_breaks_rule, found.front()};
+    }
+    const int n = side(game.size());
+    for (int y = 0; y < n; ++y) {
+        for (int x = 0; x < n; ++x) {
+            const Cell& cell = game.at({x, y});
+            if (cell && (*cell < 1 || *cell > n)) {
+                return {Explanation::Kind::outside_range, {*cell, {}, {x, y}, {}}, n};
+            }
+        }
+    }
+    return {};
+}
+
+TypedSquare read_square(const Game& game, std::string_view text) {
+    text = trimmed(text);
+    if (text.empty()) {
+        return {};
+    }
+    const TypedSquare none{TypedSquare::Kind::off_board, {}, std::string(text)};
+    const std::size_t gap = text.find_first_of(" \t,");
+    if (gap == std::string_view::npos) {
+        return none;
+    }
+    std::string_view row = text.substr(gap);
+    row.remove_prefix(std::min(row.find_first_not_of(" \t,"), row.size()));
+    const TypedNumber column = read_typed_number(text.substr(0, gap));
+    const TypedNumber line = read_typed_number(row);
+    using Kind = TypedNumber::Kind;
+    if (column.kind != Kind::number || line.kind != Kind::number) {
+        return none;
+    }
+    const Square square{static_cast<int>(std::min<Value>(column.value, INT_MAX)) - 1,
+                        static_cast<int>(std::min<Value>(line.value, INT_MAX)) - 1};
+    if (!game.contains(square)) {
+        return none;
+    }
+    return {TypedSquare::Kind::on_board, square, {}};
+}
+
+}  // namespace sudoku

@@ -1,0 +1,104 @@
+// What a sighted player takes in at a glance, as answers to ask by ear: a row,
+// column or box read out, the numbers it lacks, what a square can take, where
+// the rule is broken, why a digit was refused, the next empty square. Each is
+// a read-only query on the game; texts.h gives its words.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/game.h"
+
+namespace sudoku {
+
+enum class Unit { row, column, box };
+
+// A row, column or box, counted from 0: rows from the top, columns from the
+// left, boxes row by row from the top left.
+struct Group {
+    Unit unit = Unit::row;
+    int index = 0;
+    bool operator==(const Group&) const = default;
+};
+
+// The square's row, column or box.
+Group group_of(Unit unit, Square square, BoxSize size);
+// The square's row, column and box, in that order.
+std::array<Group, 3> groups_of(Square square, BoxSize size);
+
+// The group's squares in reading order, row by row.
+std::vector<Square> squares_of(Group group, BoxSize size);
+
+// What the group holds, in reading order.
+std::vector<Cell> read_group(const Game& game, Group group);
+
+// The numbers from 1 to N that a group does not hold yet, for the square's
+// row, column and box.
+struct Missing {
+    Group group;
+    std::vector<Value> values;
+    bool operator==(const Missing&) const = default;
+};
+std::array<Missing, 3> missing_around(const Game& game, Square square);
+
+// The numbers from 1 to N that no other square of the square's row, column or
+// box holds: the player's own number in the square itself is no obstacle.
+struct Options {
+    bool given = false;  // a given takes nothing; `values` is then empty
+    std::vector<Value> values;
+    bool operator==(const Options&) const = default;
+};
+Options options_for(const Game& game, Square square);
+
+// The next empty square after `from` in reading order (or the one before it,
+// going back), wrapping round the board; `from` itself comes last.
+std::optional<Square> next_empty(const Game& game, Square from, bool forward);
+
+// A number twice in one group: at `first` and at `second`, in reading order.
+struct Clash {
+    Value value = 0;
+    Group group;
+    Square first;
+    Square second;
+    bool operator==(const Clash&) const = default;
+};
+
+// Every clash on the board: rows first, then columns, then boxes. A number
+// three times in a group clashes with each later one from its first place.
+std::vector<Clash> clashes(const Game& game);
+
+// Why the last refused digit was refused, while its square is still the one
+// the game remembers: the digit already stands in the square's row, column or
+// box (the first found, in that order), or the board breaks the rule
+// elsewhere, by a clash or by a typed number outside 1 to N.
+struct Explanation {
+    enum class Kind {
+        nothing,
+        already_there,
+        board_breaks_rule,
+        outside_range
+    } kind = Kind::nothing;
+    // already_there: `value` is the digit, `first` where it stands, `second`
+    // the refused square. board_breaks_rule: the board's first clash.
+    // outside_range: `value` and `first` are the first such number and its
+    // square, `second` unused.
+    Clash clash;
+    int side = 0;  // N, for outside_range
+    bool operator==(const Explanation&) const = default;
+};
+Explanation explain_refusal(const Game& game);
+
+// A square typed by the player: its column, then its row, counted from 1,
+// apart by blanks or a comma ("12 40"). Blank text is a change of mind.
+struct TypedSquare {
+    enum class Kind { nothing, on_board, off_board } kind = Kind::nothing;
+    Square square;      // on_board: where to go
+    std::string typed;  // off_board: what was typed, without the blanks around it
+    bool operator==(const TypedSquare&) const = default;
+};
+TypedSquare read_square(const Game& game, std::string_view text);
+
+}  // namespace sudoku
