@@ -8,19 +8,11 @@
 void Mywin::OnCellChange(wxGridEvent& event) {
     const sudoku::Square square{event.GetCol(), event.GetRow()};
     event.Skip();
+    // A refused digit is explained only while the cursor stays on its square.
+    game.forget_refusal();
     if (game.contains(square)) {
         speak(texts::square_announcement(square.x, square.y, game.at(square)));
     }
-}
-
-bool Mywin::is_valid(sudoku::Value f) {
-    const sudoku::Verdict verdict = game.judge(cursor(), f);
-    if (verdict == sudoku::Verdict::given) {
-        speak(std::string(texts::given_refused));
-    } else if (verdict == sudoku::Verdict::breaks_rule) {
-        speak(std::string(texts::invalid_number));
-    }
-    return verdict == sudoku::Verdict::accepted;
 }
 
 sudoku::Square Mywin::cursor() const {

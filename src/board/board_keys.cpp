@@ -10,7 +10,8 @@ using C = BoardCommand;
 // Ctrl+E and Escape both go home, Backspace and Delete both clear. The keypad
 // acts as the main keys: with NumLock on its digits, Enter and Delete (the
 // decimal key), with NumLock off its arrows, Home and End, which the grid
-// itself does not know.
+// itself does not know. The arrows are in the table too, so a move blocked by
+// the edge of the board can say the square again.
 constexpr std::array keys = {
     KeyBinding{wxACCEL_CTRL, 's', C::save, "Save the game"},
     KeyBinding{wxACCEL_CTRL, 'E', C::goback, "Back to the main menu"},
@@ -46,6 +47,22 @@ constexpr std::array keys = {
     KeyBinding{wxACCEL_NORMAL, WXK_NUMPAD_DOWN, C::down, "Move down"},
     KeyBinding{wxACCEL_NORMAL, WXK_NUMPAD_HOME, C::row_start, "Move to the start of the row"},
     KeyBinding{wxACCEL_NORMAL, WXK_NUMPAD_END, C::row_end, "Move to the end of the row"},
+    KeyBinding{wxACCEL_NORMAL, 'r', C::read_row, "Read the row"},
+    KeyBinding{wxACCEL_NORMAL, 'c', C::read_column, "Read the column"},
+    KeyBinding{wxACCEL_NORMAL, 'b', C::read_box, "Read the box"},
+    KeyBinding{wxACCEL_NORMAL, 'm', C::missing, "Say what the row, column and box still need"},
+    KeyBinding{wxACCEL_NORMAL, 'p', C::options, "Say the numbers the square can take"},
+    KeyBinding{wxACCEL_NORMAL, 'e', C::next_empty, "Go to the next empty square"},
+    KeyBinding{wxACCEL_SHIFT, 'E', C::previous_empty, "Go to the previous empty square"},
+    KeyBinding{wxACCEL_NORMAL, WXK_SPACE, C::say_square, "Say the square again"},
+    KeyBinding{wxACCEL_NORMAL, 'k', C::clashes, "Say where the rule is broken"},
+    KeyBinding{wxACCEL_NORMAL, 'w', C::why, "Say why the last digit was refused"},
+    KeyBinding{wxACCEL_CTRL, 'G', C::go_to, "Go to a square by its column and row"},
+    KeyBinding{wxACCEL_NORMAL, WXK_F1, C::key_help, "List the keys"},
+    KeyBinding{wxACCEL_NORMAL, WXK_LEFT, C::left, "Move left"},
+    KeyBinding{wxACCEL_NORMAL, WXK_RIGHT, C::right, "Move right"},
+    KeyBinding{wxACCEL_NORMAL, WXK_UP, C::up, "Move up"},
+    KeyBinding{wxACCEL_NORMAL, WXK_DOWN, C::down, "Move down"},
 };
 
 }  // namespace
@@ -63,7 +80,7 @@ BoardCommand command_of(int id) {
 }
 
 int last_command_id() {
-    return command_id(BoardCommand::row_end);
+    return command_id(BoardCommand::key_help);
 }
 
 wxAcceleratorTable accelerators(std::span<const KeyBinding> bindings) {

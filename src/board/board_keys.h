@@ -1,5 +1,5 @@
 // The board's keys as data: one table of key, modifiers, command and what it
-// does. The accelerators are built from it (and so, later, is the key help).
+// does. The accelerators are built from it, and so is the key help.
 #pragma once
 
 #include <span>
@@ -29,6 +29,18 @@ enum class BoardCommand {
     down,
     row_start,
     row_end,
+    read_row,
+    read_column,
+    read_box,
+    missing,
+    options,
+    next_empty,
+    previous_empty,
+    say_square,
+    clashes,
+    why,
+    go_to,
+    key_help,
 };
 
 struct KeyBinding {

@@ -81,22 +81,58 @@ void Mywin::on_board_command(wxCommandEvent& event) {
             numb(event);
             break;
         case C::left:
-            grid->MoveCursorLeft(false);
+            arrow(-1, 0);
             break;
         case C::right:
-            grid->MoveCursorRight(false);
+            arrow(1, 0);
             break;
         case C::up:
-            grid->MoveCursorUp(false);
+            arrow(0, -1);
             break;
         case C::down:
-            grid->MoveCursorDown(false);
+            arrow(0, 1);
             break;
         case C::row_start:
             grid->GoToCell(grid->GetGridCursorRow(), 0);
             break;
         case C::row_end:
             grid->GoToCell(grid->GetGridCursorRow(), grid->GetNumberCols() - 1);
+            break;
+        case C::read_row:
+            readgroup(sudoku::Unit::row);
+            break;
+        case C::read_column:
+            readgroup(sudoku::Unit::column);
+            break;
+        case C::read_box:
+            readgroup(sudoku::Unit::box);
+            break;
+        case C::missing:
+            missing();
+            break;
+        case C::options:
+            options();
+            break;
+        case C::next_empty:
+            nextempty(true);
+            break;
+        case C::previous_empty:
+            nextempty(false);
+            break;
+        case C::say_square:
+            sayagain();
+            break;
+        case C::clashes:
+            clashes();
+            break;
+        case C::why:
+            why();
+            break;
+        case C::go_to:
+            gotosquare();
+            break;
+        case C::key_help:
+            keyhelp();
             break;
     }
 }

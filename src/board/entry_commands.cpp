@@ -8,9 +8,7 @@
 #include "shell/wx_text.h"
 
 void Mywin::digit(int number) {
-    if (!is_valid(number)) {
-        return;
-    }
+    // The game judges the digit, and remembers a refusal for "why".
     const sudoku::Square square = cursor();
     report(game.place_digit(square, number), square);
 }

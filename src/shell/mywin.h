@@ -5,6 +5,7 @@
 #include <wx/accel.h>
 #include <wx/frame.h>
 
+#include "board/board_reading.h"
 #include "board/game.h"
 
 class wxCommandEvent;
@@ -37,7 +38,19 @@ class Mywin : public wxFrame {
     void digit(int number);
     void complete();
     void OnCellChange(wxGridEvent& event);
-    bool is_valid(sudoku::Value f);
+
+    // Hearing the board without walking it (src/board).
+    void readgroup(sudoku::Unit unit);
+    void missing();
+    void options();
+    void nextempty(bool forward);
+    void sayagain();
+    void clashes();
+    void why();
+    void gotosquare();
+    void keyhelp();
+    // One square along; at the edge the square is said again.
+    void arrow(int dx, int dy);
 
     // Screen.
     wxPanel* panel = nullptr;
@@ -52,6 +65,9 @@ class Mywin : public wxFrame {
 
   private:
     sudoku::Square cursor() const;
+    // Moves the cursor there, which announces it; the square it stands on
+    // already is said again, so no key goes unanswered.
+    void go_to(sudoku::Square square);
     // Shows and tells what a move did to the square under the cursor.
     void report(const sudoku::Move& move, sudoku::Square square);
     void on_board_command(wxCommandEvent& event);
