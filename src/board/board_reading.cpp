@@ -47,22 +47,34 @@ std::optional<Square> where_in(const Game& game, Group group, Value value, Squar
 }
 
 void add_clashes_in(const Game& game, Group group, std::vector<Clash>& out) {
-    // Filled squares in reading order, then stably by number: each run of one
-    // number starts at its first place in the group.
-    std::vector<std::pair<Value, Square>> filled;
+    // Where each number first stands: 1 to N by the number itself, the few
+    // typed numbers outside that range in a short list.
+    const int n = side(game.size());
+    std::vector<std::optional<Square>> first(static_cast<std::size_t>(n) + 1);
+    std::vector<std::pair<Value, Square>> outside;
     for (const Square square : squares_of(group, game.size())) {
-        if (const Cell& cell = game.at(square)) {
-            filled.emplace_back(*cell, square);
+        const Cell& cell = game.at(square);
+        if (!cell) {
+            continue;
         }
-    }
-    std::stable_sort(filled.begin(), filled.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 0; i < filled.size();) {
-        std::size_t end = i + 1;
-        for (; end < filled.size() && filled[end].first == filled[i].first; ++end) {
-            out.push_back({filled[i].first, group, filled[i].second, filled[end].second});
+        std::optional<Square> earlier;
+        if (*cell >= 1 && *cell <= n) {
+            std::optional<Square>& place = first[static_cast<std::size_t>(*cell)];
+            earlier = place;
+            place = place.value_or(square);
+        } else {
+            const auto seen = std::find_if(outside.begin(), outside.end(), [&](const auto& number) {
+                return number.first == *cell;
+            });
+            if (seen == outside.end()) {
+                outside.emplace_back(*cell, square);
+            } else {
+                earlier = seen->second;
+            }
         }
-        i = end;
+        if (earlier) {
+            out.push_back({*cell, group, *earlier, square});
+        }
     }
 }
 

@@ -229,12 +229,13 @@ TEST(BoardReading, EachAnswerInTheWordsItIsSpokenIn) {
     }
 }
 
-TEST(BoardReading, ANumberThreeTimesClashesWithEachLaterOne) {
-    const Game game(from_rows({{2, 2, 0, 2}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}}),
+TEST(BoardReading, ANumberThreeTimesClashesWithEachLaterOneAndTypedNumbersToo) {
+    const Game game(from_rows({{2, 2, 0, 2}, {12, 0, 0, 12}, {0, 0, 0, 0}, {0, 0, 0, 0}}),
                     Board(4, Column(4)), {2, 2}, 0.5);
     EXPECT_EQ(clashes(game), (std::vector<Clash>{
                                  {2, {Unit::row, 0}, {0, 0}, {1, 0}},
                                  {2, {Unit::row, 0}, {0, 0}, {3, 0}},
+                                 {12, {Unit::row, 1}, {0, 1}, {3, 1}},
                                  {2, {Unit::box, 0}, {0, 0}, {1, 0}},
                              }));
 }
