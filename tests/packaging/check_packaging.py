@@ -68,6 +68,10 @@ MAN_TEXTS = [
     "SPEECHD_ADDRESS", "speech-dispatcher",
     "--speech=auto|screen-reader|speech-dispatcher", "ScreenReaderEnabled",
     "orca(1), spd-say(1), speech-dispatcher(1)",
+    "r, c, b", "e, Shift+E", "Ctrl+G", "F1",
+    "Row 3 needs 2, 6, 8.", "1 1 is given.", "There are 0 empty squares.", "No clashes.",
+    "And N more.", "Nothing to explain.", "Go to square: column, then row.",
+    "There is no square 12 40.",
 ]
 
 
