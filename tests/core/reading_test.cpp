@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board/texts.h"
@@ -57,175 +57,117 @@ const Game stuck(from_rows({{0, 1, 2, 0}, {3, 0, 0, 0}, {0, 0, 0, 0}, {4, 0, 0, 
 const Game nine_own_eight(with(nine_rows, {{{1, 2}, 8}}), nine_rows, {3, 3}, 0.5);
 const Game sixteen_clashing(with(sixteen_rows(), {{{2, 0}, 12}}), sixteen_rows(), {4, 4}, 0.5);
 
-std::string read(const Game& game, Unit unit, Square at) {
-    const Group group = group_of(unit, at, game.size());
-    return texts::reading(group, read_group(game, group));
-}
+// The reading keys; Shift+E is `back`.
+enum class Key { r, c, b, m, p, e, back, k };
 
-std::string go(const Game& game, Square from, bool forward) {
-    const auto square = next_empty(game, from, forward);
-    return square ? texts::square_announcement(square->x, square->y, game.at(*square))
-                  : texts::empty_count(0);
+// What the key says with the cursor at `at`, as the window says it.
+std::string answer(Key key, const Game& game, Square at) {
+    const auto read = [&](Unit unit) {
+        const Group group = group_of(unit, at, game.size());
+        return texts::reading(group, read_group(game, group));
+    };
+    const auto go = [&](bool forward) {
+        const auto square = next_empty(game, at, forward);
+        return square ? texts::square_announcement(square->x, square->y, game.at(*square))
+                      : texts::empty_count(0);
+    };
+    switch (key) {
+        case Key::r:
+            return read(Unit::row);
+        case Key::c:
+            return read(Unit::column);
+        case Key::b:
+            return read(Unit::box);
+        case Key::m:
+            return texts::missing(missing_around(game, at));
+        case Key::p:
+            return texts::options(at, options_for(game, at));
+        case Key::e:
+            return go(true);
+        case Key::back:
+            return go(false);
+        case Key::k:
+            return texts::clashes(clashes(game));
+    }
+    return {};
 }
 
 struct Case {
     const char* what;
-    std::function<std::string()> answer;
+    Key key;
+    const Game* game;
+    Square at;
     std::string spoken;
 };
 
 TEST(BoardReading, EachAnswerInTheWordsItIsSpokenIn) {
-    using U = Unit;
     const std::vector<Case> cases = {
-        {"r on 4x4",
-         [] {
-             return read(four, U::row, {3, 1});
-         },
-         "Row 2: 3, 4, empty, 2."},
-        {"c on 4x4",
-         [] {
-             return read(four, U::column, {0, 3});
-         },
-         "Column 1: 1, 3, empty, 4."},
-        {"b on 4x4",
-         [] {
-             return read(four, U::box, {3, 3});
-         },
-         "Box 4: 4, 3, 2, empty."},
-        {"r on 9x9",
-         [] {
-             return read(nine, U::row, {1, 2});
-         },
-         "Row 3: 7, empty, 9, 1, empty, 3, 4, 5, empty."},
-        {"c on 9x9",
-         [] {
-             return read(nine, U::column, {1, 2});
-         },
-         "Column 2: 2, 5, empty, 3, 6, 9, 4, 7, 1."},
-        {"b on 9x9",
-         [] {
-             return read(nine, U::box, {1, 2});
-         },
-         "Box 1: 1, 2, 3, 4, 5, 6, 7, empty, 9."},
-        {"b in the middle of 9x9",
-         [] {
-             return read(nine, U::box, {4, 4});
-         },
-         "Box 5: 5, 6, 7, 8, 9, 1, 2, 3, 4."},
+        {"r on 4x4", Key::r, &four, {3, 1}, "Row 2: 3, 4, empty, 2."},
+        {"c on 4x4", Key::c, &four, {0, 3}, "Column 1: 1, 3, empty, 4."},
+        {"b on 4x4", Key::b, &four, {3, 3}, "Box 4: 4, 3, 2, empty."},
+        {"r on 9x9", Key::r, &nine, {1, 2}, "Row 3: 7, empty, 9, 1, empty, 3, 4, 5, empty."},
+        {"c on 9x9", Key::c, &nine, {1, 2}, "Column 2: 2, 5, empty, 3, 6, 9, 4, 7, 1."},
+        {"b on 9x9", Key::b, &nine, {1, 2}, "Box 1: 1, 2, 3, 4, 5, 6, 7, empty, 9."},
+        {"b in the middle", Key::b, &nine, {4, 4}, "Box 5: 5, 6, 7, 8, 9, 1, 2, 3, 4."},
         {"r on 16x16",
-         [] {
-             return read(sixteen, U::row, {11, 0});
-         },
+         Key::r,
+         &sixteen,
+         {11, 0},
          "Row 1: 1, 2, empty, 4, 5, 6, 7, 8, 9, 10, 11, empty, 13, 14, 15, 16."},
         {"b on 16x16",
-         [] {
-             return read(sixteen, U::box, {11, 0});
-         },
+         Key::b,
+         &sixteen,
+         {11, 0},
          "Box 3: 9, 10, 11, empty, 13, 14, 15, 16, 1, 2, 3, 4, 5, 6, 7, 8."},
 
-        {"m on 4x4",
-         [] {
-             return texts::missing(missing_around(four, {1, 0}));
-         },
-         "Row 1 needs 2. Column 2 needs 2. Box 1 needs 2."},
+        {"m on 4x4", Key::m, &four, {1, 0}, "Row 1 needs 2. Column 2 needs 2. Box 1 needs 2."},
         {"m on 9x9",
-         [] {
-             return texts::missing(missing_around(nine, {1, 2}));
-         },
+         Key::m,
+         &nine,
+         {1, 2},
          "Row 3 needs 2, 6, 8. Column 2 needs 8. Box 1 needs 8."},
-        {"m with a full row",
-         [] {
-             return texts::missing(missing_around(nine, {0, 3}));
-         },
+        {"m with full groups",
+         Key::m,
+         &nine,
+         {0, 3},
          "Row 4 needs nothing. Column 1 needs nothing. Box 4 needs nothing."},
         {"m on 16x16",
-         [] {
-             return texts::missing(missing_around(sixteen, {11, 0}));
-         },
+         Key::m,
+         &sixteen,
+         {11, 0},
          "Row 1 needs 3, 12. Column 12 needs 12. Box 3 needs 12."},
 
-        {"p on 4x4",
-         [] {
-             return texts::options({2, 1}, options_for(four, {2, 1}));
-         },
-         "3 2 can take 1."},
-        {"p on 9x9",
-         [] {
-             return texts::options({4, 2}, options_for(nine, {4, 2}));
-         },
-         "5 3 can take 2, 8."},
-        {"p ignores the player's own number",
-         [] {
-             return texts::options({1, 2}, options_for(nine_own_eight, {1, 2}));
-         },
-         "2 3 can take 8."},
-        {"p where nothing fits",
-         [] {
-             return texts::options({0, 0}, options_for(stuck, {0, 0}));
-         },
-         "1 1 can take nothing."},
-        {"p on a given",
-         [] {
-             return texts::options({0, 0}, options_for(nine, {0, 0}));
-         },
-         "1 1 is given."},
-        {"p on 16x16",
-         [] {
-             return texts::options({2, 0}, options_for(sixteen, {2, 0}));
-         },
-         "3 1 can take 3."},
+        {"p on 4x4", Key::p, &four, {2, 1}, "3 2 can take 1."},
+        {"p on 9x9", Key::p, &nine, {4, 2}, "5 3 can take 2, 8."},
+        {"p ignores the player's own number", Key::p, &nine_own_eight, {1, 2}, "2 3 can take 8."},
+        {"p where nothing fits", Key::p, &stuck, {0, 0}, "1 1 can take nothing."},
+        {"p on a given", Key::p, &nine, {0, 0}, "1 1 is given."},
+        {"p on 16x16", Key::p, &sixteen, {2, 0}, "3 1 can take 3."},
 
-        {"e on 4x4",
-         [] {
-             return go(four, {1, 0}, true);
-         },
-         "3 2: empty."},
-        {"Shift+E on 4x4",
-         [] {
-             return go(four, {1, 0}, false);
-         },
-         "4 4: empty."},
-        {"e on 9x9",
-         [] {
-             return go(nine, {1, 2}, true);
-         },
-         "5 3: empty."},
-        {"Shift+E on 9x9",
-         [] {
-             return go(nine, {1, 2}, false);
-         },
-         "5 2: empty."},
-        {"e wraps from the last square",
-         [] {
-             return go(nine, {8, 8}, true);
-         },
-         "5 2: empty."},
-        {"Shift+E wraps from the first empty square",
-         [] {
-             return go(nine, {4, 1}, false);
-         },
-         "9 9: empty."},
-        {"e on 16x16 wraps",
-         [] {
-             return go(sixteen, {11, 0}, true);
-         },
-         "3 1: empty."},
-        {"e with none empty",
-         [] {
-             return go(full_four, {0, 0}, true);
-         },
-         "There are 0 empty squares."},
+        {"e on 4x4", Key::e, &four, {1, 0}, "3 2: empty."},
+        {"Shift+E on 4x4 wraps", Key::back, &four, {1, 0}, "4 4: empty."},
+        {"e on 9x9", Key::e, &nine, {1, 2}, "5 3: empty."},
+        {"Shift+E on 9x9", Key::back, &nine, {1, 2}, "5 2: empty."},
+        {"e wraps from the last square", Key::e, &nine, {8, 8}, "5 2: empty."},
+        {"Shift+E wraps from the first", Key::back, &nine, {4, 1}, "9 9: empty."},
+        {"e on 16x16 wraps", Key::e, &sixteen, {11, 0}, "3 1: empty."},
+        {"e with none empty", Key::e, &full_four, {0, 0}, "There are 0 empty squares."},
 
-        {"k on a board that keeps the rule", [] { return texts::clashes(clashes(nine)); },
-         "No clashes."},
-        {"k with more than three", [] { return texts::clashes(clashes(nine_clashing)); },
+        {"k on a board that keeps the rule", Key::k, &nine, {}, "No clashes."},
+        {"k with more than three",
+         Key::k,
+         &nine_clashing,
+         {},
          "7 twice in row 3, at 1 3 and 2 3. 1 twice in row 9, at 2 9 and 9 9. "
          "7 twice in column 2, at 2 3 and 2 8. And 3 more."},
-        {"k on 16x16", [] { return texts::clashes(clashes(sixteen_clashing)); },
+        {"k on 16x16",
+         Key::k,
+         &sixteen_clashing,
+         {},
          "12 twice in column 3, at 3 1 and 3 7. 12 twice in box 1, at 3 1 and 4 3."},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(c.answer(), c.spoken) << c.what;
+        EXPECT_EQ(answer(c.key, *c.game, c.at), c.spoken) << c.what;
     }
 }
 
@@ -249,69 +191,56 @@ TEST(BoardReading, BoxesOfOtherShapesAreLaidOutAsTheEngineLaysThem) {
 
 struct Why {
     const char* what;
-    std::function<void(Game&)> play;
+    const Game* start;
+    std::vector<std::pair<Square, int>> digits;  // pressed in this order
+    bool cursor_left;                            // after the digits
     std::string spoken;
 };
 
 TEST(BoardReading, WhyTheLastDigitWasRefused) {
-    const Board typed_pair = with(lone_one, {{{0, 3}, 2}, {{3, 3}, 2}});
+    const Game lone(lone_one, lone_one, {2, 2}, 0.5);
+    const Game typed_pair(with(lone_one, {{{0, 3}, 2}, {{3, 3}, 2}}), lone_one, {2, 2}, 0.5);
+    const Game typed_twelve(with(nine_rows, {{{8, 2}, 12}}), nine_rows, {3, 3}, 0.5);
     const std::vector<Why> cases = {
-        {"in the same row",
-         [](Game& g) {
-             g.place_digit({1, 2}, 7);
-         },
-         "7 is already at 1 3, in the same row."},
+        {"in the same row", &nine, {{{1, 2}, 7}}, false, "7 is already at 1 3, in the same row."},
         {"in the same column",
-         [](Game& g) {
-             g.place_digit({1, 2}, 2);
-         },
+         &nine,
+         {{{1, 2}, 2}},
+         false,
          "2 is already at 2 1, in the same column."},
-        {"in the same box",
-         [](Game& g) {
-             g = Game(lone_one, lone_one, {2, 2}, 0.5);
-             g.place_digit({1, 1}, 1);
-         },
-         "1 is already at 1 1, in the same box."},
+        {"in the same box", &lone, {{{1, 1}, 1}}, false, "1 is already at 1 1, in the same box."},
+        {"numbers above 9",
+         &sixteen,
+         {{{2, 0}, 9}},
+         false,
+         "9 is already at 9 1, in the same row."},
         {"the board breaks the rule elsewhere",
-         [&](Game& g) {
-             g = Game(typed_pair, lone_one, {2, 2}, 0.5);
-             g.place_digit({1, 1}, 3);
-         },
+         &typed_pair,
+         {{{1, 1}, 3}},
+         false,
          "2 twice in row 4, at 1 4 and 4 4."},
         {"a typed number above the side",
-         [](Game& g) {
-             g.place_typed({8, 2}, "12");
-             g.place_digit({4, 1}, 8);
-         },
+         &typed_twelve,
+         {{{4, 1}, 8}},
+         false,
          "12 at 9 3 is outside 1 to 9."},
-        {"nothing refused", [](Game&) {}, "Nothing to explain."},
-        {"the cursor left the square",
-         [](Game& g) {
-             g.place_digit({1, 2}, 7);
-             g.forget_refusal();
-         },
-         "Nothing to explain."},
+        {"nothing refused", &nine, {}, false, "Nothing to explain."},
+        {"the cursor left the square", &nine, {{{1, 2}, 7}}, true, "Nothing to explain."},
         {"a later digit was placed",
-         [](Game& g) {
-             g.place_digit({1, 2}, 7);
-             g.place_digit({1, 2}, 8);
-         },
+         &nine,
+         {{{1, 2}, 7}, {{1, 2}, 8}},
+         false,
          "Nothing to explain."},
-        {"a given refuses every digit by itself",
-         [](Game& g) {
-             g.place_digit({0, 0}, 5);
-         },
-         "Nothing to explain."},
-        {"numbers above 9",
-         [](Game& g) {
-             g = sixteen;
-             g.place_digit({2, 0}, 9);
-         },
-         "9 is already at 9 1, in the same row."},
+        {"a given refuses by itself", &nine, {{{0, 0}, 5}}, false, "Nothing to explain."},
     };
     for (const Why& c : cases) {
-        Game game = nine;
-        c.play(game);
+        Game game = *c.start;
+        for (const auto& [square, digit] : c.digits) {
+            game.place_digit(square, digit);
+        }
+        if (c.cursor_left) {
+            game.forget_refusal();
+        }
         EXPECT_EQ(texts::explanation(explain_refusal(game)), c.spoken) << c.what;
     }
 }
