@@ -18,12 +18,17 @@ int box_index(Square square, BoxSize size) {
     return (square.y / size.second) * size.second + square.x / size.first;
 }
 
+// A number the board can hold: 1 to N. Typed ones may lie outside.
+bool on_scale(const Cell& cell, int n) {
+    return cell && *cell >= 1 && *cell <= n;
+}
+
 // The numbers from 1 to n that none of the cells holds; numbers outside that
-// range (typed ones) rule nothing out.
+// range rule nothing out.
 std::vector<Value> absent_from(int n, const std::vector<Cell>& cells) {
     std::vector<bool> held(static_cast<std::size_t>(n) + 1);
     for (const Cell& cell : cells) {
-        if (cell && *cell >= 1 && *cell <= n) {
+        if (on_scale(cell, n)) {
             held[static_cast<std::size_t>(*cell)] = true;
         }
     }
@@ -36,7 +41,7 @@ std::vector<Value> absent_from(int n, const std::vector<Cell>& cells) {
     return absent;
 }
 
-// Whether `value` stands in the group, anywhere but at `except`.
+// Where `value` stands in the group, if anywhere but at `except`.
 std::optional<Square> where_in(const Game& game, Group group, Value value, Square except) {
     for (const Square square : squares_of(group, game.size())) {
         if (square != except && game.at(square) == value) {
@@ -58,7 +63,7 @@ void add_clashes_in(const Game& game, Group group, std::vector<Clash>& out) {
             continue;
         }
         std::optional<Square> earlier;
-        if (*cell >= 1 && *cell <= n) {
+        if (on_scale(cell, n)) {
             std::optional<Square>& place = first[static_cast<std::size_t>(*cell)];
             earlier = place;
             place = place.value_or(square);
@@ -193,7 +198,7 @@ Explanation explain_refusal(const Game& game) {
     for (int y = 0; y < n; ++y) {
         for (int x = 0; x < n; ++x) {
             const Cell& cell = game.at({x, y});
-            if (cell && (*cell < 1 || *cell > n)) {
+            if (cell && !on_scale(cell, n)) {
                 return {Explanation::Kind::outside_range, {*cell, {}, {x, y}, {}}, n};
             }
         }

@@ -27,11 +27,16 @@ std::string_view unit_name(sudoku::Unit unit) {
     return "";
 }
 
-// "Row 3", for the start of a sentence.
+// "row 3"
 std::string group_name(sudoku::Group group) {
-    std::string name(unit_name(group.unit));
+    return std::string(unit_name(group.unit)) + " " + std::to_string(group.index + 1);
+}
+
+// "Row 3", for the start of a sentence.
+std::string capital_group_name(sudoku::Group group) {
+    std::string name = group_name(group);
     name.front() = static_cast<char>(name.front() - 'a' + 'A');
-    return name + " " + std::to_string(group.index + 1);
+    return name;
 }
 
 // "2, 6, 9." or "nothing."
@@ -45,9 +50,8 @@ std::string list(const std::vector<sudoku::Value>& values) {
 
 // "7 twice in row 2, at 2 2 and 8 2."
 std::string clash(const sudoku::Clash& clash) {
-    return std::to_string(clash.value) + " twice in " + std::string(unit_name(clash.group.unit)) +
-           " " + std::to_string(clash.group.index + 1) + ", at " + position(clash.first) + " and " +
-           position(clash.second) + ".";
+    return std::to_string(clash.value) + " twice in " + group_name(clash.group) + ", at " +
+           position(clash.first) + " and " + position(clash.second) + ".";
 }
 
 }  // namespace
@@ -115,7 +119,7 @@ Feedback say(const sudoku::Move& move) {
 }
 
 std::string reading(sudoku::Group group, const std::vector<sudoku::Cell>& cells) {
-    std::string text = group_name(group) + ":";
+    std::string text = capital_group_name(group) + ":";
     const char* separator = " ";
     for (const sudoku::Cell& cell : cells) {
         text += separator + (cell ? std::to_string(*cell) : "empty");
@@ -127,8 +131,8 @@ std::string reading(sudoku::Group group, const std::vector<sudoku::Cell>& cells)
 std::string missing(const std::array<sudoku::Missing, 3>& missing) {
     std::string text;
     for (const sudoku::Missing& group : missing) {
-        text +=
-            (text.empty() ? "" : " ") + group_name(group.group) + " needs " + list(group.values);
+        text += (text.empty() ? "" : " ") + capital_group_name(group.group) + " needs " +
+                list(group.values);
     }
     return text;
 }
