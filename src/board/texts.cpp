@@ -39,11 +39,19 @@ std::string capital_group_name(sudoku::Group group) {
     return name;
 }
 
+// Adds `part` to `text`, after `separator` unless `text` is still empty.
+void append(std::string& text, std::string_view separator, const std::string& part) {
+    if (!text.empty()) {
+        text += separator;
+    }
+    text += part;
+}
+
 // "2, 6, 9." or "nothing."
 std::string list(const std::vector<sudoku::Value>& values) {
     std::string text;
     for (const sudoku::Value value : values) {
-        text += (text.empty() ? "" : ", ") + std::to_string(value);
+        append(text, ", ", std::to_string(value));
     }
     return (text.empty() ? "nothing" : text) + ".";
 }
@@ -119,20 +127,17 @@ Feedback say(const sudoku::Move& move) {
 }
 
 std::string reading(sudoku::Group group, const std::vector<sudoku::Cell>& cells) {
-    std::string text = capital_group_name(group) + ":";
-    const char* separator = " ";
+    std::string squares;
     for (const sudoku::Cell& cell : cells) {
-        text += separator + (cell ? std::to_string(*cell) : "empty");
-        separator = ", ";
+        append(squares, ", ", cell ? std::to_string(*cell) : "empty");
     }
-    return text + ".";
+    return capital_group_name(group) + ": " + squares + ".";
 }
 
 std::string missing(const std::array<sudoku::Missing, 3>& missing) {
     std::string text;
     for (const sudoku::Missing& group : missing) {
-        text += (text.empty() ? "" : " ") + capital_group_name(group.group) + " needs " +
-                list(group.values);
+        append(text, " ", capital_group_name(group.group) + " needs " + list(group.values));
     }
     return text;
 }
@@ -152,7 +157,7 @@ std::string clashes(const std::vector<sudoku::Clash>& clashes) {
     constexpr std::size_t told = 3;
     std::string text;
     for (std::size_t i = 0; i < clashes.size() && i < told; ++i) {
-        text += (text.empty() ? "" : " ") + clash(clashes[i]);
+        append(text, " ", clash(clashes[i]));
     }
     if (clashes.size() > told) {
         text += " And " + std::to_string(clashes.size() - told) + " more.";
