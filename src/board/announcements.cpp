@@ -9,7 +9,7 @@ void Mywin::OnCellChange(wxGridEvent& event) {
     const sudoku::Square square{event.GetCol(), event.GetRow()};
     event.Skip();
     if (game.contains(square)) {
-        speak(texts::square_announcement(square.x, square.y, game.at(square)));
+        speak(texts::announce(game, square));
     }
 }
 

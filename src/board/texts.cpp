@@ -46,6 +46,11 @@ Feedback say(const sudoku::Move& move) {
                     return spoken(value_given_refused);
                 case Command::clear:
                     return spoken(delete_given_refused);
+                case Command::note:  // notes answer not_empty on a given
+                case Command::fill_notes:
+                case Command::undo:
+                case Command::redo:
+                    break;
             }
             break;
         case Outcome::breaks_rule:
@@ -62,8 +67,49 @@ Feedback say(const sudoku::Move& move) {
             return spoken(cleared);
         case Outcome::nothing_to_clear:
             return spoken(nothing_to_clear);
+        case Outcome::note_added:
+            return spoken("Note " + std::to_string(move.value) + " added.");
+        case Outcome::note_removed:
+            return spoken("Note " + std::to_string(move.value) + " removed.");
+        case Outcome::not_empty:
+            return spoken(notes_for_empty);
+        case Outcome::notes_filled:
+            return spoken(notes_filled);
+        case Outcome::undone:
+            return spoken(undone);
+        case Outcome::redone:
+            return spoken(redone);
+        case Outcome::nothing_to_undo:
+            return spoken(nothing_to_undo);
+        case Outcome::nothing_to_redo:
+            return spoken(nothing_to_redo);
     }
     return {};
+}
+
+Feedback say(const sudoku::Move& move, const sudoku::Game& game) {
+    Feedback feedback = say(move);
+    if (move.outcome == sudoku::Outcome::undone || move.outcome == sudoku::Outcome::redone) {
+        feedback.text += " " + announce(game, move.square);
+    }
+    return feedback;
+}
+
+std::string announce(const sudoku::Game& game, sudoku::Square square) {
+    std::string text = square_announcement(square.x, square.y, game.at(square));
+    const sudoku::Candidates& notes = game.notes_at(square);
+    if (notes.none()) {
+        return text;
+    }
+    text += " Notes";
+    const char* separator = " ";
+    for (std::size_t k = 0; k < notes.size(); ++k) {
+        if (notes.test(k)) {
+            text += separator + std::to_string(k + 1);
+            separator = ", ";
+        }
+    }
+    return text + ".";
 }
 
 std::string replace_question(const std::string& file_name) {

@@ -6,6 +6,7 @@
 
 #include "board/board.h"
 #include "board/game.h"
+#include "lifecycle/hint.h"
 
 namespace texts {
 
@@ -55,6 +56,22 @@ struct Feedback {
     bool operator==(const Feedback&) const = default;
 };
 Feedback say(const sudoku::Move& move);
+
+// Notes, undo and redo, hints.
+inline constexpr std::string_view notes_for_empty = "Notes are for empty squares.";
+inline constexpr std::string_view notes_filled = "Notes filled.";
+inline constexpr std::string_view undone = "Undone.";
+inline constexpr std::string_view redone = "Redone.";
+inline constexpr std::string_view nothing_to_undo = "Nothing to undo.";
+inline constexpr std::string_view nothing_to_redo = "Nothing to redo.";
+inline constexpr std::string_view no_hint = "No hint found.";
+// The square as square_announcement says it, then its notes: "3 1: empty. Notes 2, 5."
+std::string announce(const sudoku::Game& game, sudoku::Square square);
+// say(move), and after an undo or redo the square it went to as it is now:
+// "Undone. 3 1: empty."
+Feedback say(const sudoku::Move& move, const sudoku::Game& game);
+// "5 goes at 3 7: the only place for 5 in row 7.", any eliminations first.
+std::string hint(const sudoku::Hint& hint);
 
 // Saved games.
 inline constexpr std::string_view file_wildcard = "Sudoku Puzzle File (*.sudoku)|*.sudoku";

@@ -1,0 +1,254 @@
+#include "lifecycle/hint_techniques.h"
+
+namespace sudoku::hints {
+namespace {
+
+using Kind = Unit::Kind;
+
+const Candidates& at(const CandidateBoard& candidates, Square square) {
+    return candidates[static_cast<std::size_t>(square.x)][static_cast<std::size_t>(square.y)];
+}
+
+// The numbers (from 1) in a set, in order.
+std::vector<int> numbers_in(const Candidates& set) {
+    std::vector<int> numbers;
+    for (std::size_t k = 0; k < set.size(); ++k) {
+        if (set.test(k)) {
+            numbers.push_back(static_cast<int>(k) + 1);
+        }
+    }
+    return numbers;
+}
+
+// Numbers standing in exactly one of the sets.
+Candidates alone(const std::vector<Candidates>& sets) {
+    Candidates once;
+    Candidates twice;
+    for (const Candidates& set : sets) {
+        twice |= once & set;
+        once |= set;
+    }
+    return once & ~twice;
+}
+
+std::optional<Hint> naked_single(const Layout& layout, const CandidateBoard& candidates) {
+    for (const Unit& row : layout.units()) {
+        if (row.kind != Kind::row) {
+            break;
+        }
+        for (const Square square : layout.squares(row)) {
+            if (at(candidates, square).count() == 1) {
+                return Hint{Hint::Kind::place, square, numbers_in(at(candidates, square)).front()};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Hint> hidden_single(const Layout& layout, const CandidateBoard& candidates) {
+    for (const Unit& unit : layout.units()) {
+        std::vector<Candidates> sets;
+        for (const Square square : layout.squares(unit)) {
+            sets.push_back(at(candidates, square));
+        }
+        const Candidates lone = alone(sets);
+        if (lone.none()) {
+            continue;
+        }
+        const int number = numbers_in(lone).front();
+        for (const Square square : layout.squares(unit)) {
+            if (at(candidates, square).test(static_cast<std::size_t>(number - 1))) {
+                return Hint{Hint::Kind::place, square, number, unit};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// A number confined, within `unit`, to one `line_kind` unit rules it out of
+// that unit's other squares: pointing (from a box to a line) and claiming
+// (from a line to a box).
+std::optional<Elimination> confinement(const Layout& layout, const CandidateBoard& candidates,
+                                       Unit unit, Kind line_kind, Elimination::Kind kind) {
+    std::vector<Candidates> by_line(static_cast<std::size_t>(layout.n()));
+    for (const Square square : layout.squares(unit)) {
+        by_line[static_cast<std::size_t>(layout.unit_of(square, line_kind).index)] |=
+            at(candidates, square);
+    }
+    const Candidates lone = alone(by_line);
+    for (int index = 0; index < layout.n(); ++index) {
+        const Unit line{line_kind, index};
+        for (const int number : numbers_in(by_line[static_cast<std::size_t>(index)] & lone)) {
+            Elimination step{kind, unit, line, {number}, {}, {}, {number}};
+            for (const Square square : layout.squares(line)) {
+                if (layout.unit_of(square, unit.kind) != unit &&
+                    at(candidates, square).test(static_cast<std::size_t>(number - 1))) {
+                    step.ruled_out.push_back(square);
+                }
+            }
+            if (!step.ruled_out.empty()) {
+                return step;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Elimination> naked_pair(const Layout& layout, const CandidateBoard& candidates,
+                                      Unit unit) {
+    const std::vector<Square>& squares = layout.squares(unit);
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        const Candidates& pair = at(candidates, squares[i]);
+        if (pair.count() != 2) {
+            continue;
+        }
+        for (std::size_t j = i + 1; j < squares.size(); ++j) {
+            if (at(candidates, squares[j]) != pair) {
+                continue;
+            }
+            Candidates lost;
+            std::vector<Square> ruled_out;
+            for (const Square square : squares) {
+                const Candidates shared = at(candidates, square) & pair;
+                if (square != squares[i] && square != squares[j] && shared.any()) {
+                    ruled_out.push_back(square);
+                    lost |= shared;
+                }
+            }
+            if (!ruled_out.empty()) {
+                return Elimination{Elimination::Kind::naked_pair,
+                                   unit,
+                                   {},
+                                   numbers_in(pair),
+                                   {squares[i], squares[j]},
+                                   ruled_out,
+                                   numbers_in(lost)};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Elimination> hidden_pair(const Layout& layout, const CandidateBoard& candidates,
+                                       Unit unit) {
+    const std::vector<Square>& squares = layout.squares(unit);
+    // For each number, the positions in the unit that can take it.
+    std::vector<Candidates> places(static_cast<std::size_t>(layout.n()));
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        for (const int number : numbers_in(at(candidates, squares[i]))) {
+            places[static_cast<std::size_t>(number - 1)].set(i);
+        }
+    }
+    for (std::size_t a = 0; a < places.size(); ++a) {
+        if (places[a].count() != 2) {
+            continue;
+        }
+        for (std::size_t b = a + 1; b < places.size(); ++b) {
+            if (places[b] != places[a]) {
+                continue;
+            }
+            Candidates pair;
+            pair.set(a).set(b);
+            Elimination step{Elimination::Kind::hidden_pair, unit, {}, numbers_in(pair)};
+            Candidates lost;
+            for (const int position : numbers_in(places[a])) {
+                const Square square = squares[static_cast<std::size_t>(position - 1)];
+                step.holders.push_back(square);
+                const Candidates others = at(candidates, square) & ~pair;
+                if (others.any()) {
+                    step.ruled_out.push_back(square);
+                    lost |= others;
+                }
+            }
+            if (!step.ruled_out.empty()) {
+                step.removed = numbers_in(lost);
+                return step;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Layout::Layout(int d1, int d2) : n_(d1 * d2), d1_(d1), d2_(d2) {
+    for (const Kind kind : {Kind::row, Kind::column, Kind::box}) {
+        for (int index = 0; index < n_; ++index) {
+            units_.push_back({kind, index});
+            squares_.emplace_back();
+        }
+    }
+    // Filled in reading order, so every unit lists its squares that way.
+    for (int y = 0; y < n_; ++y) {
+        for (int x = 0; x < n_; ++x) {
+            for (const Kind kind : {Kind::row, Kind::column, Kind::box}) {
+                const Unit unit = unit_of({x, y}, kind);
+                squares_[static_cast<std::size_t>(static_cast<int>(kind) * n_ + unit.index)]
+                    .push_back({x, y});
+            }
+        }
+    }
+}
+
+const std::vector<Square>& Layout::squares(Unit unit) const {
+    return squares_[static_cast<std::size_t>(static_cast<int>(unit.kind) * n_ + unit.index)];
+}
+
+Unit Layout::unit_of(Square square, Kind kind) const {
+    switch (kind) {
+        case Kind::row:
+            return {kind, square.y};
+        case Kind::column:
+            return {kind, square.x};
+        case Kind::box:
+            break;
+    }
+    // d2 boxes side by side, each d1 columns wide and d2 rows tall.
+    return {kind, square.y / d2_ * d2_ + square.x / d1_};
+}
+
+std::optional<Hint> single(const Layout& layout, const CandidateBoard& candidates) {
+    if (auto found = naked_single(layout, candidates)) {
+        return found;
+    }
+    return hidden_single(layout, candidates);
+}
+
+std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates) {
+    using E = Elimination::Kind;
+    for (const Unit& unit : layout.units()) {
+        if (unit.kind == Kind::box) {
+            for (const Kind line : {Kind::row, Kind::column}) {
+                if (auto step = confinement(layout, candidates, unit, line, E::pointing)) {
+                    return step;
+                }
+            }
+        }
+    }
+    for (const Unit& unit : layout.units()) {
+        if (unit.kind != Kind::box) {
+            if (auto step = confinement(layout, candidates, unit, Kind::box, E::claiming)) {
+                return step;
+            }
+        }
+    }
+    for (const auto technique : {naked_pair, hidden_pair}) {
+        for (const Unit& unit : layout.units()) {
+            if (auto step = technique(layout, candidates, unit)) {
+                return step;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void apply(const Elimination& step, CandidateBoard& candidates) {
+    for (const Square square : step.ruled_out) {
+        for (const int number : step.removed) {
+            candidates[static_cast<std::size_t>(square.x)][static_cast<std::size_t>(square.y)]
+                .reset(static_cast<std::size_t>(number - 1));
+        }
+    }
+}
+
+}  // namespace sudoku::hints

@@ -1,0 +1,43 @@
+// The techniques behind a hint, each on a board's candidates (one set per
+// square, as Solver::candidates gives them).
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "lifecycle/hint.h"
+#include "lifecycle/solver.h"
+
+namespace sudoku::hints {
+
+// Where each unit's squares lie, for boxes d1 columns wide and d2 rows tall.
+class Layout {
+  public:
+    Layout(int d1, int d2);
+    int n() const { return n_; }
+    // Every unit: the rows, then the columns, then the boxes.
+    const std::vector<Unit>& units() const { return units_; }
+    // The unit's squares in reading order.
+    const std::vector<Square>& squares(Unit unit) const;
+    // The unit of that kind the square lies in.
+    Unit unit_of(Square square, Unit::Kind kind) const;
+
+  private:
+    int n_;
+    int d1_;
+    int d2_;
+    std::vector<Unit> units_;
+    std::vector<std::vector<Square>> squares_;  // indexed like units_
+};
+
+// A square with one candidate left, or a number with one square left in a
+// unit; a hint of kind place, or nothing.
+std::optional<Hint> single(const Layout& layout, const CandidateBoard& candidates);
+
+// The first deduction that rules out at least one candidate: pointing, then
+// claiming, then naked pairs, then hidden pairs.
+std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates);
+
+void apply(const Elimination& step, CandidateBoard& candidates);
+
+}  // namespace sudoku::hints
