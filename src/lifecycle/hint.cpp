@@ -89,11 +89,12 @@ Hint find_hint(const Board& board, const Board& original, BoxSize size) {
         }
         return {};
     }
-    CandidateBoard candidates = solver.candidates(board);
+    const CandidateBoard start = solver.candidates(board);
+    CandidateBoard candidates = start;
     std::vector<Elimination> steps;
     for (;;) {
         if (std::optional<Hint> found = hints::single(layout, candidates)) {
-            found->steps = std::move(steps);
+            found->steps = hints::needed(layout, start, *found, std::move(steps));
             return *found;
         }
         const std::optional<Elimination> step = hints::elimination(layout, candidates);

@@ -1,5 +1,7 @@
 #include "lifecycle/hint_techniques.h"
 
+#include <algorithm>
+
 namespace sudoku::hints {
 namespace {
 
@@ -169,6 +171,59 @@ std::optional<Elimination> hidden_pair(const Layout& layout, const CandidateBoar
     return std::nullopt;
 }
 
+// True when no square of `unit` outside `keep` can take any of `numbers`.
+template <class Keep>
+bool kept_to(const Layout& layout, const CandidateBoard& candidates, Unit unit,
+             const std::vector<int>& numbers, Keep keep) {
+    for (const Square square : layout.squares(unit)) {
+        for (const int number : numbers) {
+            if (!keep(square) &&
+                at(candidates, square).test(static_cast<std::size_t>(number - 1))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Whether the step's reason is true on these candidates.
+bool holds(const Layout& layout, const CandidateBoard& candidates, const Elimination& step) {
+    const auto holder = [&step](Square square) {
+        return std::find(step.holders.begin(), step.holders.end(), square) != step.holders.end();
+    };
+    switch (step.kind) {
+        case Elimination::Kind::pointing:
+        case Elimination::Kind::claiming:
+            return kept_to(layout, candidates, step.unit, step.numbers, [&](Square square) {
+                return layout.unit_of(square, step.line.kind) == step.line;
+            });
+        case Elimination::Kind::naked_pair: {
+            Candidates pair;
+            for (const int number : step.numbers) {
+                pair.set(static_cast<std::size_t>(number - 1));
+            }
+            return std::all_of(step.holders.begin(), step.holders.end(), [&](Square square) {
+                return (at(candidates, square) & ~pair).none();
+            });
+        }
+        case Elimination::Kind::hidden_pair:
+            return kept_to(layout, candidates, step.unit, step.numbers, holder);
+    }
+    return false;
+}
+
+// Whether the single's reason is true on these candidates.
+bool holds(const Layout& layout, const CandidateBoard& candidates, const Hint& single) {
+    const Candidates& left = at(candidates, single.square);
+    const auto number = static_cast<std::size_t>(single.number - 1);
+    if (!single.only_place) {
+        return left.count() == 1 && left.test(number);
+    }
+    return left.test(number) &&
+           kept_to(layout, candidates, *single.only_place, {static_cast<int>(single.number)},
+                   [&](Square square) { return square == single.square; });
+}
+
 }  // namespace
 
 Layout::Layout(int d1, int d2) : n_(d1 * d2), d1_(d1), d2_(d2) {
@@ -249,6 +304,24 @@ void apply(const Elimination& step, CandidateBoard& candidates) {
                 .reset(static_cast<std::size_t>(number - 1));
         }
     }
+}
+
+std::vector<Elimination> needed(const Layout& layout, const CandidateBoard& start,
+                                const Hint& single, std::vector<Elimination> steps) {
+    for (std::size_t drop = steps.size(); drop-- > 0;) {
+        CandidateBoard trial = start;
+        bool sound = true;
+        for (std::size_t i = 0; i < steps.size() && sound; ++i) {
+            if (i != drop) {
+                sound = holds(layout, trial, steps[i]);
+                hints::apply(steps[i], trial);
+            }
+        }
+        if (sound && holds(layout, trial, single)) {
+            steps.erase(steps.begin() + static_cast<std::ptrdiff_t>(drop));
+        }
+    }
+    return steps;
 }
 
 }  // namespace sudoku::hints

@@ -40,4 +40,10 @@ std::optional<Elimination> elimination(const Layout& layout, const CandidateBoar
 
 void apply(const Elimination& step, CandidateBoard& candidates);
 
+// The steps, in order, without those the single does not need: each one left
+// still holds when the others before it are applied, and the single holds
+// after the last. Spares the player a long chain of steps that lead elsewhere.
+std::vector<Elimination> needed(const Layout& layout, const CandidateBoard& start,
+                                const Hint& single, std::vector<Elimination> steps);
+
 }  // namespace sudoku::hints

@@ -125,6 +125,38 @@ TEST(HintTechniques, SinglesComeBeforeEliminations) {
         << "a square with one number left comes first";
 }
 
+TEST(HintTechniques, OnlyTheStepsTheSingleNeedsAreKept) {
+    const hints::Layout layout(3, 3);
+    CandidateBoard start = all_open();
+    keep_in_row0(start, 7, {3, 6});  // 7 at 4 1 or 7 1 in row 1
+    for (int y = 3; y < 6; ++y) {    // in box 6, 7 only in column 7
+        drop(start, {7, y}, 7);
+        drop(start, {8, y}, 7);
+    }
+    Candidates one_two;
+    one_two.set(0).set(1);
+    start[0][8] = one_two;
+    start[1][8] = one_two;
+    std::vector<Square> row8_rest;
+    for (int x = 2; x < 9; ++x) {
+        row8_rest.push_back({x, 8});
+    }
+    const Elimination elsewhere{E::naked_pair,    {U::row, 8}, {},    {1, 2},
+                                {{0, 8}, {1, 8}}, row8_rest,   {1, 2}};
+    const Elimination pointing{
+        E::pointing, {U::box, 5}, {U::column, 6},
+        {7},         {},          {{6, 0}, {6, 1}, {6, 2}, {6, 6}, {6, 7}, {6, 8}},
+        {7}};
+    const Hint single{Hint::Kind::place, {3, 0}, 7, Unit{U::row, 0}};
+    EXPECT_EQ(hints::needed(layout, start, single, {elsewhere, pointing}),
+              std::vector<Elimination>{pointing});
+    EXPECT_EQ(hints::needed(layout, start, single, {pointing, elsewhere}),
+              std::vector<Elimination>{pointing});
+    EXPECT_EQ(hints::needed(layout, start, single, {elsewhere}),
+              std::vector<Elimination>{elsewhere})
+        << "a single that does not hold keeps every step";
+}
+
 TEST(HintWords, EachKindOfHintIsSaidPlainly) {
     const Elimination pointing{E::pointing, {U::box, 0},      {U::row, 0}, {5},
                                {},          {{3, 0}, {4, 0}}, {5}};
