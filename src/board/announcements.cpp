@@ -11,7 +11,7 @@ void Mywin::OnCellChange(wxGridEvent& event) {
     // A refused digit is explained only while the cursor stays on its square.
     game.forget_refusal();
     if (game.contains(square)) {
-        speak(texts::square_announcement(square.x, square.y, game.at(square)));
+        speak(texts::announce(game, square));
     }
 }
 

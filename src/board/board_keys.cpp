@@ -63,6 +63,20 @@ constexpr std::array keys = {
     KeyBinding{wxACCEL_NORMAL, WXK_RIGHT, C::right, "Move right"},
     KeyBinding{wxACCEL_NORMAL, WXK_UP, C::up, "Move up"},
     KeyBinding{wxACCEL_NORMAL, WXK_DOWN, C::down, "Move down"},
+    KeyBinding{wxACCEL_CTRL, 'Z', C::undo, "Undo the last change"},
+    KeyBinding{wxACCEL_CTRL, 'Y', C::redo, "Redo the change undone last"},
+    KeyBinding{wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', C::redo, "Redo the change undone last"},
+    KeyBinding{wxACCEL_CTRL, '1', C::note_one, "Add or remove the note 1"},
+    KeyBinding{wxACCEL_CTRL, '2', C::note_two, "Add or remove the note 2"},
+    KeyBinding{wxACCEL_CTRL, '3', C::note_three, "Add or remove the note 3"},
+    KeyBinding{wxACCEL_CTRL, '4', C::note_four, "Add or remove the note 4"},
+    KeyBinding{wxACCEL_CTRL, '5', C::note_five, "Add or remove the note 5"},
+    KeyBinding{wxACCEL_CTRL, '6', C::note_six, "Add or remove the note 6"},
+    KeyBinding{wxACCEL_CTRL, '7', C::note_seven, "Add or remove the note 7"},
+    KeyBinding{wxACCEL_CTRL, '8', C::note_eight, "Add or remove the note 8"},
+    KeyBinding{wxACCEL_CTRL, '9', C::note_nine, "Add or remove the note 9"},
+    KeyBinding{wxACCEL_CTRL, 'N', C::fill_notes, "Note every number each empty square can take"},
+    KeyBinding{wxACCEL_NORMAL, 'h', C::hint, "Say the next step and why"},
 };
 
 }  // namespace
@@ -80,7 +94,7 @@ BoardCommand command_of(int id) {
 }
 
 int last_command_id() {
-    return command_id(BoardCommand::key_help);
+    return command_id(BoardCommand::hint);
 }
 
 wxAcceleratorTable accelerators(std::span<const KeyBinding> bindings) {

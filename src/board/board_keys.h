@@ -41,6 +41,19 @@ enum class BoardCommand {
     why,
     go_to,
     key_help,
+    undo,
+    redo,
+    note_one,
+    note_two,
+    note_three,
+    note_four,
+    note_five,
+    note_six,
+    note_seven,
+    note_eight,
+    note_nine,
+    fill_notes,
+    hint,
 };
 
 struct KeyBinding {

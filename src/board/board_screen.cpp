@@ -134,5 +134,30 @@ void Mywin::on_board_command(wxCommandEvent& event) {
         case C::key_help:
             keyhelp();
             break;
+        case C::undo:
+            report(game.undo(), cursor());
+            break;
+        case C::redo:
+            report(game.redo(), cursor());
+            break;
+        case C::note_one:
+        case C::note_two:
+        case C::note_three:
+        case C::note_four:
+        case C::note_five:
+        case C::note_six:
+        case C::note_seven:
+        case C::note_eight:
+        case C::note_nine:
+            report(game.toggle_note(cursor(),
+                                    1 + static_cast<int>(command) - static_cast<int>(C::note_one)),
+                   cursor());
+            break;
+        case C::fill_notes:
+            report(game.fill_notes(cursor()), cursor());
+            break;
+        case C::hint:
+            hint();
+            break;
     }
 }

@@ -26,10 +26,15 @@ void Mywin::backspace(wxCommandEvent&) {
 }
 
 void Mywin::report(const sudoku::Move& move, sudoku::Square square) {
-    const texts::Feedback feedback = texts::say(move);
-    const bool changed =
-        move.outcome == sudoku::Outcome::placed || move.outcome == sudoku::Outcome::cleared;
-    if (changed) {
+    using sudoku::Outcome;
+    // An undo or redo takes the cursor to its square and says the square there.
+    const bool stepped = move.outcome == Outcome::undone || move.outcome == Outcome::redone;
+    if (stepped) {
+        square = move.square;
+        move_quietly(square);
+    }
+    const texts::Feedback feedback = texts::say(move, game);
+    if (stepped || move.outcome == Outcome::placed || move.outcome == Outcome::cleared) {
         grid->SetCellValue(square.y, square.x, cell_text(game.at(square)));
         Refresh();
     }
@@ -40,7 +45,13 @@ void Mywin::report(const sudoku::Move& move, sudoku::Square square) {
     } else {
         tell(feedback.text, feedback.title);
     }
-    if (move.outcome == sudoku::Outcome::placed) {
+    if (move.outcome == Outcome::placed || (stepped && game.at(square))) {
         complete();
     }
+}
+
+void Mywin::move_quietly(sudoku::Square square) {
+    grid->Unbind(wxEVT_GRID_SELECT_CELL, &Mywin::OnCellChange, this);
+    grid->GoToCell(square.y, square.x);
+    grid->Bind(wxEVT_GRID_SELECT_CELL, &Mywin::OnCellChange, this);
 }

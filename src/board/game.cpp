@@ -4,11 +4,17 @@
 
 namespace sudoku {
 
-Game::Game(Board board, Board original, BoxSize size, double difficulty)
+Game::Game(Board board, Board original, BoxSize size, double difficulty, CandidateBoard notes)
     : board_(std::move(board)),
       original_(std::move(original)),
       size_(size),
-      difficulty_(difficulty) {}
+      difficulty_(difficulty),
+      notes_(std::move(notes)) {
+    if (notes_.empty()) {
+        notes_.assign(board_.size(),
+                      std::vector<Candidates>(board_.empty() ? 0 : board_[0].size()));
+    }
+}
 
 bool Game::contains(Square square) const {
     return square.x >= 0 && square.y >= 0 && static_cast<std::size_t>(square.x) < board_.size() &&
@@ -32,7 +38,17 @@ Verdict Game::judge(Square square, Value value) const {
 }
 
 Move Game::placed(Command command, Square square, Value value) {
-    cell(square) = value;
+    Change change{square, {}};
+    change_square(change, square, {value, {}});
+    if (value >= 1 && value <= static_cast<Value>(board_.size())) {
+        const auto bit = static_cast<std::size_t>(value - 1);
+        for_each_peer(square, [&](Square peer) {
+            if (note_set(peer).test(bit)) {
+                change_square(change, peer, {at(peer), Candidates(note_set(peer)).reset(bit)});
+            }
+        });
+    }
+    record(std::move(change));
     return {command, Outcome::placed, value};
 }
 
@@ -80,7 +96,9 @@ Move Game::clear(Square square) {
     if (is_given(square)) {
         return {Command::clear, Outcome::given};
     }
-    cell(square).reset();
+    Change change{square, {}};
+    change_square(change, square, {std::nullopt, notes_at(square)});
+    record(std::move(change));
     return {Command::clear, Outcome::cleared};
 }
 

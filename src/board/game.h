@@ -1,14 +1,18 @@
 // The game in play, without any GUI: the board, its givens, the box size and
 // the difficulty, and every move on them. Each move returns what it did; the
 // window only reads the cursor, asks for a move and reports the answer
-// (texts::say gives its words).
+// (texts::say gives its words). Every change of a square (a number, a clear,
+// a note) is kept in a history that undo and redo walk.
 #pragma once
 
 #include <optional>
+#include <functional>
 #include <string_view>
+#include <vector>
 
 #include "board/board.h"
 #include "board/rules.h"
+#include "lifecycle/solver.h"
 
 namespace sudoku {
 
@@ -20,24 +24,33 @@ struct Square {
 };
 
 enum class Outcome {
-    placed,           // a checked digit or a typed number now stands in the square
-    given,            // the square is a given; nothing changed
-    breaks_rule,      // the number would repeat one in its row, column or box
-    nothing_typed,    // the number box was left empty: a change of mind
-    not_a_number,     // the text is not a whole number
-    below_one,        // a typed number below 1
-    too_large,        // a typed number too large to store
-    cleared,          // the player's number was taken away
-    nothing_to_clear  // the square was empty already
+    placed,            // a checked digit or a typed number now stands in the square
+    given,             // the square is a given; nothing changed
+    breaks_rule,       // the number would repeat one in its row, column or box
+    nothing_typed,     // the number box was left empty: a change of mind
+    not_a_number,      // the text is not a whole number
+    below_one,         // a typed number below 1
+    too_large,         // a typed number too large to store
+    cleared,           // the player's number was taken away
+    nothing_to_clear,  // the square was empty already
+    note_added,
+    note_removed,
+    not_empty,  // a note asked for on a given or a filled square
+    notes_filled,
+    undone,
+    redone,
+    nothing_to_undo,
+    nothing_to_redo
 };
 
 // Which command a move came from: the same outcome has its own words for each.
-enum class Command { digit, typed_number, clear };
+enum class Command { digit, typed_number, clear, note, fill_notes, undo, redo };
 
 struct Move {
     Command command;
     Outcome outcome;
-    Value value = 0;  // the number placed or typed, when there was one
+    Value value = 0;     // the number placed, typed or noted, when there was one
+    Square square = {};  // for undo and redo: the square the step changed
     bool operator==(const Move&) const = default;
 };
 
@@ -48,13 +61,31 @@ struct Refusal {
     bool operator==(const Refusal&) const = default;
 };
 
+// One step of the history: each square it changed, before and after.
+struct SquareState {
+    Cell cell;
+    Candidates notes;
+    bool operator==(const SquareState&) const = default;
+};
+struct SquareChange {
+    Square square;
+    SquareState before;
+    SquareState after;
+};
+struct Change {
+    Square at;  // where the cursor goes when the step is undone or redone
+    std::vector<SquareChange> squares;
+};
+
 class Game {
   public:
     Game() = default;
-    Game(Board board, Board original, BoxSize size, double difficulty);
+    // No notes (an empty `notes`) or one set per square, laid out like the board.
+    Game(Board board, Board original, BoxSize size, double difficulty, CandidateBoard notes = {});
 
     const Board& board() const { return board_; }
     const Board& original() const { return original_; }
+    const CandidateBoard& notes() const { return notes_; }
     BoxSize size() const { return size_; }
     double difficulty() const { return difficulty_; }
 
@@ -73,6 +104,18 @@ class Game {
     Move place_typed(Square square, std::string_view text);
     Move clear(Square square);
 
+    // Notes: numbers the player keeps in mind for an empty square. Placing a
+    // number drops the square's notes and that number from its row, column and box.
+    const Candidates& notes_at(Square square) const;
+    Move toggle_note(Square square, int number);
+    // Every empty square gets the numbers its row, column and box leave open;
+    // `cursor` is where the cursor was, for undo.
+    Move fill_notes(Square cursor);
+
+    // A new change empties the redo list; a new or loaded game has no history.
+    Move undo();
+    Move redo();
+
     long long empty_count() const;
     // Full and keeping the rule.
     bool is_complete() const;
@@ -83,13 +126,24 @@ class Game {
 
   private:
     Cell& cell(Square square);
+    Candidates& note_set(Square square);
     Move placed(Command command, Square square, Value value);
+    // Each other square of the square's column, row and box, once.
+    void for_each_peer(Square square, const std::function<void(Square)>& visit) const;
+    // Sets the square to `after`, keeping what it was in `change`.
+    void change_square(Change& change, Square square, SquareState after);
+    SquareState state(Square square) const;
+    void record(Change change);
+    Move step(std::vector<Change>& from, std::vector<Change>& to, bool forward);
 
     Board board_;
     Board original_;
     BoxSize size_;
     double difficulty_ = 0.0;
     std::optional<Refusal> refusal_;
+    CandidateBoard notes_;
+    std::vector<Change> undo_;
+    std::vector<Change> redo_;
 };
 
 }  // namespace sudoku

@@ -7,6 +7,10 @@ void Mywin::numb(wxCommandEvent&) {
     speak(texts::empty_count(game.empty_count()));
 }
 
+void Mywin::hint() {
+    speak(texts::hint(sudoku::find_hint(game.board(), game.original(), game.size())));
+}
+
 void Mywin::complete() {
     if (!game.is_complete()) {
         return;

@@ -33,7 +33,7 @@ void Mywin::nextempty(bool forward) {
 
 void Mywin::sayagain() {
     const sudoku::Square square = cursor();
-    speak(texts::square_announcement(square.x, square.y, game.at(square)));
+    speak(texts::announce(game, square));
 }
 
 void Mywin::clashes() {

@@ -6,15 +6,6 @@ namespace texts {
 
 namespace {
 
-// "3 1": the column, then the row, both from 1.
-std::string position(int x, int y) {
-    return std::to_string(x + 1) + " " + std::to_string(y + 1);
-}
-
-std::string position(sudoku::Square square) {
-    return position(square.x, square.y);
-}
-
 std::string_view unit_name(sudoku::Unit unit) {
     switch (unit) {
         case sudoku::Unit::row:
@@ -25,11 +16,6 @@ std::string_view unit_name(sudoku::Unit unit) {
             return "box";
     }
     return "";
-}
-
-// "row 3"
-std::string group_name(sudoku::Group group) {
-    return std::string(unit_name(group.unit)) + " " + std::to_string(group.index + 1);
 }
 
 // "Row 3", for the start of a sentence.
@@ -64,6 +50,14 @@ std::string clash(const sudoku::Clash& clash) {
 
 }  // namespace
 
+std::string position(sudoku::Square square) {
+    return std::to_string(square.x + 1) + " " + std::to_string(square.y + 1);
+}
+
+std::string group_name(sudoku::Group group) {
+    return std::string(unit_name(group.unit)) + " " + std::to_string(group.index + 1);
+}
+
 std::string size_item(int box) {
     return std::to_string(box) + "x" + std::to_string(box);
 }
@@ -79,7 +73,7 @@ std::string_view digit_name(int digit) {
 }
 
 std::string square_announcement(int x, int y, const sudoku::Cell& cell) {
-    const std::string text = position(x, y);
+    const std::string text = position({x, y});
     return cell ? text + ": " + std::to_string(*cell) : text + ": empty.";
 }
 
@@ -106,6 +100,11 @@ Feedback say(const sudoku::Move& move) {
                     return spoken(value_given_refused);
                 case Command::clear:
                     return spoken(delete_given_refused);
+                case Command::note:  // notes answer not_empty on a given
+                case Command::fill_notes:
+                case Command::undo:
+                case Command::redo:
+                    break;
             }
             break;
         case Outcome::breaks_rule:
@@ -122,6 +121,22 @@ Feedback say(const sudoku::Move& move) {
             return spoken(cleared);
         case Outcome::nothing_to_clear:
             return spoken(nothing_to_clear);
+        case Outcome::note_added:
+            return spoken("Note " + std::to_string(move.value) + " added.");
+        case Outcome::note_removed:
+            return spoken("Note " + std::to_string(move.value) + " removed.");
+        case Outcome::not_empty:
+            return spoken(notes_for_empty);
+        case Outcome::notes_filled:
+            return spoken(notes_filled);
+        case Outcome::undone:
+            return spoken(undone);
+        case Outcome::redone:
+            return spoken(redone);
+        case Outcome::nothing_to_undo:
+            return spoken(nothing_to_undo);
+        case Outcome::nothing_to_redo:
+            return spoken(nothing_to_redo);
     }
     return {};
 }
@@ -186,6 +201,31 @@ std::string explanation(const sudoku::Explanation& explanation) {
 
 std::string no_such_square(std::string_view typed) {
     return "There is no square " + std::string(typed) + ".";
+}
+
+Feedback say(const sudoku::Move& move, const sudoku::Game& game) {
+    Feedback feedback = say(move);
+    if (move.outcome == sudoku::Outcome::undone || move.outcome == sudoku::Outcome::redone) {
+        feedback.text += " " + announce(game, move.square);
+    }
+    return feedback;
+}
+
+std::string announce(const sudoku::Game& game, sudoku::Square square) {
+    std::string text = square_announcement(square.x, square.y, game.at(square));
+    const sudoku::Candidates& notes = game.notes_at(square);
+    if (notes.none()) {
+        return text;
+    }
+    text += " Notes";
+    const char* separator = " ";
+    for (std::size_t k = 0; k < notes.size(); ++k) {
+        if (notes.test(k)) {
+            text += separator + std::to_string(k + 1);
+            separator = ", ";
+        }
+    }
+    return text + ".";
 }
 
 std::string replace_question(const std::string& file_name) {

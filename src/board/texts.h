@@ -10,6 +10,7 @@
 #include "board/board.h"
 #include "board/board_reading.h"
 #include "board/game.h"
+#include "lifecycle/hint.h"
 
 namespace texts {
 
@@ -61,6 +62,10 @@ struct Feedback {
 Feedback say(const sudoku::Move& move);
 
 // Reading the board by ear.
+// "3 1": a square as the game says it, its column, then its row, from 1.
+std::string position(sudoku::Square square);
+// "row 3"
+std::string group_name(sudoku::Group group);
 inline constexpr std::string_view go_to_prompt = "Go to square: column, then row.";
 inline constexpr std::string_view no_clashes = "No clashes.";
 inline constexpr std::string_view nothing_to_explain = "Nothing to explain.";
@@ -79,6 +84,21 @@ std::string clashes(const std::vector<sudoku::Clash>& clashes);
 std::string explanation(const sudoku::Explanation& explanation);
 // "There is no square 12 40."
 std::string no_such_square(std::string_view typed);
+// Notes, undo and redo, hints.
+inline constexpr std::string_view notes_for_empty = "Notes are for empty squares.";
+inline constexpr std::string_view notes_filled = "Notes filled.";
+inline constexpr std::string_view undone = "Undone.";
+inline constexpr std::string_view redone = "Redone.";
+inline constexpr std::string_view nothing_to_undo = "Nothing to undo.";
+inline constexpr std::string_view nothing_to_redo = "Nothing to redo.";
+inline constexpr std::string_view no_hint = "No hint found.";
+// The square as square_announcement says it, then its notes: "3 1: empty. Notes 2, 5."
+std::string announce(const sudoku::Game& game, sudoku::Square square);
+// say(move), and after an undo or redo the square it went to as it is now:
+// "Undone. 3 1: empty."
+Feedback say(const sudoku::Move& move, const sudoku::Game& game);
+// "5 goes at 3 7: the only place for 5 in row 7.", any eliminations first.
+std::string hint(const sudoku::Hint& hint);
 
 // Saved games.
 inline constexpr std::string_view file_wildcard = "Sudoku Puzzle File (*.sudoku)|*.sudoku";

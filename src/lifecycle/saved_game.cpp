@@ -91,17 +91,23 @@ bool nesting_within_limit(std::string_view text) {
     return true;
 }
 
-std::optional<int> read_box_dimension(const json& value) {
-    // The parser keeps every integer that is not negative as unsigned; a signed one
-    // is negative and so out of range like everything else that is not 1 to 9.
+// A whole number from `low` to `high`, or nothing. The parser keeps every integer
+// that is not negative as unsigned; a signed one is negative and so out of range.
+std::optional<std::uint64_t> read_in_range(const json& value, std::uint64_t low,
+                                           std::uint64_t high) {
     if (!value.is_number_unsigned()) {
         return std::nullopt;
     }
-    const auto dimension = value.get<std::uint64_t>();
-    if (dimension < 1 || dimension > max_box_dimension) {
+    const auto number = value.get<std::uint64_t>();
+    if (number < low || number > high) {
         return std::nullopt;
     }
-    return static_cast<int>(dimension);
+    return number;
+}
+
+std::optional<int> read_box_dimension(const json& value) {
+    const auto dimension = read_in_range(value, 1, max_box_dimension);
+    return dimension ? std::optional<int>(static_cast<int>(*dimension)) : std::nullopt;
 }
 
 std::optional<Cell> read_cell(const json& value) {
@@ -158,6 +164,75 @@ bool board_keeps_givens(const Board& board, const Board& original) {
     return true;
 }
 
+void append_notes(std::string& out, const CandidateBoard& notes) {
+    const char* separator = "";
+    for (std::size_t x = 0; x < notes.size(); ++x) {
+        for (std::size_t y = 0; y < notes[x].size(); ++y) {
+            const Candidates& set = notes[x][y];
+            if (set.none()) {
+                continue;
+            }
+            out += separator;
+            separator = ", ";
+            out += '[';
+            append_integer(out, static_cast<std::int64_t>(x));
+            out += ", ";
+            append_integer(out, static_cast<std::int64_t>(y));
+            out += ", [";
+            const char* comma = "";
+            for (std::size_t k = 0; k < set.size(); ++k) {
+                if (set.test(k)) {
+                    out += comma;
+                    comma = ", ";
+                    append_integer(out, static_cast<std::int64_t>(k + 1));
+                }
+            }
+            out += "]]";
+        }
+    }
+}
+
+bool has_notes(const CandidateBoard& notes) {
+    for (const auto& column : notes) {
+        for (const Candidates& set : column) {
+            if (set.any()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Each entry [x, y, [numbers]] names an empty square once, its numbers from 1
+// to N ascending: anything else is not a file the game wrote.
+std::optional<CandidateBoard> read_notes(const json& value, const Board& board) {
+    const std::size_t n = board.size();
+    if (!value.is_array()) {
+        return std::nullopt;
+    }
+    CandidateBoard notes(n, std::vector<Candidates>(n));
+    for (const json& entry : value) {
+        if (!entry.is_array() || entry.size() != 3 || !entry[2].is_array() || entry[2].empty()) {
+            return std::nullopt;
+        }
+        const auto x = read_in_range(entry[0], 0, n - 1);
+        const auto y = read_in_range(entry[1], 0, n - 1);
+        if (!x || !y || board[*x][*y] || notes[*x][*y].any()) {
+            return std::nullopt;
+        }
+        std::uint64_t previous = 0;
+        for (const json& number_value : entry[2]) {
+            const auto number = read_in_range(number_value, previous + 1, n);
+            if (!number) {
+                return std::nullopt;
+            }
+            notes[*x][*y].set(*number - 1);
+            previous = *number;
+        }
+    }
+    return notes;
+}
+
 const json* member(const json& object, const char* key) {
     const auto found = object.find(key);
     return found == object.end() ? nullptr : &*found;
@@ -180,7 +255,13 @@ std::string encode_saved_game(const SavedGame& game) {
     append_integer(out, game.size.first);
     out += ", ";
     append_integer(out, game.size.second);
-    out += "]}";
+    out += ']';
+    if (has_notes(game.notes)) {
+        out += ", \"notes\": [";
+        append_notes(out, game.notes);
+        out += ']';
+    }
+    out += '}';
     return out;
 }
 
@@ -223,7 +304,16 @@ std::optional<SavedGame> decode_saved_game(std::string_view text) {
     if (!board || !original || !board_keeps_givens(*board, *original)) {
         return std::nullopt;
     }
-    return SavedGame{std::move(*board), std::move(*original), difficulty, {*first, *second}};
+    CandidateBoard notes;
+    if (const json* notes_value = member(root, "notes")) {
+        auto read = read_notes(*notes_value, *board);
+        if (!read) {
+            return std::nullopt;
+        }
+        notes = std::move(*read);
+    }
+    return SavedGame{
+        std::move(*board), std::move(*original), difficulty, {*first, *second}, std::move(notes)};
 }
 
 }  // namespace sudoku

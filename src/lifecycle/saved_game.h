@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "board/board.h"
+#include "lifecycle/solver.h"
 
 namespace sudoku {
 
@@ -16,19 +17,24 @@ struct SavedGame {
     Board original;
     double difficulty = 0.0;
     BoxSize size;
+    // Empty, or one set per square laid out like the board.
+    CandidateBoard notes = {};
     bool operator==(const SavedGame&) const = default;
 };
 
 // Files larger than this are refused before parsing; an 81x81 game is far smaller.
 inline constexpr std::size_t max_saved_game_bytes = 1024 * 1024;
 
-// {"board": [...], "original": [...], "difficulty": 0.5, "size": [3, 3]} on one line.
+// {"board": [...], "original": [...], "difficulty": 0.5, "size": [3, 3]} on one line,
+// then, only when a square has a note, "notes": [[x, y, [numbers]], ...] before the
+// closing brace: x and y from 0 as in "board", in board order, the numbers ascending.
 // The difficulty is written in its shortest exact form and always as a fraction
 // (1.0, not 1); JSON has no infinity or NaN, so those throw std::domain_error.
 std::string encode_saved_game(const SavedGame& game);
 
 // Any valid JSON with the four members, sound shapes and every given of "original"
-// standing unchanged in "board"; nullopt for anything else.
+// standing unchanged in "board", and notes (when there are any) only on empty
+// squares, each square once, numbers from 1 to N ascending; nullopt for anything else.
 std::optional<SavedGame> decode_saved_game(std::string_view text);
 
 }  // namespace sudoku

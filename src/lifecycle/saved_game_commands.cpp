@@ -38,7 +38,8 @@ SavePath settle_save_path(wxString& path) {
 }  // namespace
 
 void Mywin::savegame(wxCommandEvent&) {
-    const sudoku::SavedGame saved{game.board(), game.original(), game.difficulty(), game.size()};
+    const sudoku::SavedGame saved{game.board(), game.original(), game.difficulty(), game.size(),
+                                  game.notes()};
     wxFileDialog dialog(this, wx_text(texts::save_prompt), wxString(), wxString(),
                         wx_text(texts::file_wildcard), wxFD_SAVE);
     const std::optional<wxString> chosen = choose_file(dialog);
@@ -75,6 +76,6 @@ void Mywin::loadgame() {
         return;
     }
     game = sudoku::Game(std::move(saved->board), std::move(saved->original), saved->size,
-                        saved->difficulty);
+                        saved->difficulty, std::move(saved->notes));
     run_game();
 }

@@ -35,6 +35,7 @@ class Mywin : public wxFrame {
     void customval(wxCommandEvent& event);
     void backspace(wxCommandEvent& event);
     void numb(wxCommandEvent& event);
+    void hint();
     void digit(int number);
     void complete();
     void OnCellChange(wxGridEvent& event);
@@ -70,5 +71,7 @@ class Mywin : public wxFrame {
     void go_to(sudoku::Square square);
     // Shows and tells what a move did to the square under the cursor.
     void report(const sudoku::Move& move, sudoku::Square square);
+    // Moves the cursor without the square's announcement: the caller says it.
+    void move_quietly(sudoku::Square square);
     void on_board_command(wxCommandEvent& event);
 };

@@ -71,6 +71,26 @@ TEST(SavedGameRoundTrip, ExampleIsRewrittenByteForByte) {
     EXPECT_EQ(encode_saved_game(*game), example);
 }
 
+// The example with notes on two of its empty squares: 1 2 and 2 3.
+const std::string with_notes =
+    replaced(example, "[2, 2]}", "[2, 2], \"notes\": [[0, 1, [3, 4]], [1, 2, [1]]]}");
+
+TEST(SavedGameNotes, NotesComeBackAndAreWrittenTheSame) {
+    SavedGame game = example_game();
+    game.notes.assign(4, std::vector<sudoku::Candidates>(4));
+    game.notes[0][1].set(2).set(3);
+    game.notes[1][2].set(0);
+    EXPECT_EQ(encode_saved_game(game), with_notes);
+    EXPECT_EQ(decode_saved_game(with_notes), game);
+}
+
+TEST(SavedGameNotes, AGameWithoutNotesIsWrittenAsBefore) {
+    SavedGame game = example_game();
+    game.notes.assign(4, std::vector<sudoku::Candidates>(4));
+    EXPECT_EQ(encode_saved_game(game), example);
+    EXPECT_TRUE(decode_saved_game(example)->notes.empty());
+}
+
 TEST(SavedGameRoundTrip, EncodingIsOneLineWithoutTrailingNewline) {
     const std::string text = encode_saved_game(nine_by_nine());
     EXPECT_EQ(text.find('\n'), std::string::npos);
@@ -283,6 +303,20 @@ std::vector<BrokenCase> broken_cases() {
         {"Comment", "/* saved */ " + example},
         {"NonUtf8InString", replaced(example, R"("size")", "\"name\": \"\xff\xfe\", \"size\"")},
         {"NonUtf8OutsideString", replaced(example, R"(, "size")", "\xc3, \"size\"")},
+        {"NotesNotArray", replaced(with_notes, "[[0, 1, [3, 4]], [1, 2, [1]]]", "{}")},
+        {"NotesEntryShort", replaced(with_notes, "[0, 1, [3, 4]]", "[0, 1]")},
+        {"NotesNumbersNotArray", replaced(with_notes, "[0, 1, [3, 4]]", "[0, 1, 3]")},
+        {"NotesNoNumbers", replaced(with_notes, "[0, 1, [3, 4]]", "[0, 1, []]")},
+        {"NotesOnPlayersNumber", replaced(with_notes, "[0, 1, [3, 4]]", "[1, 1, [3, 4]]")},
+        {"NotesOnGiven", replaced(with_notes, "[0, 1, [3, 4]]", "[0, 2, [3, 4]]")},
+        {"NotesOffBoard", replaced(with_notes, "[0, 1, [3, 4]]", "[4, 1, [3, 4]]")},
+        {"NotesNegativeSquare", replaced(with_notes, "[0, 1, [3, 4]]", "[-1, 1, [3, 4]]")},
+        {"NotesSameSquareTwice", replaced(with_notes, "[1, 2, [1]]", "[0, 1, [1]]")},
+        {"NotesZero", replaced(with_notes, "[3, 4]", "[0, 4]")},
+        {"NotesAboveSide", replaced(with_notes, "[3, 4]", "[3, 5]")},
+        {"NotesNotAscending", replaced(with_notes, "[3, 4]", "[4, 3]")},
+        {"NotesRepeated", replaced(with_notes, "[3, 4]", "[3, 3]")},
+        {"NotesFloat", replaced(with_notes, "[3, 4]", "[3.0, 4]")},
         {"DeepNesting", std::string(100000, '[')},
         {"DeepNestingClosed", std::string(100000, '[') + std::string(100000, ']')},
         {"DeepExtraMember", replaced(example, R"("size")",

@@ -219,7 +219,11 @@ std::string GuiTest::press_and_hear(int key, int modifiers) {
 
 void GuiTest::start_game(const sudoku::Board& board, const sudoku::Board& original,
                          sudoku::BoxSize size) {
-    window->game = sudoku::Game(board, original, size, 0.5);
+    start_game(sudoku::Game(board, original, size, 0.5));
+}
+
+void GuiTest::start_game(sudoku::Game game) {
+    window->game = std::move(game);
     spoken->clear();
     window->run_game();
     ASSERT_TRUE(wait_for_speech(1)) << "the first square was never announced";

@@ -127,6 +127,7 @@ class GuiTest : public ::testing::Test {
     // Puts a game in the window's state and builds the board screen.
     void start_game(const sudoku::Board& board, const sudoku::Board& original,
                     sudoku::BoxSize size);
+    void start_game(sudoku::Game game);
     sudoku::Cell square(int x, int y) const;
     wxString grid_text(int x, int y) const;
 

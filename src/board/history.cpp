@@ -1,0 +1,65 @@
+// The game's history: each change of squares, walked back by undo and forth by redo.
+#include "board/game.h"
+
+#include <utility>
+
+namespace sudoku {
+
+SquareState Game::state(Square square) const {
+    return {at(square), notes_at(square)};
+}
+
+void Game::change_square(Change& change, Square square, SquareState after) {
+    SquareState before = state(square);
+    if (before == after) {
+        return;
+    }
+    cell(square) = after.cell;
+    note_set(square) = after.notes;
+    change.squares.push_back({square, std::move(before), std::move(after)});
+}
+
+void Game::record(Change change) {
+    if (change.squares.empty()) {
+        return;
+    }
+    undo_.push_back(std::move(change));
+    redo_.clear();
+}
+
+// Moves the newest step of `from` onto `to`, setting its squares as they were
+// after it (forward) or before it.
+Move Game::step(std::vector<Change>& from, std::vector<Change>& to, bool forward) {
+    const Command command = forward ? Command::redo : Command::undo;
+    if (from.empty()) {
+        return {command, forward ? Outcome::nothing_to_redo : Outcome::nothing_to_undo};
+    }
+    Change change = std::move(from.back());
+    from.pop_back();
+    const auto set = [this](const SquareChange& square, const SquareState& to_state) {
+        cell(square.square) = to_state.cell;
+        note_set(square.square) = to_state.notes;
+    };
+    if (forward) {
+        for (const SquareChange& square : change.squares) {
+            set(square, square.after);
+        }
+    } else {
+        for (auto it = change.squares.rbegin(); it != change.squares.rend(); ++it) {
+            set(*it, it->before);
+        }
+    }
+    const Square where = change.at;
+    to.push_back(std::move(change));
+    return {command, forward ? Outcome::redone : Outcome::undone, 0, where};
+}
+
+Move Game::undo() {
+    return step(undo_, redo_, false);
+}
+
+Move Game::redo() {
+    return step(redo_, undo_, true);
+}
+
+}  // namespace sudoku

@@ -1,0 +1,109 @@
+#include "lifecycle/hint.h"
+
+#include "lifecycle/hint_techniques.h"
+#include "lifecycle/solver.h"
+
+namespace sudoku {
+namespace {
+
+// Work the completion check may spend, in solver steps (see Solver::set_budget);
+// past it the board counts as completable and the hint goes by logic alone.
+constexpr std::uint64_t kCheckBudget = 5'000'000;
+
+const Cell& cell_at(const Board& board, Square square) {
+    return board[static_cast<std::size_t>(square.x)][static_cast<std::size_t>(square.y)];
+}
+
+// The first of the player's numbers, in reading order, that `wrong` picks out.
+template <class Wrong>
+std::optional<Square> first_players(const hints::Layout& layout, const Board& board,
+                                    const Board& original, Wrong wrong) {
+    for (int y = 0; y < layout.n(); ++y) {
+        for (int x = 0; x < layout.n(); ++x) {
+            const Square square{x, y};
+            const Cell& cell = cell_at(board, square);
+            if (cell && !cell_at(original, square) && wrong(square, *cell)) {
+                return square;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// A number the player should look at again on a board that cannot be
+// completed: first one outside 1..N or repeated in its row, column or box,
+// else one that differs from a solution of the givens.
+std::optional<Square> number_to_check(const hints::Layout& layout, Solver& solver,
+                                      const Board& board, const Board& original) {
+    const int n = layout.n();
+    std::vector<int> seen(static_cast<std::size_t>(3 * n * n), 0);
+    const auto slot = [&](Square square, Unit kind, Value value) -> int& {
+        const Group unit = layout.unit_of(square, kind);
+        return seen[static_cast<std::size_t>((static_cast<int>(kind) * n + unit.index) * n +
+                                             static_cast<int>(value) - 1)];
+    };
+    constexpr Unit kinds[] = {Unit::row, Unit::column, Unit::box};
+    const auto in_range = [n](Value value) { return value >= 1 && value <= n; };
+    for (int x = 0; x < n; ++x) {
+        for (int y = 0; y < n; ++y) {
+            const Cell& cell = cell_at(board, {x, y});
+            if (cell && in_range(*cell)) {
+                for (const Unit kind : kinds) {
+                    ++slot({x, y}, kind, *cell);
+                }
+            }
+        }
+    }
+    const auto broken = [&](Square square, Value value) {
+        if (!in_range(value)) {
+            return true;
+        }
+        for (const Unit kind : kinds) {
+            if (slot(square, kind, value) > 1) {
+                return true;
+            }
+        }
+        return false;
+    };
+    if (auto found = first_players(layout, board, original, broken)) {
+        return found;
+    }
+    const std::optional<Board> solution = solver.solve(original);
+    if (!solution) {
+        return std::nullopt;
+    }
+    return first_players(layout, board, original, [&](Square square, Value value) {
+        return cell_at(*solution, square) != value;
+    });
+}
+
+}  // namespace
+
+Hint find_hint(const Board& board, const Board& original, BoxSize size) {
+    Solver solver(size.first, size.second);
+    const hints::Layout layout(size);
+    solver.set_budget(kCheckBudget);
+    if (solver.count(board, 1) == 0 && !solver.out_of_budget()) {
+        if (const auto square = number_to_check(layout, solver, board, original)) {
+            return {Hint::Kind::cannot_complete, *square, *cell_at(board, *square)};
+        }
+        return {};
+    }
+    const CandidateBoard start = solver.candidates(board);
+    CandidateBoard candidates = start;
+    std::vector<Elimination> steps;
+    for (;;) {
+        if (std::optional<Hint> found = hints::single(layout, candidates)) {
+            found->steps = hints::needed(layout, start, *found, std::move(steps));
+            return *found;
+        }
+        const std::optional<Elimination> step = hints::elimination(layout, candidates);
+        if (!step) {
+            return {};
+        }
+        hints::apply(*step, candidates);
+        steps.push_back(*step);
+    }
+}
+
+}  // namespace sudoku

@@ -1,0 +1,48 @@
+// The techniques behind a hint, each on a board's candidates (one set per
+// square, as Solver::candidates gives them).
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "lifecycle/hint.h"
+#include "lifecycle/solver.h"
+
+namespace sudoku::hints {
+
+// Where each unit's squares lie, kept for the many lookups of one hint.
+class Layout {
+  public:
+    explicit Layout(BoxSize size);
+    int n() const { return n_; }
+    // Every unit: the rows, then the columns, then the boxes.
+    const std::vector<Group>& units() const { return units_; }
+    // The unit's squares in reading order.
+    const std::vector<Square>& squares(Group unit) const;
+    // The unit of that kind the square lies in.
+    Group unit_of(Square square, Unit kind) const;
+
+  private:
+    BoxSize size_;
+    int n_;
+    std::vector<Group> units_;
+    std::vector<std::vector<Square>> squares_;  // indexed like units_
+};
+
+// A square with one candidate left, or a number with one square left in a
+// unit; a hint of kind place, or nothing.
+std::optional<Hint> single(const Layout& layout, const CandidateBoard& candidates);
+
+// The first deduction that rules out at least one candidate: pointing, then
+// claiming, then naked pairs, then hidden pairs.
+std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates);
+
+void apply(const Elimination& step, CandidateBoard& candidates);
+
+// The steps, in order, without those the single does not need: each one left
+// still holds when the others before it are applied, and the single holds
+// after the last. Spares the player a long chain of steps that lead elsewhere.
+std::vector<Elimination> needed(const Layout& layout, const CandidateBoard& start,
+                                const Hint& single, std::vector<Elimination> steps);
+
+}  // namespace sudoku::hints
