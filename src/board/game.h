@@ -5,8 +5,8 @@
 // a note) is kept in a history that undo and redo walk.
 #pragma once
 
-#include <optional>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
