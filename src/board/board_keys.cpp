@@ -46,6 +46,14 @@ constexpr std::array keys = {
     KeyBinding{wxACCEL_NORMAL, WXK_NUMPAD_DOWN, C::down, "Move down"},
     KeyBinding{wxACCEL_NORMAL, WXK_NUMPAD_HOME, C::row_start, "Move to the start of the row"},
     KeyBinding{wxACCEL_NORMAL, WXK_NUMPAD_END, C::row_end, "Move to the end of the row"},
+    // Plus is Shift and = on many keyboards; the keypad's + and - count too.
+    KeyBinding{wxACCEL_CTRL, '+', C::zoom_in, "Larger squares"},
+    KeyBinding{wxACCEL_CTRL | wxACCEL_SHIFT, '+', C::zoom_in, "Larger squares"},
+    KeyBinding{wxACCEL_CTRL, '=', C::zoom_in, "Larger squares"},
+    KeyBinding{wxACCEL_CTRL, WXK_NUMPAD_ADD, C::zoom_in, "Larger squares"},
+    KeyBinding{wxACCEL_CTRL, '-', C::zoom_out, "Smaller squares"},
+    KeyBinding{wxACCEL_CTRL, WXK_NUMPAD_SUBTRACT, C::zoom_out, "Smaller squares"},
+    KeyBinding{wxACCEL_CTRL, '0', C::zoom_reset, "Squares of the usual size"},
 };
 
 }  // namespace
@@ -63,7 +71,7 @@ BoardCommand command_of(int id) {
 }
 
 int last_command_id() {
-    return command_id(BoardCommand::row_end);
+    return command_id(BoardCommand::zoom_reset);
 }
 
 wxAcceleratorTable accelerators(std::span<const KeyBinding> bindings) {

@@ -29,6 +29,9 @@ enum class BoardCommand {
     down,
     row_start,
     row_end,
+    zoom_in,
+    zoom_out,
+    zoom_reset,
 };
 
 struct KeyBinding {

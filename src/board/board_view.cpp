@@ -1,0 +1,244 @@
+#include "board/board_view.h"
+
+#include <algorithm>
+
+#include <wx/dc.h>
+#include <wx/display.h>
+#include <wx/grid.h>
+#include <wx/settings.h>
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
+#include "board/game.h"
+
+namespace {
+
+look::Rgb rgb(const wxColour& c) {
+    return {c.Red(), c.Green(), c.Blue()};
+}
+
+wxColour colour(look::Rgb c) {
+    return {c.r, c.g, c.b};
+}
+
+look::Rgb system(wxSystemColour which) {
+    return rgb(wxSystemSettings::GetColour(which));
+}
+
+// wx has no error colour; GTK themes name one. Elsewhere the text colour
+// stands in, and the underline alone marks the number.
+look::Rgb error_colour(const wxGrid& grid) {
+#ifdef __WXGTK__
+    GdkRGBA found;
+    GtkStyleContext* style = gtk_widget_get_style_context(grid.GetHandle());
+    if (style != nullptr && gtk_style_context_lookup_color(style, "error_color", &found)) {
+        const auto channel = [](double v) { return static_cast<std::uint8_t>(v * 255.0 + 0.5); };
+        return {channel(found.red), channel(found.green), channel(found.blue)};
+    }
+#else
+    (void)grid;
+#endif
+    return system(wxSYS_COLOUR_WINDOWTEXT);
+}
+
+// Boxes are `first` squares across and `second` squares down.
+struct Box {
+    int across;
+    int down;
+};
+
+Box box_of(const sudoku::Game& game) {
+    return {game.size().first, game.size().second};
+}
+
+bool same_box(int a, int b, int extent) {
+    return extent > 0 && a / extent == b / extent;
+}
+
+class SquareRenderer : public wxGridCellRenderer {
+  public:
+    SquareRenderer(const sudoku::Game& game, const look::Palette& palette)
+        : game_(game), palette_(palette) {}
+
+    void Draw(wxGrid& grid, wxGridCellAttr&, wxDC& dc, const wxRect& rect, int row, int col,
+              bool) override {
+        const Box box = box_of(game_);
+        const int cursor_row = grid.GetGridCursorRow();
+        const int cursor_col = grid.GetGridCursorCol();
+        const bool cursor = row == cursor_row && col == cursor_col;
+        const bool crossed =
+            row == cursor_row || col == cursor_col ||
+            (same_box(row, cursor_row, box.down) && same_box(col, cursor_col, box.across));
+        fill(dc, rect, cursor ? palette_.cursor : crossed ? palette_.shade : palette_.background);
+        draw_lines(dc, rect, row, col, box);
+        if (cursor) {
+            draw_frame(dc, rect);
+        }
+        const wxString text = grid.GetCellValue(row, col);
+        if (!text.empty()) {
+            draw_number(dc, rect, text, sudoku::Square{col, row}, cursor);
+        }
+    }
+
+    wxSize GetBestSize(wxGrid& grid, wxGridCellAttr&, wxDC&, int row, int col) override {
+        return {grid.GetColSize(col), grid.GetRowSize(row)};
+    }
+
+    wxGridCellRenderer* Clone() const override { return new SquareRenderer(game_, palette_); }
+
+  private:
+    static void fill(wxDC& dc, const wxRect& rect, look::Rgb c) {
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.SetBrush(wxBrush(colour(c)));
+        dc.DrawRectangle(rect);
+    }
+
+    // Each square draws its share of the lines round it: the thin line on its
+    // right and bottom, half of every box edge it touches.
+    void draw_lines(wxDC& dc, const wxRect& rect, int row, int col, Box box) const {
+        const look::Lines lines = look::line_widths(rect.width);
+        const auto side = [&](bool edge_before, bool edge_after, bool across) {
+            const int extent = across ? rect.width : rect.height;
+            const int after = edge_after ? lines.thick_half : lines.thin;
+            wxRect first = rect;
+            wxRect last = rect;
+            if (across) {
+                first.width = lines.thick_half;
+                last.x = rect.x + extent - after;
+                last.width = after;
+            } else {
+                first.height = lines.thick_half;
+                last.y = rect.y + extent - after;
+                last.height = after;
+            }
+            if (edge_before) {
+                fill(dc, first, palette_.line);
+            }
+            fill(dc, last, palette_.line);
+        };
+        side(look::box_edge_before(col, box.across), look::box_edge_before(col + 1, box.across),
+             true);
+        side(look::box_edge_before(row, box.down), look::box_edge_before(row + 1, box.down), false);
+    }
+
+    void draw_frame(wxDC& dc, const wxRect& rect) const {
+        const int width = std::max(3, rect.width / 10);
+        dc.SetBrush(*wxTRANSPARENT_BRUSH);
+        dc.SetPen(wxPen(colour(palette_.frame), width));
+        dc.DrawRectangle(wxRect(rect).Deflate(width / 2));
+    }
+
+    void draw_number(wxDC& dc, const wxRect& rect, const wxString& text, sudoku::Square square,
+                     bool cursor) {
+        const bool in_game = game_.contains(square);
+        const bool given = in_game && game_.is_given(square);
+        const bool breaks = in_game && game_.breaks_rule(square);
+        dc.SetFont(font(rect.height, given));
+        wxSize extent = dc.GetTextExtent(text);
+        // Long numbers (typed ones can have 19 digits) shrink to fit the square.
+        const int room = rect.width * 4 / 5;
+        if (extent.x > room) {
+            dc.SetFont(font(rect.height, given).Scaled(static_cast<float>(room) / extent.x));
+            extent = dc.GetTextExtent(text);
+        }
+        const look::Rgb ink = cursor   ? palette_.cursor_text
+                              : breaks ? palette_.conflict
+                              : given  ? palette_.given
+                                       : palette_.player;
+        dc.SetTextForeground(colour(ink));
+        const wxPoint at(rect.x + (rect.width - extent.x) / 2,
+                         rect.y + (rect.height - extent.y) / 2);
+        dc.DrawText(text, at);
+        if (breaks) {
+            const int bar = std::max(2, rect.height / 14);
+            fill(dc, wxRect(at.x, at.y + extent.y, extent.x, bar), ink);
+        }
+    }
+
+    // Cached: a font is costly to make and every square of a size shares it.
+    const wxFont& font(int square, bool bold) {
+        if (square != font_square_) {
+            font_square_ = square;
+            normal_ = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+            normal_.SetPixelSize(wxSize(0, square * 11 / 20));
+            bold_ = normal_.Bold();
+        }
+        return bold ? bold_ : normal_;
+    }
+
+    const sudoku::Game& game_;
+    look::Palette palette_;
+    int font_square_ = 0;
+    wxFont normal_;
+    wxFont bold_;
+};
+
+// The squares whose drawing depends on the cursor being at (row, col).
+void refresh_cross(wxGrid& grid, int row, int col, Box box) {
+    const int last_row = grid.GetNumberRows() - 1;
+    const int last_col = grid.GetNumberCols() - 1;
+    if (row < 0 || col < 0 || row > last_row || col > last_col) {
+        return;
+    }
+    grid.RefreshBlock(row, 0, row, last_col);
+    grid.RefreshBlock(0, col, last_row, col);
+    if (box.across > 0 && box.down > 0) {
+        const int top = row - row % box.down;
+        const int left = col - col % box.across;
+        grid.RefreshBlock(top, left, std::min(top + box.down, last_row + 1) - 1,
+                          std::min(left + box.across, last_col + 1) - 1);
+    }
+}
+
+}  // namespace
+
+look::Palette theme_palette(const wxGrid& grid) {
+    return look::palette({system(wxSYS_COLOUR_WINDOW), system(wxSYS_COLOUR_WINDOWTEXT),
+                          system(wxSYS_COLOUR_HIGHLIGHT), system(wxSYS_COLOUR_HIGHLIGHTTEXT),
+                          system(wxSYS_COLOUR_HOTLIGHT), error_colour(grid)});
+}
+
+void dress_board(wxGrid& grid, const sudoku::Game& game, int zoom) {
+    const look::Palette palette = theme_palette(grid);
+    grid.SetDefaultRenderer(new SquareRenderer(game, palette));
+    grid.SetDefaultCellBackgroundColour(colour(palette.background));
+    // The renderer draws the lines and the cursor itself.
+    grid.EnableGridLines(false);
+    grid.SetCellHighlightPenWidth(0);
+    grid.SetCellHighlightROPenWidth(0);
+    // The event comes before the cursor moves: both crosses are redrawn.
+    grid.Bind(wxEVT_GRID_SELECT_CELL, [&grid, &game](wxGridEvent& event) {
+        event.Skip();
+        const Box box = box_of(game);
+        refresh_cross(grid, grid.GetGridCursorRow(), grid.GetGridCursorCol(), box);
+        refresh_cross(grid, event.GetRow(), event.GetCol(), box);
+    });
+    zoom_board(grid, zoom);
+}
+
+int zoom_board(wxGrid& grid, int zoom) {
+    const wxSize screen = wxDisplay(&grid).GetGeometry().GetSize();
+    const int side = grid.GetNumberCols();
+    const int step = look::clamp_zoom(screen.y, side, zoom);
+    const int square = look::square_size(screen.y, side, step);
+    grid.BeginBatch();
+    grid.SetDefaultRowSize(square, true);
+    grid.SetDefaultColSize(square, true);
+    // Whole squares per scroll step, so no square is cut at an edge.
+    grid.SetScrollLineX(square);
+    grid.SetScrollLineY(square);
+    grid.EndBatch();
+    const int board = side * square;
+    grid.SetMinSize(
+        wxSize(std::min(board, look::room(screen.x)), std::min(board, look::room(screen.y))));
+    if (wxWindow* parent = grid.GetParent()) {
+        parent->Layout();
+    }
+    if (grid.GetGridCursorRow() >= 0) {
+        grid.MakeCellVisible(grid.GetGridCursorRow(), grid.GetGridCursorCol());
+    }
+    grid.ForceRefresh();
+    return step;
+}
