@@ -1,6 +1,7 @@
 #include "board/board_view.h"
 
 #include <algorithm>
+#include <map>
 
 #include <wx/dc.h>
 #include <wx/display.h>
@@ -89,9 +90,15 @@ class SquareRenderer : public wxGridCellRenderer {
     wxGridCellRenderer* Clone() const override { return new SquareRenderer(game_, palette_); }
 
   private:
+    // The DC's pen, brush, font and text colour are set only when they
+    // change: each setting costs the toolkit more than the drawing it serves.
     static void fill(wxDC& dc, const wxRect& rect, look::Rgb c) {
-        dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.SetBrush(wxBrush(colour(c)));
+        if (dc.GetPen().IsNonTransparent()) {
+            dc.SetPen(*wxTRANSPARENT_PEN);
+        }
+        if (!dc.GetBrush().IsNonTransparent() || dc.GetBrush().GetColour() != colour(c)) {
+            dc.SetBrush(wxBrush(colour(c)));
+        }
         dc.DrawRectangle(rect);
     }
 
@@ -135,19 +142,29 @@ class SquareRenderer : public wxGridCellRenderer {
         const bool in_game = game_.contains(square);
         const bool given = in_game && game_.is_given(square);
         const bool breaks = in_game && game_.breaks_rule(square);
-        dc.SetFont(font(rect.height, given));
-        wxSize extent = dc.GetTextExtent(text);
+        const wxFont& usual = font(rect.height, given);
+        if (!dc.GetFont().IsSameAs(usual)) {
+            dc.SetFont(usual);
+        }
+        auto& known = extents_[given ? 1 : 0];
+        auto found = known.find(text);
+        if (found == known.end()) {
+            found = known.emplace(text, dc.GetTextExtent(text)).first;
+        }
+        wxSize extent = found->second;
         // Long numbers (typed ones can have 19 digits) shrink to fit the square.
         const int room = rect.width * 4 / 5;
         if (extent.x > room) {
-            dc.SetFont(font(rect.height, given).Scaled(static_cast<float>(room) / extent.x));
+            dc.SetFont(usual.Scaled(static_cast<float>(room) / extent.x));
             extent = dc.GetTextExtent(text);
         }
         const look::Rgb ink = cursor   ? palette_.cursor_text
                               : breaks ? palette_.conflict
                               : given  ? palette_.given
                                        : palette_.player;
-        dc.SetTextForeground(colour(ink));
+        if (dc.GetTextForeground() != colour(ink)) {
+            dc.SetTextForeground(colour(ink));
+        }
         const wxPoint at(rect.x + (rect.width - extent.x) / 2,
                          rect.y + (rect.height - extent.y) / 2);
         dc.DrawText(text, at);
@@ -164,6 +181,8 @@ class SquareRenderer : public wxGridCellRenderer {
             normal_ = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
             normal_.SetPixelSize(wxSize(0, square * 11 / 20));
             bold_ = normal_.Bold();
+            extents_[0].clear();
+            extents_[1].clear();
         }
         return bold ? bold_ : normal_;
     }
@@ -173,22 +192,51 @@ class SquareRenderer : public wxGridCellRenderer {
     int font_square_ = 0;
     wxFont normal_;
     wxFont bold_;
+    // Text sizes in the normal and the bold font: measuring is costly too.
+    std::map<wxString, wxSize> extents_[2];
 };
 
-// The squares whose drawing depends on the cursor being at (row, col).
-void refresh_cross(wxGrid& grid, int row, int col, Box box) {
+struct Place {
+    int row;
+    int col;
+};
+
+// Draws a block of squares at once. The toolkit draws what waits as one
+// rectangle round all of it: a row and a column waiting together would
+// redraw every square in view.
+void redraw(wxGrid& grid, int top, int left, int bottom, int right) {
+    grid.RefreshBlock(top, left, bottom, right);
+    grid.GetGridWindow()->Update();
+}
+
+// Redraws what the cursor's move from `from` to `to` changed: the rows,
+// columns and boxes it left and entered, each block on its own.
+void redraw_move(wxGrid& grid, Box box, Place from, Place to) {
     const int last_row = grid.GetNumberRows() - 1;
     const int last_col = grid.GetNumberCols() - 1;
-    if (row < 0 || col < 0 || row > last_row || col > last_col) {
-        return;
-    }
-    grid.RefreshBlock(row, 0, row, last_col);
-    grid.RefreshBlock(0, col, last_row, col);
-    if (box.across > 0 && box.down > 0) {
-        const int top = row - row % box.down;
-        const int left = col - col % box.across;
-        grid.RefreshBlock(top, left, std::min(top + box.down, last_row + 1) - 1,
-                          std::min(left + box.across, last_col + 1) - 1);
+    const auto on_board = [&](Place p) {
+        return p.row >= 0 && p.col >= 0 && p.row <= last_row && p.col <= last_col;
+    };
+    const bool boxes = box.across > 0 && box.down > 0;
+    const bool jumped = !on_board(from);
+    const bool new_box =
+        !boxes || !same_box(from.row, to.row, box.down) || !same_box(from.col, to.col, box.across);
+    for (const Place p : {from, to}) {
+        if (!on_board(p)) {
+            continue;
+        }
+        if (jumped || from.row != to.row) {
+            redraw(grid, p.row, 0, p.row, last_col);
+        }
+        if (jumped || from.col != to.col) {
+            redraw(grid, 0, p.col, last_row, p.col);
+        }
+        if (boxes && (jumped || new_box)) {
+            const int top = p.row - p.row % box.down;
+            const int left = p.col - p.col % box.across;
+            redraw(grid, top, left, std::min(top + box.down - 1, last_row),
+                   std::min(left + box.across - 1, last_col));
+        }
     }
 }
 
@@ -208,12 +256,12 @@ void dress_board(wxGrid& grid, const sudoku::Game& game, int zoom) {
     grid.EnableGridLines(false);
     grid.SetCellHighlightPenWidth(0);
     grid.SetCellHighlightROPenWidth(0);
-    // The event comes before the cursor moves: both crosses are redrawn.
-    grid.Bind(wxEVT_GRID_SELECT_CELL, [&grid, &game](wxGridEvent& event) {
+    grid.Bind(wxEVT_GRID_SELECT_CELL, [&grid, box = box_of(game)](wxGridEvent& event) {
         event.Skip();
-        const Box box = box_of(game);
-        refresh_cross(grid, grid.GetGridCursorRow(), grid.GetGridCursorCol(), box);
-        refresh_cross(grid, event.GetRow(), event.GetCol(), box);
+        const Place from{grid.GetGridCursorRow(), grid.GetGridCursorCol()};
+        const Place to{event.GetRow(), event.GetCol()};
+        // Drawn once the cursor has moved: the event comes before the move.
+        grid.CallAfter([&grid, box, from, to] { redraw_move(grid, box, from, to); });
     });
     zoom_board(grid, zoom);
 }

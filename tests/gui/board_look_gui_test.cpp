@@ -101,16 +101,23 @@ class BoardLook : public GuiTest {
         settle();
     }
     wxRect square(int x, int y) const { return square_on_screen(*window->grid, x, y); }
-    // The square less its lines and frame: only its number is drawn there.
-    wxImage inside(int x, int y) {
+    // The window manager makes the window full screen in its own time, and
+    // the board moves to the centre then: wait for it before reading pixels.
+    void drawn() {
+        EXPECT_TRUE(pump_until([this] {
+            return window->GetClientSize() == wxDisplay(window).GetGeometry().GetSize();
+        }));
         window->Update();
         settle();
+    }
+    // The square less its lines and frame: only its number is drawn there.
+    wxImage inside(int x, int y) {
+        drawn();
         const wxRect whole = square(x, y);
         return screen_pixels(whole.Deflate(whole.width / 6, whole.height / 12));
     }
     Rgb centre(int x, int y) {
-        window->Update();
-        settle();
+        drawn();
         const wxRect whole = square(x, y);
         return pixel(screen_pixels(wxRect(whole.GetPosition() + whole.GetSize() / 2, wxSize(1, 1))),
                      0, 0);
@@ -118,8 +125,7 @@ class BoardLook : public GuiTest {
 };
 
 TEST_F(BoardLook, BoxEdgesAreThickerThanTheLinesBetweenSquares) {
-    window->Update();
-    settle();
+    drawn();
     // Through the middle of the empty row 3, columns 1 to 4, and of the empty
     // column 3, rows 1 to 4: edge, thin, thin, box edge, thin.
     const wxRect row = square(0, 2).Union(square(3, 2));
@@ -209,8 +215,7 @@ TEST_F(BoardLook, BoardsAbove25By25ScrollWithTheCursor) {
     EXPECT_GT(26 * square, screen * 9 / 10) << "the squares of a 25x25 board";
     EXPECT_FALSE(window->grid->IsVisible(0, 80));
     EXPECT_EQ(press_and_hear(WXK_END), "81 1: empty.");
-    window->Update();
-    settle();
+    drawn();
     EXPECT_TRUE(window->grid->IsVisible(0, 80));
 }
 
