@@ -1,9 +1,12 @@
 #include "board/board_view.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
+#include <utility>
 
 #include <wx/dc.h>
+#include <wx/dcmemory.h>
 #include <wx/display.h>
 #include <wx/grid.h>
 #include <wx/settings.h>
@@ -72,14 +75,17 @@ class SquareRenderer : public wxGridCellRenderer {
         const bool crossed =
             row == cursor_row || col == cursor_col ||
             (same_box(row, cursor_row, box.down) && same_box(col, cursor_col, box.across));
-        fill(dc, rect, cursor ? palette_.cursor : crossed ? palette_.shade : palette_.background);
+        const look::Rgb under = cursor    ? palette_.cursor
+                                : crossed ? palette_.shade
+                                          : palette_.background;
+        fill(dc, rect, under);
         draw_lines(dc, rect, row, col, box);
         if (cursor) {
             draw_frame(dc, rect);
         }
         const wxString text = grid.GetCellValue(row, col);
         if (!text.empty()) {
-            draw_number(dc, rect, text, sudoku::Square{col, row}, cursor);
+            draw_number(dc, rect, text, sudoku::Square{col, row}, cursor, under);
         }
     }
 
@@ -90,8 +96,8 @@ class SquareRenderer : public wxGridCellRenderer {
     wxGridCellRenderer* Clone() const override { return new SquareRenderer(game_, palette_); }
 
   private:
-    // The DC's pen, brush, font and text colour are set only when they
-    // change: each setting costs the toolkit more than the drawing it serves.
+    // The DC's pen and brush are set only when they change: each setting
+    // costs the toolkit more than the rectangle it serves.
     static void fill(wxDC& dc, const wxRect& rect, look::Rgb c) {
         if (dc.GetPen().IsNonTransparent()) {
             dc.SetPen(*wxTRANSPARENT_PEN);
@@ -138,40 +144,53 @@ class SquareRenderer : public wxGridCellRenderer {
     }
 
     void draw_number(wxDC& dc, const wxRect& rect, const wxString& text, sudoku::Square square,
-                     bool cursor) {
+                     bool cursor, look::Rgb under) {
         const bool in_game = game_.contains(square);
         const bool given = in_game && game_.is_given(square);
         const bool breaks = in_game && game_.breaks_rule(square);
-        const wxFont& usual = font(rect.height, given);
-        if (!dc.GetFont().IsSameAs(usual)) {
-            dc.SetFont(usual);
-        }
-        auto& known = extents_[given ? 1 : 0];
-        auto found = known.find(text);
-        if (found == known.end()) {
-            found = known.emplace(text, dc.GetTextExtent(text)).first;
-        }
-        wxSize extent = found->second;
-        // Long numbers (typed ones can have 19 digits) shrink to fit the square.
-        const int room = rect.width * 4 / 5;
-        if (extent.x > room) {
-            dc.SetFont(usual.Scaled(static_cast<float>(room) / extent.x));
-            extent = dc.GetTextExtent(text);
-        }
         const look::Rgb ink = cursor   ? palette_.cursor_text
                               : breaks ? palette_.conflict
                               : given  ? palette_.given
                                        : palette_.player;
-        if (dc.GetTextForeground() != colour(ink)) {
-            dc.SetTextForeground(colour(ink));
-        }
-        const wxPoint at(rect.x + (rect.width - extent.x) / 2,
-                         rect.y + (rect.height - extent.y) / 2);
-        dc.DrawText(text, at);
+        const wxBitmap& image = number_image(text, rect.height, given, ink, under);
+        const wxPoint at(rect.x + (rect.width - image.GetWidth()) / 2,
+                         rect.y + (rect.height - image.GetHeight()) / 2);
+        dc.DrawBitmap(image, at);
         if (breaks) {
             const int bar = std::max(2, rect.height / 14);
-            fill(dc, wxRect(at.x, at.y + extent.y, extent.x, bar), ink);
+            fill(dc, wxRect(at.x, at.y + image.GetHeight(), image.GetWidth(), bar), ink);
         }
+    }
+
+    // A number as a picture on its square's colour, made once: drawing text
+    // costs most of a square, and a board shows few different numbers.
+    const wxBitmap& number_image(const wxString& text, int square, bool bold, look::Rgb ink,
+                                 look::Rgb under) {
+        wxFont chosen = font(square, bold);
+        const auto packed = [](look::Rgb c) { return std::uint64_t{c.r} << 16 | c.g << 8 | c.b; };
+        const Drawn key{text, std::uint64_t{bold} << 48 | packed(ink) << 24 | packed(under)};
+        if (const auto found = images_.find(key); found != images_.end()) {
+            return found->second;
+        }
+        wxBitmap probe(1, 1);
+        wxMemoryDC dc(probe);
+        dc.SetFont(chosen);
+        wxSize extent = dc.GetTextExtent(text);
+        // Long numbers (typed ones can have 19 digits) shrink to fit the square.
+        const int room = square * 4 / 5;
+        if (extent.x > room) {
+            chosen = chosen.Scaled(static_cast<float>(room) / extent.x);
+            dc.SetFont(chosen);
+            extent = dc.GetTextExtent(text);
+        }
+        wxBitmap image(extent);
+        dc.SelectObject(image);
+        dc.SetBackground(wxBrush(colour(under)));
+        dc.Clear();
+        dc.SetTextForeground(colour(ink));
+        dc.DrawText(text, 0, 0);
+        dc.SelectObject(wxNullBitmap);
+        return images_.emplace(key, image).first->second;
     }
 
     // Cached: a font is costly to make and every square of a size shares it.
@@ -181,8 +200,7 @@ class SquareRenderer : public wxGridCellRenderer {
             normal_ = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
             normal_.SetPixelSize(wxSize(0, square * 11 / 20));
             bold_ = normal_.Bold();
-            extents_[0].clear();
-            extents_[1].clear();
+            images_.clear();
         }
         return bold ? bold_ : normal_;
     }
@@ -192,8 +210,9 @@ class SquareRenderer : public wxGridCellRenderer {
     int font_square_ = 0;
     wxFont normal_;
     wxFont bold_;
-    // Text sizes in the normal and the bold font: measuring is costly too.
-    std::map<wxString, wxSize> extents_[2];
+    // The text, then weight, ink and background packed into one number.
+    using Drawn = std::pair<wxString, std::uint64_t>;
+    std::map<Drawn, wxBitmap> images_;
 };
 
 struct Place {
