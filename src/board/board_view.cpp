@@ -15,6 +15,7 @@
 #include <gtk/gtk.h>
 #endif
 
+#include "board/board_look.h"
 #include "board/game.h"
 
 namespace {
@@ -259,13 +260,14 @@ void redraw_move(wxGrid& grid, Box box, Place from, Place to) {
     }
 }
 
-}  // namespace
-
+// The desktop theme's colours as the board uses them.
 look::Palette theme_palette(const wxGrid& grid) {
     return look::palette({system(wxSYS_COLOUR_WINDOW), system(wxSYS_COLOUR_WINDOWTEXT),
                           system(wxSYS_COLOUR_HIGHLIGHT), system(wxSYS_COLOUR_HIGHLIGHTTEXT),
                           system(wxSYS_COLOUR_HOTLIGHT), error_colour(grid)});
 }
+
+}  // namespace
 
 void dress_board(wxGrid& grid, const sudoku::Game& game, int zoom) {
     const look::Palette palette = theme_palette(grid);

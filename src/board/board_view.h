@@ -5,15 +5,10 @@
 // the grid holds and what a screen reader reads of it stay the grid's own.
 #pragma once
 
-#include "board/board_look.h"
-
 class wxGrid;
 namespace sudoku {
 class Game;
 }
-
-// The desktop theme's colours as the board uses them.
-look::Palette theme_palette(const wxGrid& grid);
 
 // Draws `grid` as `game`'s board from now on, at zoom step `zoom`.
 void dress_board(wxGrid& grid, const sudoku::Game& game, int zoom);
