@@ -1,5 +1,6 @@
 // How long the player waits on the largest board: from building the board
-// screen to the first spoken square, one digit key's work, and from "Go!" in
+// screen to the first spoken square, one digit key's work, drawing the board,
+// a cursor move and a digit until they are on screen, and from "Go!" in
 // the new-game dialog to the first spoken square. Prints figures; asserts nothing.
 //
 //   board_timing [RUNS] [sizes]   "sizes" adds Go! for every box size at the
@@ -17,6 +18,7 @@
 #include <unistd.h>
 
 #include <gtk/gtk.h>
+#include <wx/app.h>
 #include <wx/grid.h>
 
 #include "board/texts.h"
@@ -105,6 +107,23 @@ int run(int runs, bool every_size) {
 
     Figures build;
     Figures digit;
+    Figures paint;
+    Figures move;
+    Figures digit_shown;
+    // Update() paints at once what is waiting; the count shows it did.
+    int paints = 0;
+    const auto shown = [&](Figures& figures, const std::function<void()>& act) {
+        const int before = paints;
+        const auto start = Clock::now();
+        act();
+        // What the board deferred until after the event (CallAfter) is drawn too.
+        wxTheApp->ProcessPendingEvents();
+        window->Update();
+        figures.add(start, Clock::now());
+        if (paints == before) {
+            std::fprintf(stderr, "board_timing: nothing was painted\n");
+        }
+    };
     for (int i = 0; i < runs; ++i) {
         const auto puzzle = hold_puzzle(i);
         watch->arm();
@@ -114,6 +133,23 @@ int run(int runs, bool every_size) {
             build.add(start, *watch->heard());
         }
         gui_test::settle();
+        wxGrid* grid = window->grid;
+        grid->GetGridWindow()->Bind(wxEVT_PAINT, [&](wxPaintEvent& event) {
+            ++paints;
+            event.Skip();
+        });
+        // Until the window manager has made the window full screen, GTK holds
+        // its drawing back; once it has drawn, Update() draws at once.
+        const int drawn = paints;
+        grid->Refresh();
+        gui_test::pump_until([&] { return paints > drawn; });
+        gui_test::settle();
+        // Every square in view drawn again, as after a zoom or an uncovered window.
+        shown(paint, [grid] { grid->ForceRefresh(); });
+        // An arrow key: the cursor moves, the square is spoken, what changed is drawn.
+        for (int step = 0; step < 5; ++step) {
+            shown(move, [grid] { grid->MoveCursorRight(false); });
+        }
         // One digit key's work on an empty square: rule check, grid, completion check.
         for (int x = 0; x < 81; ++x) {
             const auto& column = puzzle.board[static_cast<std::size_t>(x)];
@@ -125,6 +161,9 @@ int run(int runs, bool every_size) {
                 const auto before = Clock::now();
                 window->digit(static_cast<int>(right));
                 digit.add(before, Clock::now());
+                window->backspace(none);
+                window->Update();
+                shown(digit_shown, [&] { window->digit(static_cast<int>(right)); });
                 window->backspace(none);
                 if (digit.ms.size() >= static_cast<std::size_t>(runs) * 5) {
                     break;
@@ -223,6 +262,9 @@ int run(int runs, bool every_size) {
 
     build.print("81x81 board: run_game to the first spoken square");
     digit.print("81x81 board: one digit command (rule + completion check)");
+    paint.print("81x81 board: drawing every square in view");
+    move.print("81x81 board: one cursor move, spoken and drawn");
+    digit_shown.print("81x81 board: one digit command and its drawing");
     go.print("9x9 boxes, 90 percent: Go! to the first spoken square");
     save.print("81x81 game: Enter in the save dialog to \"Game saved.\"");
     load.print("81x81 game: Enter in the load dialog to the first square");

@@ -77,6 +77,14 @@ constexpr std::array keys = {
     KeyBinding{wxACCEL_CTRL, '9', C::note_nine, "Add or remove the note 9"},
     KeyBinding{wxACCEL_CTRL, 'N', C::fill_notes, "Note every number each empty square can take"},
     KeyBinding{wxACCEL_NORMAL, 'h', C::hint, "Say the next step and why"},
+    // Plus is Shift and = on many keyboards; the keypad's + and - count too.
+    KeyBinding{wxACCEL_CTRL, '+', C::zoom_in, "Larger squares"},
+    KeyBinding{wxACCEL_CTRL | wxACCEL_SHIFT, '+', C::zoom_in, "Larger squares"},
+    KeyBinding{wxACCEL_CTRL, '=', C::zoom_in, "Larger squares"},
+    KeyBinding{wxACCEL_CTRL, WXK_NUMPAD_ADD, C::zoom_in, "Larger squares"},
+    KeyBinding{wxACCEL_CTRL, '-', C::zoom_out, "Smaller squares"},
+    KeyBinding{wxACCEL_CTRL, WXK_NUMPAD_SUBTRACT, C::zoom_out, "Smaller squares"},
+    KeyBinding{wxACCEL_CTRL, '0', C::zoom_reset, "Squares of the usual size"},
 };
 
 }  // namespace
@@ -94,7 +102,7 @@ BoardCommand command_of(int id) {
 }
 
 int last_command_id() {
-    return command_id(BoardCommand::hint);
+    return command_id(BoardCommand::zoom_reset);
 }
 
 wxAcceleratorTable accelerators(std::span<const KeyBinding> bindings) {

@@ -54,6 +54,9 @@ enum class BoardCommand {
     note_nine,
     fill_notes,
     hint,
+    zoom_in,
+    zoom_out,
+    zoom_reset,
 };
 
 struct KeyBinding {

@@ -3,6 +3,7 @@
 #include <wx/sizer.h>
 
 #include "board/board_keys.h"
+#include "board/board_view.h"
 #include "board/texts.h"
 #include "dialogs/accessible_name.h"
 #include "shell/mywin.h"
@@ -11,7 +12,6 @@
 void Mywin::run_game() {
     panel->Destroy();
     panel = new wxPanel(this);
-    panel->SetBackgroundColour(*wxWHITE);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
 
     auto* game_grid = new wxGrid(panel, wxID_ANY);
@@ -34,7 +34,11 @@ void Mywin::run_game() {
     }
     game_grid->EndBatch();
     set_accessible_name(*game_grid, wx_text(texts::game_board));
-    sizer->Add(game_grid);
+    dress_board(*game_grid, game, zoom);
+    panel->SetBackgroundColour(game_grid->GetDefaultCellBackgroundColour());
+    sizer->AddStretchSpacer();
+    sizer->Add(game_grid, 0, wxALIGN_CENTER_HORIZONTAL);
+    sizer->AddStretchSpacer();
     panel->SetSizer(sizer);
     game_grid->SetFocus();
     myGrid = game_grid;
@@ -158,6 +162,15 @@ void Mywin::on_board_command(wxCommandEvent& event) {
             break;
         case C::hint:
             hint();
+            break;
+        case C::zoom_in:
+            zoom = zoom_board(*grid, zoom + 1);
+            break;
+        case C::zoom_out:
+            zoom = zoom_board(*grid, zoom - 1);
+            break;
+        case C::zoom_reset:
+            zoom = zoom_board(*grid, 0);
             break;
     }
 }

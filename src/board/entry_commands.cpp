@@ -51,6 +51,9 @@ void Mywin::report(const sudoku::Move& move, sudoku::Square square) {
 }
 
 void Mywin::move_quietly(sudoku::Square square) {
+    if (square != cursor()) {
+        game.forget_refusal();
+    }
     grid->Unbind(wxEVT_GRID_SELECT_CELL, &Mywin::OnCellChange, this);
     grid->GoToCell(square.y, square.x);
     grid->Bind(wxEVT_GRID_SELECT_CELL, &Mywin::OnCellChange, this);

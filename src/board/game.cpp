@@ -33,6 +33,35 @@ bool Game::is_given(Square square) const {
     return sudoku::is_given(original_, square.x, square.y);
 }
 
+bool Game::breaks_rule(Square square) const {
+    const Cell& value = at(square);
+    if (!value) {
+        return false;
+    }
+    const int side = static_cast<int>(board_.size());
+    if (*value < 1 || *value > side) {
+        return true;
+    }
+    const auto repeats = [&](Square other) {
+        return other != square && contains(other) && at(other) == value;
+    };
+    for (int i = 0; i < side; ++i) {
+        if (repeats({square.x, i}) || repeats({i, square.y})) {
+            return true;
+        }
+    }
+    const int left = size_.first > 0 ? square.x - square.x % size_.first : square.x;
+    const int top = size_.second > 0 ? square.y - square.y % size_.second : square.y;
+    for (int x = left; x < left + size_.first; ++x) {
+        for (int y = top; y < top + size_.second; ++y) {
+            if (repeats({x, y})) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 Verdict Game::judge(Square square, Value value) const {
     return judge_candidate(board_, original_, size_, square.x, square.y, value);
 }

@@ -93,6 +93,9 @@ class Game {
     bool contains(Square square) const;
     const Cell& at(Square square) const;
     bool is_given(Square square) const;
+    // True when the square's number is outside 1..side or repeats in its row,
+    // column or box: a number placed by typing it is not checked.
+    bool breaks_rule(Square square) const;
 
     // Whether `value` may go into the square, judged without changing anything.
     Verdict judge(Square square, Value value) const;

@@ -26,6 +26,8 @@ constexpr Named special_keys[] = {
     {WXK_NUMPAD_ENTER, "Keypad Enter"},
     {WXK_NUMPAD_DELETE, "Keypad Delete"},
     {WXK_NUMPAD_DECIMAL, "Keypad decimal point"},
+    {WXK_NUMPAD_ADD, "Keypad +"},
+    {WXK_NUMPAD_SUBTRACT, "Keypad -"},
     {WXK_NUMPAD_LEFT, "Keypad Left"},
     {WXK_NUMPAD_RIGHT, "Keypad Right"},
     {WXK_NUMPAD_UP, "Keypad Up"},

@@ -28,13 +28,15 @@ wxDataViewListCtrl* make_menu_list(wxWindow* parent, const wxString& heading,
                                    const std::vector<std::string>& entries) {
     auto* list =
         new wxDataViewListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxDV_SINGLE);
+    // Readable without a magnifier: the theme's font, larger.
+    list->SetFont(list->GetFont().Scaled(readable_scale));
     list->AppendTextColumn(heading, wxDATAVIEW_CELL_INERT, wxCOL_WIDTH_AUTOSIZE);
     for (const std::string& entry : entries) {
         wxVector<wxVariant> row;
         row.push_back(wxVariant(wxString::FromUTF8(entry)));
         list->AppendItem(row);
     }
-    list->SetMinSize(list->FromDIP(wxSize(360, 220)));
+    list->SetMinSize(list->FromDIP(wxSize(540, 270)));
     make_row_current(*list, 0);
     list->SelectRow(0);
     set_accessible_name(*list, heading);

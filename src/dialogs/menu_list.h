@@ -10,6 +10,9 @@
 class wxDataViewListCtrl;
 class wxWindow;
 
+// How much larger than the theme's font the lists and their dialog's button are.
+inline constexpr float readable_scale = 1.8f;
+
 wxDataViewListCtrl* make_menu_list(wxWindow* parent, const wxString& heading,
                                    const std::vector<std::string>& entries);
 

@@ -50,12 +50,14 @@ size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wx_text(texts::new_game_title
     bmenu = make_menu_list(this, wx_text(texts::board_size), size_items());
     dmenu = make_menu_list(this, wx_text(texts::board_difficulty), difficulty_items());
     auto* go = new wxButton(this, wxID_ANY, wx_text(texts::go));
+    go->SetFont(go->GetFont().Scaled(readable_scale));
     go->Bind(wxEVT_BUTTON, &size_dlg::endit, this);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(bmenu, 1, wxEXPAND | wxALL, 5);
     sizer->Add(dmenu, 1, wxEXPAND | wxALL, 5);
     sizer->Add(go, 1, wxEXPAND | wxALL, 5);
     SetSizerAndFit(sizer);
+    CentreOnScreen();
     // Without a Cancel button wx gives Escape no meaning here; a player who
     // cannot see the close box must still be able to back out.
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {

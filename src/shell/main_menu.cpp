@@ -2,6 +2,7 @@
 
 #include <wx/dataview.h>
 #include <wx/panel.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 
 #include "board/texts.h"
@@ -11,7 +12,7 @@
 
 void Mywin::home() {
     panel = new wxPanel(this);
-    panel->SetBackgroundColour(*wxWHITE);
+    panel->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
     auto* vbox = new wxBoxSizer(wxVERTICAL);
     auto* hbox1 = new wxBoxSizer(wxHORIZONTAL);
 
@@ -21,7 +22,10 @@ void Mywin::home() {
     hbox1->Add(items, 1, wxEXPAND | wxALIGN_LEFT | wxALL, 5);
     items->Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED, &Mywin::mainmenu, this);
     items->SetFocus();
-    vbox->Add(hbox1);
+    // Centred on the full screen, where the eye looks first.
+    vbox->AddStretchSpacer();
+    vbox->Add(hbox1, 0, wxALIGN_CENTER_HORIZONTAL);
+    vbox->AddStretchSpacer();
     panel->SetSizer(vbox);
     showpanel(panel);
 }

@@ -63,6 +63,8 @@ class Mywin : public wxFrame {
     sudoku::Game game;
     wxGrid* grid = nullptr;
     wxGrid* myGrid = nullptr;
+    // The board's zoom step, kept for the rest of the session.
+    int zoom = 0;
 
   private:
     sudoku::Square cursor() const;

@@ -141,5 +141,27 @@ TEST(GameMoves, SquaresOffTheBoardAreNotOnIt) {
     EXPECT_TRUE(game.contains({3, 3}));
 }
 
+TEST(GameMoves, NumbersThatBreakTheRuleAreKnownForEveryBoxShape) {
+    // Boxes 3 across and 2 down: 1 at 1 1 and 3 2 share a box, the 2s a
+    // column; 7 is above the side; 1 at 4 3 and 3 at 2 4 break nothing.
+    const Board board = from_rows({{1, 0, 0, 0, 2, 0},
+                                   {0, 0, 1, 0, 0, 0},
+                                   {0, 0, 0, 1, 0, 0},
+                                   {0, 3, 0, 0, 0, 7},
+                                   {0, 0, 0, 0, 0, 0},
+                                   {0, 0, 0, 0, 2, 0}});
+    const Game wide(board, board, {3, 2}, 0.5);
+    const Game tall(board, board, {2, 3}, 0.5);
+    for (const Square square :
+         {Square{0, 0}, Square{2, 1}, Square{4, 0}, Square{4, 5}, Square{5, 3}}) {
+        EXPECT_TRUE(wide.breaks_rule(square)) << square.x << " " << square.y;
+    }
+    for (const Square square : {Square{3, 2}, Square{1, 3}, Square{1, 0}}) {
+        EXPECT_FALSE(wide.breaks_rule(square)) << square.x << " " << square.y;
+    }
+    EXPECT_FALSE(tall.breaks_rule({0, 0})) << "in boxes 2 across, 1 1 and 3 2 are apart";
+    EXPECT_TRUE(tall.breaks_rule({3, 2})) << "and 4 3 shares a box with 3 2";
+}
+
 }  // namespace
 }  // namespace sudoku

@@ -1,0 +1,313 @@
+#include "board/board_view.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <utility>
+
+#include <wx/dc.h>
+#include <wx/dcmemory.h>
+#include <wx/display.h>
+#include <wx/grid.h>
+#include <wx/settings.h>
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
+#include "board/board_look.h"
+#include "board/game.h"
+
+namespace {
+
+look::Rgb rgb(const wxColour& c) {
+    return {c.Red(), c.Green(), c.Blue()};
+}
+
+wxColour colour(look::Rgb c) {
+    return {c.r, c.g, c.b};
+}
+
+look::Rgb system(wxSystemColour which) {
+    return rgb(wxSystemSettings::GetColour(which));
+}
+
+// wx has no error colour; GTK themes name one. Elsewhere the text colour
+// stands in, and the underline alone marks the number.
+look::Rgb error_colour(const wxGrid& grid) {
+#ifdef __WXGTK__
+    GdkRGBA found;
+    GtkStyleContext* style = gtk_widget_get_style_context(grid.GetHandle());
+    if (style != nullptr && gtk_style_context_lookup_color(style, "error_color", &found)) {
+        const auto channel = [](double v) { return static_cast<std::uint8_t>(v * 255.0 + 0.5); };
+        return {channel(found.red), channel(found.green), channel(found.blue)};
+    }
+#else
+    (void)grid;
+#endif
+    return system(wxSYS_COLOUR_WINDOWTEXT);
+}
+
+// Boxes are `first` squares across and `second` squares down.
+struct Box {
+    int across;
+    int down;
+};
+
+Box box_of(const sudoku::Game& game) {
+    return {game.size().first, game.size().second};
+}
+
+bool same_box(int a, int b, int extent) {
+    return extent > 0 && a / extent == b / extent;
+}
+
+class SquareRenderer : public wxGridCellRenderer {
+  public:
+    SquareRenderer(const sudoku::Game& game, const look::Palette& palette)
+        : game_(game), palette_(palette) {}
+
+    void Draw(wxGrid& grid, wxGridCellAttr&, wxDC& dc, const wxRect& rect, int row, int col,
+              bool) override {
+        const Box box = box_of(game_);
+        const int cursor_row = grid.GetGridCursorRow();
+        const int cursor_col = grid.GetGridCursorCol();
+        const bool cursor = row == cursor_row && col == cursor_col;
+        const bool crossed =
+            row == cursor_row || col == cursor_col ||
+            (same_box(row, cursor_row, box.down) && same_box(col, cursor_col, box.across));
+        const look::Rgb under = cursor    ? palette_.cursor
+                                : crossed ? palette_.shade
+                                          : palette_.background;
+        fill(dc, rect, under);
+        draw_lines(dc, rect, row, col, box);
+        if (cursor) {
+            draw_frame(dc, rect);
+        }
+        const wxString text = grid.GetCellValue(row, col);
+        if (!text.empty()) {
+            draw_number(dc, rect, text, sudoku::Square{col, row}, cursor, under);
+        }
+    }
+
+    wxSize GetBestSize(wxGrid& grid, wxGridCellAttr&, wxDC&, int row, int col) override {
+        return {grid.GetColSize(col), grid.GetRowSize(row)};
+    }
+
+    wxGridCellRenderer* Clone() const override { return new SquareRenderer(game_, palette_); }
+
+  private:
+    // The DC's pen and brush are set only when they change: each setting
+    // costs the toolkit more than the rectangle it serves.
+    static void fill(wxDC& dc, const wxRect& rect, look::Rgb c) {
+        if (dc.GetPen().IsNonTransparent()) {
+            dc.SetPen(*wxTRANSPARENT_PEN);
+        }
+        if (!dc.GetBrush().IsNonTransparent() || dc.GetBrush().GetColour() != colour(c)) {
+            dc.SetBrush(wxBrush(colour(c)));
+        }
+        dc.DrawRectangle(rect);
+    }
+
+    // Each square draws its share of the lines round it: the thin line on its
+    // right and bottom, half of every box edge it touches.
+    void draw_lines(wxDC& dc, const wxRect& rect, int row, int col, Box box) const {
+        const look::Lines lines = look::line_widths(rect.width);
+        const auto side = [&](bool edge_before, bool edge_after, bool across) {
+            const int extent = across ? rect.width : rect.height;
+            const int after = edge_after ? lines.thick_half : lines.thin;
+            wxRect first = rect;
+            wxRect last = rect;
+            if (across) {
+                first.width = lines.thick_half;
+                last.x = rect.x + extent - after;
+                last.width = after;
+            } else {
+                first.height = lines.thick_half;
+                last.y = rect.y + extent - after;
+                last.height = after;
+            }
+            if (edge_before) {
+                fill(dc, first, palette_.line);
+            }
+            fill(dc, last, palette_.line);
+        };
+        side(look::box_edge_before(col, box.across), look::box_edge_before(col + 1, box.across),
+             true);
+        side(look::box_edge_before(row, box.down), look::box_edge_before(row + 1, box.down), false);
+    }
+
+    void draw_frame(wxDC& dc, const wxRect& rect) const {
+        const int width = std::max(3, rect.width / 10);
+        dc.SetBrush(*wxTRANSPARENT_BRUSH);
+        dc.SetPen(wxPen(colour(palette_.frame), width));
+        dc.DrawRectangle(wxRect(rect).Deflate(width / 2));
+    }
+
+    void draw_number(wxDC& dc, const wxRect& rect, const wxString& text, sudoku::Square square,
+                     bool cursor, look::Rgb under) {
+        const bool in_game = game_.contains(square);
+        const bool given = in_game && game_.is_given(square);
+        const bool breaks = in_game && game_.breaks_rule(square);
+        const look::Rgb ink = cursor   ? palette_.cursor_text
+                              : breaks ? palette_.conflict
+                              : given  ? palette_.given
+                                       : palette_.player;
+        const wxBitmap& image = number_image(text, rect.height, given, ink, under);
+        const wxPoint at(rect.x + (rect.width - image.GetWidth()) / 2,
+                         rect.y + (rect.height - image.GetHeight()) / 2);
+        dc.DrawBitmap(image, at);
+        if (breaks) {
+            const int bar = std::max(2, rect.height / 14);
+            fill(dc, wxRect(at.x, at.y + image.GetHeight(), image.GetWidth(), bar), ink);
+        }
+    }
+
+    // A number as a picture on its square's colour, made once: drawing text
+    // costs most of a square, and a board shows few different numbers.
+    const wxBitmap& number_image(const wxString& text, int square, bool bold, look::Rgb ink,
+                                 look::Rgb under) {
+        wxFont chosen = font(square, bold);
+        const auto packed = [](look::Rgb c) { return std::uint64_t{c.r} << 16 | c.g << 8 | c.b; };
+        const Drawn key{text, std::uint64_t{bold} << 48 | packed(ink) << 24 | packed(under)};
+        if (const auto found = images_.find(key); found != images_.end()) {
+            return found->second;
+        }
+        wxBitmap probe(1, 1);
+        wxMemoryDC dc(probe);
+        dc.SetFont(chosen);
+        wxSize extent = dc.GetTextExtent(text);
+        // Long numbers (typed ones can have 19 digits) shrink to fit the square.
+        const int room = square * 4 / 5;
+        if (extent.x > room) {
+            chosen = chosen.Scaled(static_cast<float>(room) / extent.x);
+            dc.SetFont(chosen);
+            extent = dc.GetTextExtent(text);
+        }
+        wxBitmap image(extent);
+        dc.SelectObject(image);
+        dc.SetBackground(wxBrush(colour(under)));
+        dc.Clear();
+        dc.SetTextForeground(colour(ink));
+        dc.DrawText(text, 0, 0);
+        dc.SelectObject(wxNullBitmap);
+        return images_.emplace(key, image).first->second;
+    }
+
+    // Cached: a font is costly to make and every square of a size shares it.
+    const wxFont& font(int square, bool bold) {
+        if (square != font_square_) {
+            font_square_ = square;
+            normal_ = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+            normal_.SetPixelSize(wxSize(0, square * 11 / 20));
+            bold_ = normal_.Bold();
+            images_.clear();
+        }
+        return bold ? bold_ : normal_;
+    }
+
+    const sudoku::Game& game_;
+    look::Palette palette_;
+    int font_square_ = 0;
+    wxFont normal_;
+    wxFont bold_;
+    // The text, then weight, ink and background packed into one number.
+    using Drawn = std::pair<wxString, std::uint64_t>;
+    std::map<Drawn, wxBitmap> images_;
+};
+
+struct Place {
+    int row;
+    int col;
+};
+
+// Draws a block of squares at once. The toolkit draws what waits as one
+// rectangle round all of it: a row and a column waiting together would
+// redraw every square in view.
+void redraw(wxGrid& grid, int top, int left, int bottom, int right) {
+    grid.RefreshBlock(top, left, bottom, right);
+    grid.GetGridWindow()->Update();
+}
+
+// Redraws what the cursor's move from `from` to `to` changed: the rows,
+// columns and boxes it left and entered, each block on its own.
+void redraw_move(wxGrid& grid, Box box, Place from, Place to) {
+    const int last_row = grid.GetNumberRows() - 1;
+    const int last_col = grid.GetNumberCols() - 1;
+    const auto on_board = [&](Place p) {
+        return p.row >= 0 && p.col >= 0 && p.row <= last_row && p.col <= last_col;
+    };
+    const bool boxes = box.across > 0 && box.down > 0;
+    const bool jumped = !on_board(from);
+    const bool new_box =
+        !boxes || !same_box(from.row, to.row, box.down) || !same_box(from.col, to.col, box.across);
+    for (const Place p : {from, to}) {
+        if (!on_board(p)) {
+            continue;
+        }
+        if (jumped || from.row != to.row) {
+            redraw(grid, p.row, 0, p.row, last_col);
+        }
+        if (jumped || from.col != to.col) {
+            redraw(grid, 0, p.col, last_row, p.col);
+        }
+        if (boxes && (jumped || new_box)) {
+            const int top = p.row - p.row % box.down;
+            const int left = p.col - p.col % box.across;
+            redraw(grid, top, left, std::min(top + box.down - 1, last_row),
+                   std::min(left + box.across - 1, last_col));
+        }
+    }
+}
+
+// The desktop theme's colours as the board uses them.
+look::Palette theme_palette(const wxGrid& grid) {
+    return look::palette({system(wxSYS_COLOUR_WINDOW), system(wxSYS_COLOUR_WINDOWTEXT),
+                          system(wxSYS_COLOUR_HIGHLIGHT), system(wxSYS_COLOUR_HIGHLIGHTTEXT),
+                          system(wxSYS_COLOUR_HOTLIGHT), error_colour(grid)});
+}
+
+}  // namespace
+
+void dress_board(wxGrid& grid, const sudoku::Game& game, int zoom) {
+    const look::Palette palette = theme_palette(grid);
+    grid.SetDefaultRenderer(new SquareRenderer(game, palette));
+    grid.SetDefaultCellBackgroundColour(colour(palette.background));
+    // The renderer draws the lines and the cursor itself.
+    grid.EnableGridLines(false);
+    grid.SetCellHighlightPenWidth(0);
+    grid.SetCellHighlightROPenWidth(0);
+    grid.Bind(wxEVT_GRID_SELECT_CELL, [&grid, box = box_of(game)](wxGridEvent& event) {
+        event.Skip();
+        const Place from{grid.GetGridCursorRow(), grid.GetGridCursorCol()};
+        const Place to{event.GetRow(), event.GetCol()};
+        // Drawn once the cursor has moved: the event comes before the move.
+        grid.CallAfter([&grid, box, from, to] { redraw_move(grid, box, from, to); });
+    });
+    zoom_board(grid, zoom);
+}
+
+int zoom_board(wxGrid& grid, int zoom) {
+    const wxSize screen = wxDisplay(&grid).GetGeometry().GetSize();
+    const int side = grid.GetNumberCols();
+    const int step = look::clamp_zoom(screen.y, side, zoom);
+    const int square = look::square_size(screen.y, side, step);
+    grid.BeginBatch();
+    grid.SetDefaultRowSize(square, true);
+    grid.SetDefaultColSize(square, true);
+    // Whole squares per scroll step, so no square is cut at an edge.
+    grid.SetScrollLineX(square);
+    grid.SetScrollLineY(square);
+    grid.EndBatch();
+    const int board = side * square;
+    grid.SetMinSize(
+        wxSize(std::min(board, look::room(screen.x)), std::min(board, look::room(screen.y))));
+    if (wxWindow* parent = grid.GetParent()) {
+        parent->Layout();
+    }
+    if (grid.GetGridCursorRow() >= 0) {
+        grid.MakeCellVisible(grid.GetGridCursorRow(), grid.GetGridCursorCol());
+    }
+    grid.ForceRefresh();
+    return step;
+}
