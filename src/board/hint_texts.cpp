@@ -12,8 +12,10 @@ template <class T, class Name>
 std::string listed(const std::vector<T>& items, std::string_view last, Name name) {
     std::string text;
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) {
-            text += i + 1 == items.size() ? " " + std::string(last) + " " : ", ";
+        if (i + 1 == items.size() && i > 0) {
+            text.append(" ").append(last).append(" ");
+        } else if (i > 0) {
+            text += ", ";
         }
         text += name(items[i]);
     }

@@ -206,7 +206,7 @@ std::string no_such_square(std::string_view typed) {
 Feedback say(const sudoku::Move& move, const sudoku::Game& game) {
     Feedback feedback = say(move);
     if (move.outcome == sudoku::Outcome::undone || move.outcome == sudoku::Outcome::redone) {
-        feedback.text += " " + announce(game, move.square);
+        feedback.text.append(" ").append(announce(game, move.square));
     }
     return feedback;
 }
