@@ -8,6 +8,7 @@ Needs DISPLAY (scripts/with-test-services), a prepared WINEPREFIX
 
 import os
 import re
+import signal
 import subprocess
 import sys
 import tempfile
@@ -19,6 +20,11 @@ sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
 from game_driver import GAME_TITLE, press, wait_until  # noqa: E402
 
 ANNOUNCEMENT = re.compile(r"^(\d+) (\d+): (empty\.|-?\d+)$")
+
+
+def square(text):
+    """(column, row) of a spoken square, as strings."""
+    return ANNOUNCEMENT.match(text).group(1, 2)
 
 
 def windows_path(path):
@@ -39,12 +45,14 @@ class WineSmoke(unittest.TestCase):
         self.log = self.folder / "speech.log"
         self.log.touch()
         env = dict(os.environ, SUDOKU_SPEECH_LOG=windows_path(self.log))
+        # A session of its own, so that the game and Wine's helpers for it
+        # can be stopped together.
         self.game = subprocess.Popen(["timeout", "300", "wine", os.environ["SUDOKU_EXE"]],
-                                     env=env, stdin=subprocess.DEVNULL)
+                                     env=env, stdin=subprocess.DEVNULL, start_new_session=True)
 
     def tearDown(self):
         if self.game.poll() is None:
-            self.game.kill()
+            os.killpg(self.game.pid, signal.SIGKILL)
             self.game.wait()
         print(f"--- speech log ({self.log}) ---\n{self.log.read_text()}", flush=True)
 
@@ -75,7 +83,7 @@ class WineSmoke(unittest.TestCase):
         self.keys("Return")
         self.focus("New game")
         first = self.keys("Tab", "Tab", "space", then=ANNOUNCEMENT.match)
-        self.assertEqual(ANNOUNCEMENT.match(first)[1:3], ("1", "1"), first)
+        self.assertEqual(square(first), ("1", "1"), first)
         return first
 
     def through_file_dialog(self, title, path, then):
@@ -90,7 +98,7 @@ class WineSmoke(unittest.TestCase):
 
         self.new_game()
         moved = self.keys("Right", then=ANNOUNCEMENT.match)
-        self.assertEqual(ANNOUNCEMENT.match(moved)[1:3], ("2", "1"), moved)
+        self.assertEqual(square(moved), ("2", "1"), moved)
 
         saved = self.folder / "smoke.sudoku"
         self.keys("ctrl+s")
@@ -105,7 +113,7 @@ class WineSmoke(unittest.TestCase):
         self.keys("Return")
         loaded = self.through_file_dialog("Please pick a file to load.", windows_path(saved),
                                           then=ANNOUNCEMENT.match)
-        self.assertEqual(ANNOUNCEMENT.match(loaded)[1:3], ("1", "1"), loaded)
+        self.assertEqual(square(loaded), ("1", "1"), loaded)
         self.assertIsNone(window("Oops."), "the load failed")
 
         self.focus(GAME_TITLE)
