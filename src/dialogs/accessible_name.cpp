@@ -1,10 +1,13 @@
 #include "dialogs/accessible_name.h"
 
-#include <wx/dataview.h>
 #include <wx/window.h>
 
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
+#include <wx/dataview.h>
+#endif
+#ifdef __WXMSW__
+#include <wx/access.h>
 #endif
 
 namespace {
@@ -20,6 +23,26 @@ GtkWidget* focus_widget(wxWindow& window) {
 }
 #endif
 
+#ifdef __WXMSW__
+// A native control's own name is its window text, which a list has none of:
+// this names the control itself for MSAA and UI Automation and leaves every
+// other question (its items, their states) to the native control.
+class Named final : public wxAccessible {
+  public:
+    Named(wxWindow* window, const wxString& name) : wxAccessible(window), name_(name) {}
+    wxAccStatus GetName(int child, wxString* name) override {
+        if (child != wxACC_SELF) {
+            return wxACC_NOT_IMPLEMENTED;
+        }
+        *name = name_;
+        return wxACC_OK;
+    }
+
+  private:
+    wxString name_;
+};
+#endif
+
 }  // namespace
 
 void set_accessible_name(wxWindow& window, const wxString& name) {
@@ -30,5 +53,8 @@ void set_accessible_name(wxWindow& window, const wxString& name) {
             atk_object_set_name(accessible, name.utf8_str());
         }
     }
+#endif
+#ifdef __WXMSW__
+    window.SetAccessible(new Named(&window, name));
 #endif
 }

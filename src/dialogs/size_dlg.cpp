@@ -4,7 +4,6 @@
 #include <vector>
 
 #include <wx/button.h>
-#include <wx/dataview.h>
 #include <wx/sizer.h>
 
 #include "board/texts.h"
@@ -76,7 +75,7 @@ void size_dlg::endit(wxCommandEvent&) {
     if (size_row < 0 || difficulty_row < 0) {
         return;
     }
-    const auto size = parse_size_item(bmenu->GetTextValue(static_cast<unsigned>(size_row), 0));
+    const auto size = parse_size_item(row_text(*bmenu, size_row));
     s = SizeChoice{size, (difficulty_row + 1) / 10.0};
     EndModal(1);
 }

@@ -6,8 +6,7 @@
 #include <wx/dialog.h>
 
 #include "board/board.h"
-
-class wxDataViewListCtrl;
+#include "dialogs/menu_list.h"
 
 struct SizeChoice {
     sudoku::BoxSize size;
@@ -22,8 +21,8 @@ class size_dlg : public wxDialog {
     // Empty until "Go!" has been pressed.
     const std::optional<SizeChoice>& GetValue() const { return s; }
 
-    wxDataViewListCtrl* bmenu = nullptr;
-    wxDataViewListCtrl* dmenu = nullptr;
+    MenuList* bmenu = nullptr;
+    MenuList* dmenu = nullptr;
 
   private:
     std::optional<SizeChoice> s;

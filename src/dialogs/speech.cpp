@@ -1,11 +1,11 @@
 #include "dialogs/speech.h"
 
-#include <atomic>
+#include <cstdlib>
+#include <fstream>
 #include <mutex>
 #include <utility>
 
-#include "dialogs/speech_dispatcher.h"
-#include "dialogs/speech_screen_reader.h"
+#include "dialogs/speech_platform.h"
 
 namespace speech {
 namespace {
@@ -22,48 +22,30 @@ class Handle final : public Output {
     std::shared_ptr<Output> backend_;
 };
 
-enum class Went { nowhere, dispatcher, screen_reader };
-
 struct Installed {
     std::mutex mutex;
     std::shared_ptr<Output> backend;
-    Went last = Went::nowhere;
 };
 
-std::atomic<Route> route{Route::speech_dispatcher};
-
-bool to_screen_reader() {
-    switch (route.load()) {
-        case Route::screen_reader:
-            return true;
-        case Route::speech_dispatcher:
-            return false;
-        case Route::automatic:
-            break;
-    }
-    return screen_reader::running();
-}
-
-// The one place that picks the route of a text.
-std::shared_ptr<Output> routed(Installed& chosen) {
-    if (!to_screen_reader()) {
-        chosen.last = Went::dispatcher;
-        return dispatcher::backend();
-    }
-    if (chosen.last == Went::dispatcher) {
-        // A screen reader has just started: whatever our own voice is still
-        // saying would talk over it.
-        dispatcher::backend()->speak("", true);
-    }
-    chosen.last = Went::screen_reader;
-    return screen_reader::backend();
-}
-
-// Never destroyed, like the dispatcher backend, so that a late speak() during
+// Never destroyed, like the platform backends, so that a late speak() during
 // static destruction finds it still there.
 Installed& installed() {
     static auto* const leaked = new Installed;
     return *leaked;
+}
+
+// The speech log: every text the game speaks, one a line, in order, appended
+// to the file named by SUDOKU_SPEECH_LOG when it is set. Tests read it where
+// no speech can be heard (under Wine, say).
+void log_text(const std::string& text) {
+    const char* path = std::getenv("SUDOKU_SPEECH_LOG");
+    if (path == nullptr || *path == '\0' || text.empty()) {
+        return;
+    }
+    static auto* const mutex = new std::mutex;  // never destroyed, as above
+    const std::lock_guard lock(*mutex);
+    // Binary, so that Windows writes no carriage returns.
+    std::ofstream(path, std::ios::app | std::ios::binary) << text << '\n';
 }
 
 }  // namespace
@@ -71,14 +53,7 @@ Installed& installed() {
 std::unique_ptr<Output> Auto() {
     Installed& chosen = installed();
     const std::lock_guard lock(chosen.mutex);
-    return std::make_unique<Handle>(chosen.backend ? chosen.backend : routed(chosen));
-}
-
-void use_route(Route chosen) {
-    route.store(chosen);
-    if (chosen == Route::automatic) {
-        screen_reader::watch();
-    }
+    return std::make_unique<Handle>(chosen.backend ? chosen.backend : platform::current());
 }
 
 void set_backend(std::shared_ptr<Output> backend) {
@@ -91,6 +66,7 @@ void set_backend(std::shared_ptr<Output> backend) {
 
 void speak(const std::string& text, bool interupt) {
     try {
+        speech::log_text(text);
         speech::Auto()->speak(text, interupt);
     } catch (...) {
         // Speech is a courtesy to the player: no failure of it may reach the game.

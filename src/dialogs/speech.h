@@ -1,12 +1,15 @@
 // Spoken output. speak() hands a text to the player's screen reader while one
-// runs, else to speech-dispatcher, and returns at once: speech-dispatcher is
-// talked to on a worker thread, so a slow, hung or dead speech server never
-// stalls the game.
+// runs, else to the game's own voice (speech-dispatcher on Linux, SAPI on
+// Windows), and returns at once: the own voice is talked to on a worker
+// thread, so a slow, hung or dead speech server never stalls the game. Each
+// platform has its own file (speech_linux.cpp, speech_windows.cpp); callers
+// never know which.
 #pragma once
 
 #include <chrono>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace speech {
 
@@ -22,19 +25,23 @@ class Output {
 std::unique_ptr<Output> Auto();
 
 // Where the game's texts go. automatic: to the screen reader while one runs,
-// to speech-dispatcher otherwise, switching whenever a screen reader starts or
-// stops.
+// to the own voice otherwise, switching whenever a screen reader starts or
+// stops. speech_dispatcher: always the own voice, whatever the platform's is.
 enum class Route { automatic, screen_reader, speech_dispatcher };
 
-// Chooses the route; the game calls it once, on the GTK thread, after GTK is
-// up. A program that never calls it speaks through speech-dispatcher.
+// The platform's name of its own voice, as --speech takes it:
+// "speech-dispatcher" or "sapi".
+std::string_view own_voice();
+
+// Chooses the route; the game calls it once, on the GUI thread, after the
+// window system is up. A program that never calls it speaks with the own voice.
 void use_route(Route route);
 
 // Test seam: route every later speak() to `backend` (nullptr restores the
 // route chosen by use_route).
 void set_backend(std::shared_ptr<Output> backend);
 
-// For tests and timing programs: waits until the speech-dispatcher worker has
+// For tests and timing programs: waits until the own voice's worker has
 // handed every text given so far to the server, or given it up because no
 // server answers. False if it is still busy when `timeout` runs out.
 bool wait_until_idle(std::chrono::milliseconds timeout);

@@ -52,8 +52,7 @@ void Mywin::savegame(wxCommandEvent&) {
         return;
     }
     if (settled == SavePath::impossible ||
-        !sudoku::write_file_atomically(std::string(path.fn_str()),
-                                       sudoku::encode_saved_game(saved))) {
+        !sudoku::write_file_atomically(file_path(path), sudoku::encode_saved_game(saved))) {
         tell(texts::save_failed, texts::save_failed_title);
         return;
     }
@@ -67,8 +66,7 @@ void Mywin::loadgame() {
     if (!chosen) {
         return;
     }
-    const auto text =
-        sudoku::read_file_limited(std::string(chosen->fn_str()), sudoku::max_saved_game_bytes);
+    const auto text = sudoku::read_file_limited(file_path(*chosen), sudoku::max_saved_game_bytes);
     auto saved = text ? sudoku::decode_saved_game(*text) : std::nullopt;
     if (!saved) {
         // Checked before anything changes: the menu and the game in memory stay as they were.

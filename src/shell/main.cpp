@@ -25,11 +25,12 @@ class SudokuApp : public wxApp {
 
     void OnInitCmdLine(wxCmdLineParser& parser) override {
         wxApp::OnInitCmdLine(parser);
-        parser.AddLongOption(
-            "speech",
-            "where the game speaks: auto (the screen reader while one runs, "
-            "else speech-dispatcher), screen-reader or speech-dispatcher; default auto",
-            wxCMD_LINE_VAL_STRING);
+        const wxString voice = wx_text(speech::own_voice());
+        parser.AddLongOption("speech",
+                             "where the game speaks: auto (the screen reader while one runs, "
+                             "else " +
+                                 voice + "), screen-reader or " + voice + "; default auto",
+                             wxCMD_LINE_VAL_STRING);
     }
 
     // --help is a success, not an error: show the options and leave with 0.
@@ -50,11 +51,11 @@ class SudokuApp : public wxApp {
             route_ = speech::Route::automatic;
         } else if (value == "screen-reader") {
             route_ = speech::Route::screen_reader;
-        } else if (value == "speech-dispatcher") {
+        } else if (value == wx_text(speech::own_voice())) {
             route_ = speech::Route::speech_dispatcher;
         } else {
-            parser.SetLogo("--speech takes auto, screen-reader or speech-dispatcher, not \"" +
-                           value + "\".");
+            parser.SetLogo("--speech takes auto, screen-reader or " + wx_text(speech::own_voice()) +
+                           ", not \"" + value + "\".");
             parser.Usage();
             return false;
         }

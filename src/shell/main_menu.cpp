@@ -1,6 +1,5 @@
 #include <cstdlib>
 
-#include <wx/dataview.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
@@ -20,7 +19,7 @@ void Mywin::home() {
         panel, wx_text(texts::main_menu),
         {std::string(texts::new_game), std::string(texts::load_game), std::string(texts::exit)});
     hbox1->Add(items, 1, wxEXPAND | wxALIGN_LEFT | wxALL, 5);
-    items->Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED, &Mywin::mainmenu, this);
+    on_row_chosen(*items, [this](int row) { mainmenu(row); });
     items->SetFocus();
     // Centred on the full screen, where the eye looks first.
     vbox->AddStretchSpacer();
@@ -30,12 +29,8 @@ void Mywin::home() {
     showpanel(panel);
 }
 
-void Mywin::mainmenu(wxDataViewEvent& event) {
-    const int row = items->ItemToRow(event.GetItem());
-    if (row == wxNOT_FOUND) {
-        return;
-    }
-    const wxString text = items->GetTextValue(static_cast<unsigned>(row), 0);
+void Mywin::mainmenu(int row) {
+    const wxString text = row_text(*items, row);
     if (text == wx_text(texts::exit)) {
         // Leave at once: nothing is asked and nothing is saved.
         std::_Exit(0);

@@ -7,10 +7,9 @@
 
 #include "board/board_reading.h"
 #include "board/game.h"
+#include "dialogs/menu_list.h"
 
 class wxCommandEvent;
-class wxDataViewEvent;
-class wxDataViewListCtrl;
 class wxGrid;
 class wxGridEvent;
 class wxPanel;
@@ -21,7 +20,7 @@ class Mywin : public wxFrame {
 
     // Screens (src/shell).
     void home();
-    void mainmenu(wxDataViewEvent& event);
+    void mainmenu(int row);
     void showpanel(wxPanel* new_panel, bool t = true);
     void gohome(wxCommandEvent& event);
 
@@ -56,7 +55,7 @@ class Mywin : public wxFrame {
     // Screen.
     wxPanel* panel = nullptr;
     wxAcceleratorTable accel_tbl;
-    wxDataViewListCtrl* items = nullptr;
+    MenuList* items = nullptr;
 
     // The game in play (board, givens, size, difficulty): set by a new or
     // loaded game, shown by the board screen, changed only by its moves.

@@ -94,6 +94,24 @@ TEST_F(Speech, SpeakPassesTextAndFlagUnchanged) {
                                                  {"Invalid number.", true}}));
 }
 
+TEST_F(Speech, TheSpeechLogHoldsEveryTextInOrderWhileAskedFor) {
+    const auto recorder = std::make_shared<Recorder>();
+    speech::set_backend(recorder);
+    const test_support::ScratchFolder dir;
+    const fs::path log = dir.path() / "speech.log";
+    speak("before");
+    setenv("SUDOKU_SPEECH_LOG", log.c_str(), 1);
+    speak("3 1: empty.");
+    speak("", true);
+    speak("Game saved.");
+    unsetenv("SUDOKU_SPEECH_LOG");
+    speak("after");
+    std::ifstream written(log, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}),
+              "3 1: empty.\nGame saved.\n");
+    EXPECT_EQ(recorder->said.size(), 5U);
+}
+
 TEST_F(Speech, ABackendInstalledLaterTakesOver) {
     const auto before = std::make_shared<Recorder>();
     const auto after = std::make_shared<Recorder>();

@@ -1,25 +1,20 @@
 #include "dialogs/menu_list.h"
 
+#include <gtk/gtk.h>
 #include <wx/dataview.h>
 
-#ifdef __WXGTK__
-#include <gtk/gtk.h>
-#endif
+#include <utility>
 
 #include "dialogs/accessible_name.h"
 
 namespace {
 
 void make_row_current(wxDataViewListCtrl& list, int row) {
-#ifdef __WXGTK__
     // wx's SetCurrentItem leaves GTK without a cursor here, and without one
     // Enter activates nothing; so set GTK's own cursor.
     GtkTreePath* path = gtk_tree_path_new_from_indices(row, -1);
     gtk_tree_view_set_cursor(GTK_TREE_VIEW(list.GtkGetTreeView()), path, nullptr, FALSE);
     gtk_tree_path_free(path);
-#else
-    list.SetCurrentItem(list.RowToItem(row));
-#endif
 }
 
 }  // namespace
@@ -44,7 +39,6 @@ wxDataViewListCtrl* make_menu_list(wxWindow* parent, const wxString& heading,
 }
 
 int current_row(const wxDataViewListCtrl& list) {
-#ifdef __WXGTK__
     // wx reports the selected row here, but Ctrl+arrows move GTK's cursor
     // alone, and the cursor is what the screen reader has just read out.
     GtkTreePath* path = nullptr;
@@ -56,7 +50,18 @@ int current_row(const wxDataViewListCtrl& list) {
     const int row = gtk_tree_path_get_indices(path)[0];
     gtk_tree_path_free(path);
     return row;
-#else
-    return list.ItemToRow(list.GetCurrentItem());
-#endif
+}
+
+wxString row_text(const wxDataViewListCtrl& list, int row) {
+    return list.GetTextValue(static_cast<unsigned>(row), 0);
+}
+
+void on_row_chosen(wxDataViewListCtrl& list, std::function<void(int row)> chosen) {
+    list.Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED,
+              [&list, chosen = std::move(chosen)](wxDataViewEvent& event) {
+                  const int row = list.ItemToRow(event.GetItem());
+                  if (row != wxNOT_FOUND) {
+                      chosen(row);
+                  }
+              });
 }

@@ -1,0 +1,47 @@
+# Platform choices, in one place: what the window system is found with and
+# which files hold the platform's own code (speech, lists, files, resources).
+# The board and the rest of the game are the same on every platform.
+#
+# Windows: a static MinGW build against the wxWidgets of scripts/windows-libs
+# (set SUDOKU_WX_PREFIX), speech through UI Automation or SAPI.
+# Linux: wxWidgets on GTK 3, speech through the screen reader or
+# speech-dispatcher.
+
+if(WIN32)
+  set(SUDOKU_FILE_SOURCE game_file_windows.cpp)
+  # Speech needs no window system on Windows, so it is built (and tested)
+  # with the core even without the window (SUDOKU_GUI off).
+  set(SUDOKU_SPEECH ON)
+  set(SUDOKU_SPEECH_SOURCES speech_windows.cpp speech_uia.cpp speech_sapi.cpp)
+  set(SUDOKU_SPEECH_LIBRARIES ole32 oleaut32 sapi uuid)
+  # Static runtime and libraries, so that no program needs a DLL beside it.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+else()
+  set(SUDOKU_FILE_SOURCE game_file_posix.cpp)
+  set(SUDOKU_SPEECH ${SUDOKU_GUI})
+endif()
+
+if(NOT SUDOKU_GUI)
+  return()
+endif()
+
+if(WIN32)
+  set(wxWidgets_CONFIG_EXECUTABLE ${SUDOKU_WX_PREFIX}/bin/wx-config)
+  find_package(wxWidgets 3.2 REQUIRED COMPONENTS core base)
+  include(${wxWidgets_USE_FILE})
+  enable_language(RC)
+
+  set(SUDOKU_LIST_SOURCE menu_list_msw.cpp)
+  set(SUDOKU_WINDOW_LIBRARIES)
+else()
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(SPEECHD REQUIRED IMPORTED_TARGET speech-dispatcher)
+  pkg_check_modules(GTK3 REQUIRED IMPORTED_TARGET gtk+-3.0)
+  find_package(wxWidgets 3.2 REQUIRED COMPONENTS core base)
+  include(${wxWidgets_USE_FILE})
+
+  set(SUDOKU_SPEECH_SOURCES speech_linux.cpp speech_dispatcher.cpp speech_screen_reader.cpp)
+  set(SUDOKU_SPEECH_LIBRARIES PkgConfig::SPEECHD PkgConfig::GTK3)
+  set(SUDOKU_LIST_SOURCE menu_list_gtk.cpp)
+  set(SUDOKU_WINDOW_LIBRARIES PkgConfig::GTK3)
+endif()

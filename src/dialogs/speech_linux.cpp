@@ -1,0 +1,58 @@
+// Linux: the screen reader while one runs, else speech-dispatcher.
+#include <atomic>
+
+#include "dialogs/speech.h"
+#include "dialogs/speech_dispatcher.h"
+#include "dialogs/speech_platform.h"
+#include "dialogs/speech_screen_reader.h"
+
+namespace speech {
+namespace {
+
+enum class Went { nowhere, dispatcher, screen_reader };
+
+std::atomic<Route> route{Route::speech_dispatcher};
+// Only touched by platform::current(), which is called one call at a time.
+Went last = Went::nowhere;
+
+bool to_screen_reader() {
+    switch (route.load()) {
+        case Route::screen_reader:
+            return true;
+        case Route::speech_dispatcher:
+            return false;
+        case Route::automatic:
+            break;
+    }
+    return screen_reader::running();
+}
+
+}  // namespace
+
+// The one place that picks the route of a text.
+std::shared_ptr<Output> platform::current() {
+    if (!to_screen_reader()) {
+        last = Went::dispatcher;
+        return dispatcher::backend();
+    }
+    if (last == Went::dispatcher) {
+        // A screen reader has just started: whatever our own voice is still
+        // saying would talk over it.
+        dispatcher::backend()->speak("", true);
+    }
+    last = Went::screen_reader;
+    return screen_reader::backend();
+}
+
+void use_route(Route chosen) {
+    route.store(chosen);
+    if (chosen == Route::automatic) {
+        screen_reader::watch();
+    }
+}
+
+std::string_view own_voice() {
+    return "speech-dispatcher";
+}
+
+}  // namespace speech

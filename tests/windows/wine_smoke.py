@@ -1,0 +1,127 @@
+"""The cross-built sudoku.exe under Wine on the test display, played with real
+X keys: the main window and its menu, New Game to the board and back, a game
+saved to a typed path and loaded again, and Exit with status 0. Wine has no
+screen reader, so what the game says is read from its speech log.
+
+Needs DISPLAY (scripts/with-test-services), a prepared WINEPREFIX
+(scripts/windows-test) and SUDOKU_EXE, the path of sudoku.exe."""
+
+import os
+import re
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
+from game_driver import GAME_TITLE, press, wait_until  # noqa: E402
+
+ANNOUNCEMENT = re.compile(r"^(\d+) (\d+): (empty\.|-?\d+)$")
+
+
+def square(text):
+    """(column, row) of a spoken square, as strings."""
+    return ANNOUNCEMENT.match(text).group(1, 2)
+
+
+def windows_path(path):
+    """Wine's name for a Unix path: drive Z: is the Unix root."""
+    return "Z:" + str(path).replace("/", "\\")
+
+
+def window(title):
+    """The id of the visible X window with exactly this title, or None."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
+                            f"^{re.escape(title)}$"], capture_output=True, text=True)
+    return found.stdout.split()[0] if found.stdout.split() else None
+
+
+class WineSmoke(unittest.TestCase):
+    def setUp(self):
+        self.folder = Path(tempfile.mkdtemp(prefix="sudoku-wine-"))
+        self.log = self.folder / "speech.log"
+        self.log.touch()
+        env = dict(os.environ, SUDOKU_SPEECH_LOG=windows_path(self.log))
+        # A session of its own, so that the game and Wine's helpers for it
+        # can be stopped together.
+        self.game = subprocess.Popen(["timeout", "300", "wine", os.environ["SUDOKU_EXE"]],
+                                     env=env, stdin=subprocess.DEVNULL, start_new_session=True)
+
+    def tearDown(self):
+        if self.game.poll() is None:
+            os.killpg(self.game.pid, signal.SIGKILL)
+            self.game.wait()
+        print(f"--- speech log ({self.log}) ---\n{self.log.read_text()}", flush=True)
+
+    def said(self):
+        return self.log.read_text().splitlines()
+
+    def keys(self, *keys, then=None, timeout=60.0):
+        """Presses keys; with `then`, waits until the game has said something
+        new that `then` accepts, and returns it."""
+        before = len(self.said())
+        print(f"keys: {' '.join(keys)}", flush=True)
+        press(*keys)
+        if then is None:
+            return None
+        return wait_until(lambda: next((t for t in self.said()[before:] if then(t)), None),
+                          timeout, f"speech after {keys}")
+
+    def focus(self, title, timeout=60.0):
+        wid = wait_until(lambda: window(title), timeout, f"the window {title!r}")
+        subprocess.run(["xdotool", "windowactivate", "--sync", wid], check=True, timeout=30)
+        # Give the window's own focus handling a moment after activation.
+        time.sleep(0.5)
+        return wid
+
+    def new_game(self):
+        """From the main menu: New Game., then Go! with the first choices
+        (a 4x4 board); returns the first square spoken on the board."""
+        self.keys("Return")
+        self.focus("New game")
+        first = self.keys("Tab", "Tab", "space", then=ANNOUNCEMENT.match)
+        self.assertEqual(square(first), ("1", "1"), first)
+        return first
+
+    def through_file_dialog(self, title, path, then):
+        self.focus(title)
+        print(f"type: {path}", flush=True)
+        subprocess.run(["xdotool", "type", "--delay", "20", path], check=True, timeout=60)
+        return self.keys("Return", then=then)
+
+    def test_menu_new_game_save_load_and_exit(self):
+        # Startup in a fresh prefix takes long; later starts are quick.
+        self.focus(GAME_TITLE, timeout=180)
+
+        self.new_game()
+        moved = self.keys("Right", then=ANNOUNCEMENT.match)
+        self.assertEqual(square(moved), ("2", "1"), moved)
+
+        saved = self.folder / "smoke.sudoku"
+        self.keys("ctrl+s")
+        self.through_file_dialog("Please pick a file to save your game into.",
+                                 windows_path(saved), then=lambda t: t == "Game saved.")
+        self.assertIn('"board"', saved.read_text())
+
+        self.focus(GAME_TITLE)
+        self.keys("Escape")
+        self.focus(GAME_TITLE)
+        self.keys("Down")
+        self.keys("Return")
+        loaded = self.through_file_dialog("Please pick a file to load.", windows_path(saved),
+                                          then=ANNOUNCEMENT.match)
+        self.assertEqual(square(loaded), ("1", "1"), loaded)
+        self.assertIsNone(window("Oops."), "the load failed")
+
+        self.focus(GAME_TITLE)
+        self.keys("Escape")
+        self.focus(GAME_TITLE)
+        self.keys("Down", "Down", "Return")
+        self.assertEqual(self.game.wait(timeout=60), 0)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
