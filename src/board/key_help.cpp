@@ -45,7 +45,12 @@ std::string base_name(int key) {
     if (key >= WXK_NUMPAD0 && key <= WXK_NUMPAD9) {
         return "Keypad " + std::to_string(key - WXK_NUMPAD0);
     }
-    return std::string(1, static_cast<char>(key));
+    // A printable ASCII key is its own name; any other code without a name
+    // above is written as a number, never as a byte that is not text.
+    if (key > ' ' && key < 0x7f) {
+        return std::string(1, static_cast<char>(key));
+    }
+    return "Key " + std::to_string(key);
 }
 
 // "Ctrl+S", "Shift+E", "r", "Keypad 5", "F1".
