@@ -265,6 +265,14 @@ std::string encode_saved_game(const SavedGame& game) {
     return out;
 }
 
+std::optional<std::string> saved_game_text(const SavedGame& game) {
+    std::string text = encode_saved_game(game);
+    if (text.size() > max_saved_game_bytes) {
+        return std::nullopt;
+    }
+    return text;
+}
+
 std::optional<SavedGame> decode_saved_game(std::string_view text) {
     if (text.size() > max_saved_game_bytes || !nesting_within_limit(text)) {
         return std::nullopt;

@@ -22,8 +22,10 @@ struct SavedGame {
     bool operator==(const SavedGame&) const = default;
 };
 
-// Files larger than this are refused before parsing; an 81x81 game is far smaller.
-inline constexpr std::size_t max_saved_game_bytes = 1024 * 1024;
+// Files larger than this are refused before parsing. The largest game the
+// program can make, an empty 81x81 board with all 81 notes on every square,
+// takes about 2.2 MB; the rest is room for more members.
+inline constexpr std::size_t max_saved_game_bytes = 4 * 1024 * 1024;
 
 // {"board": [...], "original": [...], "difficulty": 0.5, "size": [3, 3]} on one line,
 // then, only when a square has a note, "notes": [[x, y, [numbers]], ...] before the
@@ -31,6 +33,10 @@ inline constexpr std::size_t max_saved_game_bytes = 1024 * 1024;
 // The difficulty is written in its shortest exact form and always as a fraction
 // (1.0, not 1); JSON has no infinity or NaN, so those throw std::domain_error.
 std::string encode_saved_game(const SavedGame& game);
+
+// encode_saved_game's text, or nothing when the reader would refuse it for its
+// size: a save never writes a file that cannot be loaded.
+std::optional<std::string> saved_game_text(const SavedGame& game);
 
 // Any valid JSON with the four members, sound shapes and every given of "original"
 // standing unchanged in "board", and notes (when there are any) only on empty

@@ -51,8 +51,9 @@ void Mywin::savegame(wxCommandEvent&) {
     if (settled == SavePath::declined) {
         return;
     }
-    if (settled == SavePath::impossible ||
-        !sudoku::write_file_atomically(file_path(path), sudoku::encode_saved_game(saved))) {
+    const std::optional<std::string> text = sudoku::saved_game_text(saved);
+    if (settled == SavePath::impossible || !text ||
+        !sudoku::write_file_atomically(file_path(path), *text)) {
         tell(texts::save_failed, texts::save_failed_title);
         return;
     }

@@ -354,6 +354,30 @@ TEST(SavedGameRefusedMore, LengthLimitIsExact) {
     EXPECT_FALSE(decode_saved_game(padded).has_value());
 }
 
+TEST(SavedGameSize, TheLargestGameTheProgramCanMakeLoadsBack) {
+    // 81x81, every square empty with every note: notes take the most room.
+    SavedGame game;
+    game.size = {9, 9};
+    game.difficulty = 0.1234567890123456789;
+    game.board.assign(81, sudoku::Column(81));
+    game.original = game.board;
+    sudoku::Candidates all;
+    for (std::size_t k = 0; k < 81; ++k) {
+        all.set(k);
+    }
+    game.notes.assign(81, std::vector<sudoku::Candidates>(81, all));
+    const auto text = sudoku::saved_game_text(game);
+    ASSERT_TRUE(text.has_value());
+    EXPECT_GT(text->size(), std::size_t{2'000'000});
+    EXPECT_EQ(decode_saved_game(*text), game);
+}
+
+TEST(SavedGameSize, AGameTooLargeToLoadIsNeverWritten) {
+    SavedGame game = example_game();
+    game.board.assign(1000, sudoku::Column(1000));
+    EXPECT_FALSE(sudoku::saved_game_text(game).has_value());
+}
+
 TEST(SavedGameRefusedMore, TenThousandSquareBoard) {
     constexpr std::size_t n = 10000;
     std::string column = "[";
