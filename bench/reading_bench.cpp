@@ -105,10 +105,10 @@ void BM_NextEmptyWholeBoard(benchmark::State& state) {
     run(state, [] { return next_empty(full_but_one()); });
 }
 void BM_Clashes(benchmark::State& state) {
-    run(state, [] { return texts::clashes(sudoku::clashes(puzzle())); });
+    run(state, [] { return texts::clashes(sudoku::rule_breaks(puzzle())); });
 }
 void BM_ClashesEverywhere(benchmark::State& state) {
-    run(state, [] { return texts::clashes(sudoku::clashes(clashing())); });
+    run(state, [] { return texts::clashes(sudoku::rule_breaks(clashing())); });
 }
 void BM_WhyElsewhere(benchmark::State& state) {
     if (!clashing().last_refusal()) {

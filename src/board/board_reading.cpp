@@ -180,10 +180,32 @@ std::vector<Clash> clashes(const Game& game) {
     return found;
 }
 
+std::vector<Outside> outside_range(const Game& game) {
+    const int n = side(game.size());
+    std::vector<Outside> found;
+    for (int y = 0; y < n; ++y) {
+        for (int x = 0; x < n; ++x) {
+            const Cell& cell = game.at({x, y});
+            if (cell && !on_scale(cell, n)) {
+                found.push_back({*cell, {x, y}});
+            }
+        }
+    }
+    return found;
+}
+
+RuleBreaks rule_breaks(const Game& game) {
+    return {clashes(game), outside_range(game), side(game.size())};
+}
+
 Explanation explain_refusal(const Game& game) {
     const std::optional<Refusal>& refusal = game.last_refusal();
     if (!refusal) {
         return {};
+    }
+    const int n = side(game.size());
+    if (refusal->value > n) {
+        return {Explanation::Kind::digit_too_large, {refusal->value, {}, {}, {}}, n};
     }
     for (const Group group : groups_of(refusal->square, game.size())) {
         if (const auto at = where_in(game, group, refusal->value, refusal->square)) {
@@ -194,14 +216,8 @@ Explanation explain_refusal(const Game& game) {
     if (const std::vector<Clash> found = clashes(game); !found.empty()) {
         return {Explanation::Kind::board_breaks_rule, found.front()};
     }
-    const int n = side(game.size());
-    for (int y = 0; y < n; ++y) {
-        for (int x = 0; x < n; ++x) {
-            const Cell& cell = game.at({x, y});
-            if (cell && !on_scale(cell, n)) {
-                return {Explanation::Kind::outside_range, {*cell, {}, {x, y}, {}}, n};
-            }
-        }
+    if (const std::vector<Outside> found = outside_range(game); !found.empty()) {
+        return {Explanation::Kind::outside_range, {found[0].value, {}, found[0].square, {}}, n};
     }
     return {};
 }

@@ -70,23 +70,42 @@ struct Clash {
 // three times in a group clashes with each later one from its first place.
 std::vector<Clash> clashes(const Game& game);
 
+// A number the board cannot hold: outside 1 to N (only a typed one can be).
+struct Outside {
+    Value value = 0;
+    Square square;
+    bool operator==(const Outside&) const = default;
+};
+// Every such number, in reading order.
+std::vector<Outside> outside_range(const Game& game);
+
+// Everything that breaks the rule on the board, as k tells it.
+struct RuleBreaks {
+    std::vector<Clash> clashes;
+    std::vector<Outside> outside;
+    int side = 0;  // N
+};
+RuleBreaks rule_breaks(const Game& game);
+
 // Why the last refused digit was refused, while its square is still the one
-// the game remembers: the digit already stands in the square's row, column or
-// box (the first found, in that order), or the board breaks the rule
-// elsewhere, by a clash or by a typed number outside 1 to N.
+// the game remembers: the digit is beyond the board's numbers, it already
+// stands in the square's row, column or box (the first found, in that order),
+// or the board breaks the rule elsewhere, by a clash or by a typed number
+// outside 1 to N.
 struct Explanation {
     enum class Kind {
         nothing,
+        digit_too_large,
         already_there,
         board_breaks_rule,
         outside_range
     } kind = Kind::nothing;
-    // already_there: `value` is the digit, `first` where it stands, `second`
-    // the refused square. board_breaks_rule: the board's first clash.
-    // outside_range: `value` and `first` are the first such number and its
-    // square, `second` unused.
+    // digit_too_large: `value` is the digit. already_there: `value` is the
+    // digit, `first` where it stands, `second` the refused square.
+    // board_breaks_rule: the board's first clash. outside_range: `value` and
+    // `first` are the first such number and its square, `second` unused.
     Clash clash;
-    int side = 0;  // N, for outside_range
+    int side = 0;  // N, for digit_too_large and outside_range
     bool operator==(const Explanation&) const = default;
 };
 Explanation explain_refusal(const Game& game);

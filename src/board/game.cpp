@@ -67,7 +67,7 @@ Verdict Game::judge(Square square, Value value) const {
 }
 
 Move Game::placed(Command command, Square square, Value value) {
-    Change change{square, {}};
+    Change change{square, command, {}};
     change_square(change, square, {value, {}});
     if (value >= 1 && value <= static_cast<Value>(board_.size())) {
         const auto bit = static_cast<std::size_t>(value - 1);
@@ -96,6 +96,9 @@ Move Game::place_digit(Square square, int digit) {
 }
 
 Move Game::place_typed(Square square, std::string_view text) {
+    if (is_given(square)) {
+        return {Command::typed_number, Outcome::given};
+    }
     const TypedNumber number = read_typed_number(text);
     using Kind = TypedNumber::Kind;
     switch (number.kind) {
@@ -110,25 +113,22 @@ Move Game::place_typed(Square square, std::string_view text) {
         case Kind::number:
             break;
     }
-    // The number is read before the square is looked at: the player hears
-    // about the given only after typing, as with any other answer.
-    if (is_given(square)) {
-        return {Command::typed_number, Outcome::given, number.value};
-    }
     return placed(Command::typed_number, square, number.value);
 }
 
 Move Game::clear(Square square) {
-    if (!at(square)) {
+    const bool notes_only = !at(square);
+    if (notes_only && notes_at(square).none()) {
         return {Command::clear, Outcome::nothing_to_clear};
     }
     if (is_given(square)) {
         return {Command::clear, Outcome::given};
     }
-    Change change{square, {}};
-    change_square(change, square, {std::nullopt, notes_at(square)});
+    // A number goes first; an empty square loses its notes.
+    Change change{square, Command::clear, {}};
+    change_square(change, square, {std::nullopt, notes_only ? Candidates() : notes_at(square)});
     record(std::move(change));
-    return {Command::clear, Outcome::cleared};
+    return {Command::clear, notes_only ? Outcome::notes_cleared : Outcome::cleared};
 }
 
 long long Game::empty_count() const {

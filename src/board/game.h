@@ -32,7 +32,8 @@ enum class Outcome {
     below_one,         // a typed number below 1
     too_large,         // a typed number too large to store
     cleared,           // the player's number was taken away
-    nothing_to_clear,  // the square was empty already
+    notes_cleared,     // the empty square's notes were taken away
+    nothing_to_clear,  // the square was empty, without notes, already
     note_added,
     note_removed,
     not_empty,  // a note asked for on a given or a filled square
@@ -51,6 +52,8 @@ struct Move {
     Outcome outcome;
     Value value = 0;     // the number placed, typed or noted, when there was one
     Square square = {};  // for undo and redo: the square the step changed
+    // For undo and redo: the command that made the step.
+    Command changed_by = Command::digit;
     bool operator==(const Move&) const = default;
 };
 
@@ -74,6 +77,7 @@ struct SquareChange {
 };
 struct Change {
     Square at;  // where the cursor goes when the step is undone or redone
+    Command made_by;
     std::vector<SquareChange> squares;
 };
 

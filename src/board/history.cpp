@@ -50,8 +50,9 @@ Move Game::step(std::vector<Change>& from, std::vector<Change>& to, bool forward
         }
     }
     const Square where = change.at;
+    const Command made_by = change.made_by;
     to.push_back(std::move(change));
-    return {command, forward ? Outcome::redone : Outcome::undone, 0, where};
+    return {command, forward ? Outcome::redone : Outcome::undone, 0, where, made_by};
 }
 
 Move Game::undo() {

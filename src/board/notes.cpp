@@ -42,7 +42,7 @@ Move Game::toggle_note(Square square, int number) {
     }
     const auto bit = static_cast<std::size_t>(number - 1);
     const bool adding = !notes_at(square).test(bit);
-    Change change{square, {}};
+    Change change{square, Command::note, {}};
     change_square(change, square, {std::nullopt, Candidates(notes_at(square)).flip(bit)});
     record(std::move(change));
     return {Command::note, adding ? Outcome::note_added : Outcome::note_removed, number};
@@ -50,7 +50,7 @@ Move Game::toggle_note(Square square, int number) {
 
 Move Game::fill_notes(Square cursor) {
     const CandidateBoard open = Solver(size_.first, size_.second).candidates(board_);
-    Change change{cursor, {}};
+    Change change{cursor, Command::fill_notes, {}};
     for (std::size_t x = 0; x < open.size(); ++x) {
         for (std::size_t y = 0; y < open[x].size(); ++y) {
             const Square square{static_cast<int>(x), static_cast<int>(y)};

@@ -37,7 +37,7 @@ void Mywin::sayagain() {
 }
 
 void Mywin::clashes() {
-    speak(texts::clashes(sudoku::clashes(game)));
+    speak(texts::clashes(sudoku::rule_breaks(game)));
 }
 
 void Mywin::why() {

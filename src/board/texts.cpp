@@ -48,6 +48,12 @@ std::string clash(const sudoku::Clash& clash) {
            position(clash.first) + " and " + position(clash.second) + ".";
 }
 
+// "12 at 2 1 is outside 1 to 9."
+std::string outside(sudoku::Value value, sudoku::Square square, int side) {
+    return std::to_string(value) + " at " + position(square) + " is outside 1 to " +
+           std::to_string(side) + ".";
+}
+
 }  // namespace
 
 std::string position(sudoku::Square square) {
@@ -95,9 +101,8 @@ Feedback say(const sudoku::Move& move) {
             // Each command kept its own wording for a given.
             switch (move.command) {
                 case Command::digit:
-                    return spoken(given_refused);
                 case Command::typed_number:
-                    return spoken(value_given_refused);
+                    return spoken(given_refused);
                 case Command::clear:
                     return spoken(delete_given_refused);
                 case Command::note:  // notes answer not_empty on a given
@@ -119,6 +124,8 @@ Feedback say(const sudoku::Move& move) {
             return {std::string(too_large), wow};
         case Outcome::cleared:
             return spoken(cleared);
+        case Outcome::notes_cleared:
+            return spoken(notes_cleared);
         case Outcome::nothing_to_clear:
             return spoken(nothing_to_clear);
         case Outcome::note_added:
@@ -164,18 +171,25 @@ std::string options(sudoku::Square square, const sudoku::Options& options) {
     return position(square) + " can take " + list(options.values);
 }
 
-std::string clashes(const std::vector<sudoku::Clash>& clashes) {
-    if (clashes.empty()) {
+std::string clashes(const sudoku::RuleBreaks& breaks) {
+    std::vector<std::string> found;
+    for (const sudoku::Clash& each : breaks.clashes) {
+        found.push_back(clash(each));
+    }
+    for (const sudoku::Outside& each : breaks.outside) {
+        found.push_back(outside(each.value, each.square, breaks.side));
+    }
+    if (found.empty()) {
         return std::string(no_clashes);
     }
     // Three are as many as an ear keeps; the rest are counted.
     constexpr std::size_t told = 3;
     std::string text;
-    for (std::size_t i = 0; i < clashes.size() && i < told; ++i) {
-        append(text, " ", clash(clashes[i]));
+    for (std::size_t i = 0; i < found.size() && i < told; ++i) {
+        append(text, " ", found[i]);
     }
-    if (clashes.size() > told) {
-        text += " And " + std::to_string(clashes.size() - told) + " more.";
+    if (found.size() > told) {
+        text += " And " + std::to_string(found.size() - told) + " more.";
     }
     return text;
 }
@@ -183,6 +197,9 @@ std::string clashes(const std::vector<sudoku::Clash>& clashes) {
 std::string explanation(const sudoku::Explanation& explanation) {
     using Kind = sudoku::Explanation::Kind;
     switch (explanation.kind) {
+        case Kind::digit_too_large:
+            return std::to_string(explanation.clash.value) + " is outside 1 to " +
+                   std::to_string(explanation.side) + ".";
         case Kind::already_there:
             return std::to_string(explanation.clash.value) + " is already at " +
                    position(explanation.clash.first) + ", in the same " +
@@ -190,9 +207,7 @@ std::string explanation(const sudoku::Explanation& explanation) {
         case Kind::board_breaks_rule:
             return clash(explanation.clash);
         case Kind::outside_range:
-            return std::to_string(explanation.clash.value) + " at " +
-                   position(explanation.clash.first) + " is outside 1 to " +
-                   std::to_string(explanation.side) + ".";
+            return outside(explanation.clash.value, explanation.clash.first, explanation.side);
         case Kind::nothing:
             break;
     }
@@ -205,8 +220,13 @@ std::string no_such_square(std::string_view typed) {
 
 Feedback say(const sudoku::Move& move, const sudoku::Game& game) {
     Feedback feedback = say(move);
-    if (move.outcome == sudoku::Outcome::undone || move.outcome == sudoku::Outcome::redone) {
-        feedback.text.append(" ").append(announce(game, move.square));
+    const bool back = move.outcome == sudoku::Outcome::undone;
+    if (back || move.outcome == sudoku::Outcome::redone) {
+        // Ctrl+N changed the whole board, not a square.
+        feedback.text.append(" ").append(move.changed_by != sudoku::Command::fill_notes
+                                             ? announce(game, move.square)
+                                         : back ? std::string(notes_as_they_were)
+                                                : std::string(notes_filled));
     }
     return feedback;
 }

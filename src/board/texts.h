@@ -38,7 +38,6 @@ inline constexpr std::string_view not_positive =
     "You must enter a positive number that is greater than 0.";
 inline constexpr std::string_view too_large = "That number is too large to place.";
 inline constexpr std::string_view not_whole_number = "That is not a whole number.";
-inline constexpr std::string_view value_given_refused = "You can not change this value.";
 inline constexpr std::string_view nothing_to_clear = "Nothing to clear.";
 inline constexpr std::string_view delete_given_refused = "You can not delete this number.";
 inline constexpr std::string_view cleared = "cleared.";
@@ -76,9 +75,10 @@ std::string reading(sudoku::Group group, const std::vector<sudoku::Cell>& cells)
 std::string missing(const std::array<sudoku::Missing, 3>& missing);
 // "3 1 can take 2, 6, 9.", "3 1 can take nothing." or "3 1 is given."
 std::string options(sudoku::Square square, const sudoku::Options& options);
-// "No clashes." or up to three like "7 twice in row 2, at 2 2 and 8 2.", then
-// "And 4 more."
-std::string clashes(const std::vector<sudoku::Clash>& clashes);
+// "No clashes." or up to three like "7 twice in row 2, at 2 2 and 8 2." or
+// "12 at 2 1 is outside 1 to 9.", the clashes first, then "And 4 more."
+std::string clashes(const sudoku::RuleBreaks& breaks);
+// "7 is outside 1 to 4." for a digit beyond the board's numbers,
 // "5 is already at 3 7, in the same column.", a clash as `clashes` says it,
 // "12 at 3 4 is outside 1 to 9." or "Nothing to explain."
 std::string explanation(const sudoku::Explanation& explanation);
@@ -87,6 +87,9 @@ std::string no_such_square(std::string_view typed);
 // Notes, undo and redo, hints.
 inline constexpr std::string_view notes_for_empty = "Notes are for empty squares.";
 inline constexpr std::string_view notes_filled = "Notes filled.";
+inline constexpr std::string_view notes_cleared = "Notes cleared.";
+// After "Undone." for Ctrl+N.
+inline constexpr std::string_view notes_as_they_were = "Notes as they were.";
 inline constexpr std::string_view undone = "Undone.";
 inline constexpr std::string_view redone = "Redone.";
 inline constexpr std::string_view nothing_to_undo = "Nothing to undo.";
@@ -94,8 +97,8 @@ inline constexpr std::string_view nothing_to_redo = "Nothing to redo.";
 inline constexpr std::string_view no_hint = "No hint found.";
 // The square as square_announcement says it, then its notes: "3 1: empty. Notes 2, 5."
 std::string announce(const sudoku::Game& game, sudoku::Square square);
-// say(move), and after an undo or redo the square it went to as it is now:
-// "Undone. 3 1: empty."
+// say(move), and after an undo or redo the square it went to as it is now,
+// "Undone. 3 1: empty.", or for Ctrl+N "Undone. Notes as they were."
 Feedback say(const sudoku::Move& move, const sudoku::Game& game);
 // "5 goes at 3 7: the only place for 5 in row 7.", any eliminations first.
 std::string hint(const sudoku::Hint& hint);

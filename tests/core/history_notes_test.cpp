@@ -175,15 +175,38 @@ TEST(HistoryAndNotes, EachCommandChangesTheGameAndSaysWhatItDid) {
          "Notes filled.",
          {2, 1},
          "3 2: empty. Notes 1."},
-        {"undo the fill, at the square the cursor was on",
+        {"undo the fill: the whole board's notes, not a square",
          givens,
          [](Game& g) {
              g.fill_notes({3, 3});
              return g.undo();
          },
-         "Undone. 4 4: empty.",
+         "Undone. Notes as they were.",
          {2, 1},
          "3 2: empty."},
+        {"redo the fill",
+         givens,
+         [](Game& g) {
+             g.fill_notes({3, 3});
+             g.undo();
+             return g.redo();
+         },
+         "Redone. Notes filled.",
+         {2, 1},
+         "3 2: empty. Notes 1."},
+        {"clearing an empty square takes its notes", empty,
+         [](Game& g) {
+             g.toggle_note(open, 3);
+             return g.clear(open);
+         },
+         "Notes cleared.", open, "2 1: empty."},
+        {"and undo brings them back", empty,
+         [](Game& g) {
+             g.toggle_note(open, 3);
+             g.clear(open);
+             return g.undo();
+         },
+         "Undone. 2 1: empty. Notes 3.", open, "2 1: empty. Notes 3."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

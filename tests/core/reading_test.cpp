@@ -56,6 +56,10 @@ const Game stuck(from_rows({{0, 1, 2, 0}, {3, 0, 0, 0}, {0, 0, 0, 0}, {4, 0, 0, 
                  Board(4, Column(4)), {2, 2}, 0.5);
 const Game nine_own_eight(with(nine_rows, {{{1, 2}, 8}}), nine_rows, {3, 3}, 0.5);
 const Game sixteen_clashing(with(sixteen_rows(), {{{2, 0}, 12}}), sixteen_rows(), {4, 4}, 0.5);
+// Numbers typed with Enter that the board cannot hold: 5 on 4x4; 12 on 9x9
+// beside a 7 that clashes three times.
+const Game four_five(with(four_rows, {{{1, 0}, 5}}), four_rows, {2, 2}, 0.5);
+const Game nine_twelve(with(nine_rows, {{{1, 2}, 7}, {{8, 2}, 12}}), nine_rows, {3, 3}, 0.5);
 
 // The reading keys; Shift+E is `back`.
 enum class Key { r, c, b, m, p, e, back, k };
@@ -87,7 +91,7 @@ std::string answer(Key key, const Game& game, Square at) {
         case Key::back:
             return go(false);
         case Key::k:
-            return texts::clashes(clashes(game));
+            return texts::clashes(rule_breaks(game));
     }
     return {};
 }
@@ -165,6 +169,13 @@ TEST(BoardReading, EachAnswerInTheWordsItIsSpokenIn) {
          &sixteen_clashing,
          {},
          "12 twice in column 3, at 3 1 and 3 7. 12 twice in box 1, at 3 1 and 4 3."},
+        {"k names a number outside 1 to N", Key::k, &four_five, {}, "5 at 2 1 is outside 1 to 4."},
+        {"k counts it after the clashes",
+         Key::k,
+         &nine_twelve,
+         {},
+         "7 twice in row 3, at 1 3 and 2 3. 7 twice in column 2, at 2 3 and 2 8. "
+         "7 twice in box 1, at 1 3 and 2 3. And 1 more."},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(answer(c.key, *c.game, c.at), c.spoken) << c.what;
@@ -224,6 +235,7 @@ TEST(BoardReading, WhyTheLastDigitWasRefused) {
          {{{4, 1}, 8}},
          false,
          "12 at 9 3 is outside 1 to 9."},
+        {"a digit beyond the board's numbers", &four, {{{1, 0}, 7}}, false, "7 is outside 1 to 4."},
         {"nothing refused", &nine, {}, false, "Nothing to explain."},
         {"the cursor left the square", &nine, {{{1, 2}, 7}}, true, "Nothing to explain."},
         {"a later digit was placed",
