@@ -14,6 +14,11 @@ void Mywin::digit(int number) {
 }
 
 void Mywin::customval(wxCommandEvent&) {
+    // A given is refused at once: there is nothing to type.
+    if (game.is_given(cursor())) {
+        report({sudoku::Command::typed_number, sudoku::Outcome::given}, cursor());
+        return;
+    }
     const wxString typed = ask(wx_text(texts::enter_number));
     // The cursor is read once the box has closed.
     const sudoku::Square square = cursor();
@@ -27,9 +32,10 @@ void Mywin::backspace(wxCommandEvent&) {
 
 void Mywin::report(const sudoku::Move& move, sudoku::Square square) {
     using sudoku::Outcome;
-    // An undo or redo takes the cursor to its square and says the square there.
+    // An undo or redo takes the cursor to its square and says the square there;
+    // one of Ctrl+N's changed the whole board and leaves the cursor.
     const bool stepped = move.outcome == Outcome::undone || move.outcome == Outcome::redone;
-    if (stepped) {
+    if (stepped && move.changed_by != sudoku::Command::fill_notes) {
         square = move.square;
         move_quietly(square);
     }

@@ -64,7 +64,7 @@ TEST(GameMoves, EachMoveChangesTheBoardAndSaysWhatItDid) {
          typed("2"),
          Outcome::given,
          1,
-         {"You can not change this value.", {}}},
+         {"You can't change this number.", {}}},
         {"typed letters",
          open,
          typed("7abc"),

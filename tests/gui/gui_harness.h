@@ -77,6 +77,20 @@ class wxExpectModal<MyDialog> : public wxExpectModalBase<MyDialog> {
 
 namespace gui_test {
 
+// While it lives, any modal dialog fails the test and is closed at once.
+class NoDialog : public wxModalDialogHook {
+  public:
+    NoDialog() { Register(); }
+    ~NoDialog() override { Unregister(); }
+
+  protected:
+    int Enter(wxDialog* dialog) override {
+        ADD_FAILURE() << "a dialog opened: " << dialog->GetTitle();
+        return wxID_CANCEL;
+    }
+    void Exit(wxDialog*) override {}
+};
+
 // Keeps every text the game speaks.
 class SpeechRecorder : public speech::Output {
   public:
