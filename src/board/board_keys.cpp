@@ -79,7 +79,7 @@ constexpr std::array keys = {
     KeyBinding{wxACCEL_NORMAL, 'h', C::hint, "Say the next step and why"},
     // Plus is Shift and = on many keyboards; the keypad's + and - count too.
     KeyBinding{wxACCEL_CTRL, '+', C::zoom_in, "Larger squares"},
-    KeyBinding{wxACCEL_CTRL | wxACCEL_SHIFT, '+', C::zoom_in, "Larger squares"},
+    KeyBinding{wxACCEL_CTRL | wxACCEL_SHIFT, '=', C::zoom_in, "Larger squares"},
     KeyBinding{wxACCEL_CTRL, '=', C::zoom_in, "Larger squares"},
     KeyBinding{wxACCEL_CTRL, WXK_NUMPAD_ADD, C::zoom_in, "Larger squares"},
     KeyBinding{wxACCEL_CTRL, '-', C::zoom_out, "Smaller squares"},

@@ -189,7 +189,8 @@ TEST_F(BoardLook, ZoomKeysResizeTheSquaresForTheRestOfTheSession) {
     const int screen = wxDisplay(window).GetGeometry().GetHeight();
     EXPECT_GE(9 * usual, screen * 9 / 10) << "a 9x9 board fills the screen's height";
     spoken->clear();
-    press('+', wxMOD_CONTROL);
+    // Ctrl+Plus as a US keyboard types it.
+    press('=', wxMOD_CONTROL | wxMOD_SHIFT);
     const int larger = size();
     EXPECT_GT(larger, usual);
     press('-', wxMOD_CONTROL);
