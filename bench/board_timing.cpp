@@ -22,7 +22,7 @@
 #include <wx/grid.h>
 
 #include "board/texts.h"
-#include "dialogs/size_dlg.h"
+#include "dialogs/wx/size_dlg.h"
 #include "gui_harness.h"
 #include "lifecycle/sudoku.h"
 #include "shell/wx_text.h"
@@ -101,7 +101,7 @@ int run(int runs, bool every_size) {
     // Puts a fresh 81x81 puzzle, half empty, into the window's game.
     const auto hold_puzzle = [window](int seed) {
         auto puzzle = sudoku::Sudoku(9, 9).difficulty(0.5, static_cast<std::uint64_t>(seed));
-        window->game = sudoku::Game(puzzle.board, puzzle.board, {9, 9}, 0.5);
+        window->play = sudoku::Play(sudoku::Game(puzzle.board, puzzle.board, {9, 9}, 0.5));
         return puzzle;
     };
 
@@ -159,12 +159,14 @@ int run(int runs, bool every_size) {
                 const auto right =
                     *puzzle.solution()[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
                 const auto before = Clock::now();
-                window->digit(static_cast<int>(right));
+                window->perform({sudoku::Verb::place, static_cast<int>(right)});
                 digit.add(before, Clock::now());
-                window->backspace(none);
+                window->perform({sudoku::Verb::clear});
                 window->Update();
-                shown(digit_shown, [&] { window->digit(static_cast<int>(right)); });
-                window->backspace(none);
+                shown(digit_shown, [&] {
+                    window->perform({sudoku::Verb::place, static_cast<int>(right)});
+                });
+                window->perform({sudoku::Verb::clear});
                 if (digit.ms.size() >= static_cast<std::size_t>(runs) * 5) {
                     break;
                 }
@@ -240,7 +242,7 @@ int run(int runs, bool every_size) {
             enter_arrived.reset();
         };
         gui_test::when_file_dialog_shows([&] { type_then_enter(name, start_clock); });
-        window->savegame(none);
+        window->savegame();
         if (watch->heard() && enter_arrived) {
             save.add(*enter_arrived, *watch->heard());
         }

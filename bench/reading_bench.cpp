@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "board/board_reading.h"
+#include "board/play.h"
 #include "board/texts.h"
 #include "lifecycle/sudoku.h"
 
@@ -40,24 +41,31 @@ const Game& full_but_one() {
     return game;
 }
 
-const Game& clashing() {
-    static const Game game = [] {
+const sudoku::Play& clashing_play() {
+    static const sudoku::Play play = [] {
         sudoku::Board board = puzzle().board();
         for (int y = 0; y < side; ++y) {
             board[0][static_cast<std::size_t>(y)] = 1;
         }
-        Game typed(board, puzzle().original(), {9, 9}, 0.3);
+        sudoku::Play typed(Game(board, puzzle().original(), {9, 9}, 0.3));
         // A number that fits its own row, column and box, refused only
         // because of the typed ones.
-        for (int x = side - 1; x > 0 && !typed.last_refusal(); --x) {
+        for (int x = side - 1; x > 0 && !typed.refusal(); --x) {
             const Square square{x, middle.y};
-            const std::vector<sudoku::Value> fits = sudoku::options_for(typed, square).values;
-            if (!typed.at(square) && !fits.empty()) {
-                typed.place_digit(square, static_cast<int>(fits.front()));
+            const std::vector<sudoku::Value> fits =
+                sudoku::options_for(typed.game(), square).values;
+            if (!typed.game().at(square) && !fits.empty()) {
+                typed.moved_to(square);
+                typed.handle({sudoku::Verb::place, static_cast<int>(fits.front())});
             }
         }
         return typed;
     }();
+    return play;
+}
+
+const Game& clashing() {
+    static const Game& game = clashing_play().game();
     return game;
 }
 
@@ -72,7 +80,7 @@ void run(benchmark::State& state, const std::function<std::string()>& answer) {
 }
 
 std::string read(sudoku::Unit unit) {
-    const sudoku::Group group = sudoku::group_of(unit, middle, puzzle().size());
+    const sudoku::Group group = puzzle().geometry().group_of(unit, middle);
     return texts::reading(group, sudoku::read_group(puzzle(), group));
 }
 
@@ -111,10 +119,12 @@ void BM_ClashesEverywhere(benchmark::State& state) {
     run(state, [] { return texts::clashes(sudoku::rule_breaks(clashing())); });
 }
 void BM_WhyElsewhere(benchmark::State& state) {
-    if (!clashing().last_refusal()) {
+    if (!clashing_play().refusal()) {
         state.SkipWithError("the digit was not refused");
     }
-    run(state, [] { return texts::explanation(sudoku::explain_refusal(clashing())); });
+    run(state, [] {
+        return texts::explanation(sudoku::explain_refusal(clashing(), clashing_play().refusal()));
+    });
 }
 void BM_GoTo(benchmark::State& state) {
     run(state, [] { return texts::no_such_square(sudoku::read_square(puzzle(), "90 90").typed); });

@@ -28,7 +28,6 @@ endif()
 if(WIN32)
   set(wxWidgets_CONFIG_EXECUTABLE ${SUDOKU_WX_PREFIX}/bin/wx-config)
   find_package(wxWidgets 3.2 REQUIRED COMPONENTS core base)
-  include(${wxWidgets_USE_FILE})
   enable_language(RC)
 
   set(SUDOKU_LIST_SOURCE menu_list_msw.cpp)
@@ -38,10 +37,20 @@ else()
   pkg_check_modules(SPEECHD REQUIRED IMPORTED_TARGET speech-dispatcher)
   pkg_check_modules(GTK3 REQUIRED IMPORTED_TARGET gtk+-3.0)
   find_package(wxWidgets 3.2 REQUIRED COMPONENTS core base)
-  include(${wxWidgets_USE_FILE})
 
   set(SUDOKU_SPEECH_SOURCES speech_linux.cpp speech_dispatcher.cpp speech_screen_reader.cpp)
   set(SUDOKU_SPEECH_LIBRARIES PkgConfig::SPEECHD PkgConfig::GTK3)
   set(SUDOKU_LIST_SOURCE menu_list_gtk.cpp)
   set(SUDOKU_WINDOW_LIBRARIES PkgConfig::GTK3)
 endif()
+
+# wxWidgets' include paths, definitions and flags, for the window's library
+# alone: the core and speech libraries are built without them, so a wx
+# header in their code fails the build.
+add_library(sudoku_wxwidgets INTERFACE)
+target_include_directories(sudoku_wxwidgets SYSTEM INTERFACE ${wxWidgets_INCLUDE_DIRS})
+target_compile_definitions(sudoku_wxwidgets INTERFACE ${wxWidgets_DEFINITIONS}
+                           $<$<CONFIG:Debug>:${wxWidgets_DEFINITIONS_DEBUG}>)
+separate_arguments(sudoku_wx_flags UNIX_COMMAND "${wxWidgets_CXX_FLAGS}")
+target_compile_options(sudoku_wxwidgets INTERFACE ${sudoku_wx_flags})
+target_link_libraries(sudoku_wxwidgets INTERFACE ${wxWidgets_LIBRARIES})

@@ -8,16 +8,6 @@ namespace sudoku {
 
 namespace {
 
-int side(BoxSize size) {
-    return size.first * size.second;
-}
-
-// Boxes are `first` squares wide and `second` tall, so `second` of them stand
-// side by side, as the puzzle engine lays them out.
-int box_index(Square square, BoxSize size) {
-    return (square.y / size.second) * size.second + square.x / size.first;
-}
-
 // A number the board can hold: 1 to N. Typed ones may lie outside.
 bool on_scale(const Cell& cell, int n) {
     return cell && *cell >= 1 && *cell <= n;
@@ -43,7 +33,7 @@ std::vector<Value> absent_from(int n, const std::vector<Cell>& cells) {
 
 // Where `value` stands in the group, if anywhere but at `except`.
 std::optional<Square> where_in(const Game& game, Group group, Value value, Square except) {
-    for (const Square square : squares_of(group, game.size())) {
+    for (const Square square : game.geometry().squares_of(group)) {
         if (square != except && game.at(square) == value) {
             return square;
         }
@@ -54,10 +44,10 @@ std::optional<Square> where_in(const Game& game, Group group, Value value, Squar
 void add_clashes_in(const Game& game, Group group, std::vector<Clash>& out) {
     // Where each number first stands: 1 to N by the number itself, the few
     // typed numbers outside that range in a short list.
-    const int n = side(game.size());
+    const int n = game.geometry().n();
     std::vector<std::optional<Square>> first(static_cast<std::size_t>(n) + 1);
     std::vector<std::pair<Value, Square>> outside;
-    for (const Square square : squares_of(group, game.size())) {
+    for (const Square square : game.geometry().squares_of(group)) {
         const Cell& cell = game.at(square);
         if (!cell) {
             continue;
@@ -85,47 +75,9 @@ void add_clashes_in(const Game& game, Group group, std::vector<Clash>& out) {
 
 }  // namespace
 
-Group group_of(Unit unit, Square square, BoxSize size) {
-    switch (unit) {
-        case Unit::row:
-            return {unit, square.y};
-        case Unit::column:
-            return {unit, square.x};
-        case Unit::box:
-            break;
-    }
-    return {Unit::box, box_index(square, size)};
-}
-
-std::array<Group, 3> groups_of(Square square, BoxSize size) {
-    return {group_of(Unit::row, square, size), group_of(Unit::column, square, size),
-            group_of(Unit::box, square, size)};
-}
-
-std::vector<Square> squares_of(Group group, BoxSize size) {
-    const int n = side(size);
-    std::vector<Square> squares;
-    squares.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        switch (group.unit) {
-            case Unit::row:
-                squares.push_back({i, group.index});
-                break;
-            case Unit::column:
-                squares.push_back({group.index, i});
-                break;
-            case Unit::box:
-                squares.push_back({(group.index % size.second) * size.first + i % size.first,
-                                   (group.index / size.second) * size.second + i / size.first});
-                break;
-        }
-    }
-    return squares;
-}
-
 std::vector<Cell> read_group(const Game& game, Group group) {
     std::vector<Cell> cells;
-    for (const Square square : squares_of(group, game.size())) {
+    for (const Square square : game.geometry().squares_of(group)) {
         cells.push_back(game.at(square));
     }
     return cells;
@@ -133,9 +85,9 @@ std::vector<Cell> read_group(const Game& game, Group group) {
 
 std::array<Missing, 3> missing_around(const Game& game, Square square) {
     std::array<Missing, 3> missing;
-    const std::array<Group, 3> groups = groups_of(square, game.size());
+    const std::array<Group, 3> groups = game.geometry().groups_of(square);
     for (std::size_t i = 0; i < groups.size(); ++i) {
-        missing[i] = {groups[i], absent_from(side(game.size()), read_group(game, groups[i]))};
+        missing[i] = {groups[i], absent_from(game.geometry().n(), read_group(game, groups[i]))};
     }
     return missing;
 }
@@ -145,18 +97,18 @@ Options options_for(const Game& game, Square square) {
         return {true, {}};
     }
     std::vector<Cell> others;
-    for (const Group group : groups_of(square, game.size())) {
-        for (const Square other : squares_of(group, game.size())) {
+    for (const Group group : game.geometry().groups_of(square)) {
+        for (const Square other : game.geometry().squares_of(group)) {
             if (other != square) {
                 others.push_back(game.at(other));
             }
         }
     }
-    return {false, absent_from(side(game.size()), others)};
+    return {false, absent_from(game.geometry().n(), others)};
 }
 
 std::optional<Square> next_empty(const Game& game, Square from, bool forward) {
-    const int n = side(game.size());
+    const int n = game.geometry().n();
     const int squares = n * n;
     const int start = from.y * n + from.x;
     for (int step = 1; step <= squares; ++step) {
@@ -170,7 +122,7 @@ std::optional<Square> next_empty(const Game& game, Square from, bool forward) {
 }
 
 std::vector<Clash> clashes(const Game& game) {
-    const int n = side(game.size());
+    const int n = game.geometry().n();
     std::vector<Clash> found;
     for (const Unit unit : {Unit::row, Unit::column, Unit::box}) {
         for (int index = 0; index < n; ++index) {
@@ -181,7 +133,7 @@ std::vector<Clash> clashes(const Game& game) {
 }
 
 std::vector<Outside> outside_range(const Game& game) {
-    const int n = side(game.size());
+    const int n = game.geometry().n();
     std::vector<Outside> found;
     for (int y = 0; y < n; ++y) {
         for (int x = 0; x < n; ++x) {
@@ -195,19 +147,18 @@ std::vector<Outside> outside_range(const Game& game) {
 }
 
 RuleBreaks rule_breaks(const Game& game) {
-    return {clashes(game), outside_range(game), side(game.size())};
+    return {clashes(game), outside_range(game), game.geometry().n()};
 }
 
-Explanation explain_refusal(const Game& game) {
-    const std::optional<Refusal>& refusal = game.last_refusal();
+Explanation explain_refusal(const Game& game, const std::optional<Refusal>& refusal) {
     if (!refusal) {
         return {};
     }
-    const int n = side(game.size());
+    const int n = game.geometry().n();
     if (refusal->value > n) {
         return {Explanation::Kind::digit_too_large, {refusal->value, {}, {}, {}}, n};
     }
-    for (const Group group : groups_of(refusal->square, game.size())) {
+    for (const Group group : game.geometry().groups_of(refusal->square)) {
         if (const auto at = where_in(game, group, refusal->value, refusal->square)) {
             return {Explanation::Kind::already_there,
                     {refusal->value, group, *at, refusal->square}};

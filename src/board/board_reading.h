@@ -14,24 +14,6 @@
 
 namespace sudoku {
 
-enum class Unit { row, column, box };
-
-// A row, column or box, counted from 0: rows from the top, columns from the
-// left, boxes row by row from the top left.
-struct Group {
-    Unit unit = Unit::row;
-    int index = 0;
-    bool operator==(const Group&) const = default;
-};
-
-// The square's row, column or box.
-Group group_of(Unit unit, Square square, BoxSize size);
-// The square's row, column and box, in that order.
-std::array<Group, 3> groups_of(Square square, BoxSize size);
-
-// The group's squares in reading order, row by row.
-std::vector<Square> squares_of(Group group, BoxSize size);
-
 // What the group holds, in reading order.
 std::vector<Cell> read_group(const Game& game, Group group);
 
@@ -87,8 +69,15 @@ struct RuleBreaks {
 };
 RuleBreaks rule_breaks(const Game& game);
 
+// A digit the rule refused, and the square it was meant for.
+struct Refusal {
+    Square square;
+    Value value = 0;
+    bool operator==(const Refusal&) const = default;
+};
+
 // Why the last refused digit was refused, while its square is still the one
-// the game remembers: the digit is beyond the board's numbers, it already
+// the play session remembers: the digit is beyond the board's numbers, it already
 // stands in the square's row, column or box (the first found, in that order),
 // or the board breaks the rule elsewhere, by a clash or by a typed number
 // outside 1 to N.
@@ -108,7 +97,7 @@ struct Explanation {
     int side = 0;  // N, for digit_too_large and outside_range
     bool operator==(const Explanation&) const = default;
 };
-Explanation explain_refusal(const Game& game);
+Explanation explain_refusal(const Game& game, const std::optional<Refusal>& refusal);
 
 // A square typed by the player: its column, then its row, counted from 1,
 // apart by blanks or a comma ("12 40"). Blank text is a change of mind.

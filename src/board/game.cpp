@@ -7,7 +7,7 @@ namespace sudoku {
 Game::Game(Board board, Board original, BoxSize size, double difficulty, CandidateBoard notes)
     : board_(std::move(board)),
       original_(std::move(original)),
-      size_(size),
+      geometry_(size),
       difficulty_(difficulty),
       notes_(std::move(notes)) {
     if (notes_.empty()) {
@@ -17,8 +17,7 @@ Game::Game(Board board, Board original, BoxSize size, double difficulty, Candida
 }
 
 bool Game::contains(Square square) const {
-    return square.x >= 0 && square.y >= 0 && static_cast<std::size_t>(square.x) < board_.size() &&
-           static_cast<std::size_t>(square.y) < board_[static_cast<std::size_t>(square.x)].size();
+    return geometry_.contains(square);
 }
 
 const Cell& Game::at(Square square) const {
@@ -34,101 +33,74 @@ bool Game::is_given(Square square) const {
 }
 
 bool Game::breaks_rule(Square square) const {
-    const Cell& value = at(square);
-    if (!value) {
-        return false;
-    }
-    const int side = static_cast<int>(board_.size());
-    if (*value < 1 || *value > side) {
-        return true;
-    }
-    const auto repeats = [&](Square other) {
-        return other != square && contains(other) && at(other) == value;
-    };
-    for (int i = 0; i < side; ++i) {
-        if (repeats({square.x, i}) || repeats({i, square.y})) {
-            return true;
-        }
-    }
-    const int left = size_.first > 0 ? square.x - square.x % size_.first : square.x;
-    const int top = size_.second > 0 ? square.y - square.y % size_.second : square.y;
-    for (int x = left; x < left + size_.first; ++x) {
-        for (int y = top; y < top + size_.second; ++y) {
-            if (repeats({x, y})) {
-                return true;
-            }
-        }
-    }
-    return false;
+    return breaks_rule_at(board_, geometry_, square);
 }
 
 Verdict Game::judge(Square square, Value value) const {
-    return judge_candidate(board_, original_, size_, square.x, square.y, value);
+    return judge_candidate(board_, original_, size(), square.x, square.y, value);
 }
 
-Move Game::placed(Command command, Square square, Value value) {
-    Change change{square, command, {}};
+Move Game::placed(MoveKind kind, Square square, Value value) {
+    Change change{square, kind, {}};
     change_square(change, square, {value, {}});
     if (value >= 1 && value <= static_cast<Value>(board_.size())) {
         const auto bit = static_cast<std::size_t>(value - 1);
-        for_each_peer(square, [&](Square peer) {
+        geometry_.for_each_peer(square, [&](Square peer) {
             if (note_set(peer).test(bit)) {
                 change_square(change, peer, {at(peer), Candidates(note_set(peer)).reset(bit)});
             }
         });
     }
     record(std::move(change));
-    return {command, Outcome::placed, value};
+    return {kind, Outcome::placed, value};
 }
 
 Move Game::place_digit(Square square, int digit) {
-    refusal_.reset();
     switch (judge(square, digit)) {
         case Verdict::given:
-            return {Command::digit, Outcome::given, digit};
+            return {MoveKind::digit, Outcome::given, digit};
         case Verdict::breaks_rule:
-            refusal_ = Refusal{square, digit};
-            return {Command::digit, Outcome::breaks_rule, digit};
+            return {MoveKind::digit, Outcome::breaks_rule, digit};
         case Verdict::accepted:
             break;
     }
-    return placed(Command::digit, square, digit);
+    return placed(MoveKind::digit, square, digit);
 }
 
 Move Game::place_typed(Square square, std::string_view text) {
     if (is_given(square)) {
-        return {Command::typed_number, Outcome::given};
+        return {MoveKind::typed_number, Outcome::given};
     }
     const TypedNumber number = read_typed_number(text);
     using Kind = TypedNumber::Kind;
     switch (number.kind) {
         case Kind::nothing:
-            return {Command::typed_number, Outcome::nothing_typed};
+            return {MoveKind::typed_number, Outcome::nothing_typed};
         case Kind::not_a_number:
-            return {Command::typed_number, Outcome::not_a_number};
+            return {MoveKind::typed_number, Outcome::not_a_number};
         case Kind::below_one:
-            return {Command::typed_number, Outcome::below_one, number.value};
+            return {MoveKind::typed_number, Outcome::below_one, number.value};
         case Kind::too_large:
-            return {Command::typed_number, Outcome::too_large};
+            return {MoveKind::typed_number, Outcome::too_large};
         case Kind::number:
             break;
     }
-    return placed(Command::typed_number, square, number.value);
+    return placed(MoveKind::typed_number, square, number.value);
 }
 
 Move Game::clear(Square square) {
     const bool notes_only = !at(square);
     if (notes_only && notes_at(square).none()) {
-        return {Command::clear, Outcome::nothing_to_clear};
+        return {MoveKind::clear, Outcome::nothing_to_clear};
     }
     if (is_given(square)) {
-        return {Command::clear, Outcome::given};
+        return {MoveKind::clear, Outcome::given};
     }
     // A number goes first; an empty square loses its notes.
-    Change change{square, Command::clear, {}};
+    Change change{square, MoveKind::clear, {}};
     change_square(change, square, {std::nullopt, notes_only ? Candidates() : notes_at(square)});
     record(std::move(change));
-    return {Command::clear, notes_only ? Outcome::notes_cleared : Outcome::cleared};
+    return {MoveKind::clear, notes_only ? Outcome::notes_cleared : Outcome::cleared};
 }
 
 long long Game::empty_count() const {
@@ -136,7 +108,7 @@ long long Game::empty_count() const {
 }
 
 bool Game::is_complete() const {
-    return sudoku::is_complete(board_, size_);
+    return sudoku::is_complete(board_, size());
 }
 
 }  // namespace sudoku

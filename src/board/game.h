@@ -1,27 +1,20 @@
-// The game in play, without any GUI: the board, its givens, the box size and
-// the difficulty, and every move on them. Each move returns what it did; the
-// window only reads the cursor, asks for a move and reports the answer
-// (texts::say gives its words). Every change of a square (a number, a clear,
-// a note) is kept in a history that undo and redo walk.
+// The game, without any GUI: the board, its givens, the box size and the
+// difficulty, and every move on them. Each move returns what it did (texts::say
+// gives its words); the play session (play.h) decides which move a key makes.
+// Every change of a square (a number, a clear, a note) is kept in a history
+// that undo and redo walk.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "board/board.h"
+#include "board/geometry.h"
 #include "board/rules.h"
 #include "lifecycle/solver.h"
 
 namespace sudoku {
-
-// A square: x the column, y the row, both from 0.
-struct Square {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Square&) const = default;
-};
 
 enum class Outcome {
     placed,            // a checked digit or a typed number now stands in the square
@@ -44,24 +37,17 @@ enum class Outcome {
     nothing_to_redo
 };
 
-// Which command a move came from: the same outcome has its own words for each.
-enum class Command { digit, typed_number, clear, note, fill_notes, undo, redo };
+// Which kind of move it was: the same outcome has its own words for each.
+enum class MoveKind { digit, typed_number, clear, note, fill_notes, undo, redo };
 
 struct Move {
-    Command command;
+    MoveKind kind;
     Outcome outcome;
     Value value = 0;     // the number placed, typed or noted, when there was one
     Square square = {};  // for undo and redo: the square the step changed
-    // For undo and redo: the command that made the step.
-    Command changed_by = Command::digit;
+    // For undo and redo: the kind of move that made the step.
+    MoveKind changed_by = MoveKind::digit;
     bool operator==(const Move&) const = default;
-};
-
-// A digit the rule refused, and the square it was meant for.
-struct Refusal {
-    Square square;
-    Value value = 0;
-    bool operator==(const Refusal&) const = default;
 };
 
 // One step of the history: each square it changed, before and after.
@@ -77,7 +63,7 @@ struct SquareChange {
 };
 struct Change {
     Square at;  // where the cursor goes when the step is undone or redone
-    Command made_by;
+    MoveKind made_by;
     std::vector<SquareChange> squares;
 };
 
@@ -90,7 +76,8 @@ class Game {
     const Board& board() const { return board_; }
     const Board& original() const { return original_; }
     const CandidateBoard& notes() const { return notes_; }
-    BoxSize size() const { return size_; }
+    BoxSize size() const { return geometry_.size(); }
+    const Geometry& geometry() const { return geometry_; }
     double difficulty() const { return difficulty_; }
 
     // True when the square lies on the board.
@@ -104,10 +91,9 @@ class Game {
     // Whether `value` may go into the square, judged without changing anything.
     Verdict judge(Square square, Value value) const;
     // Stores a number the digit keys may place: judged first, as the keys are.
-    // A digit the rule refuses is remembered until the next digit or until
-    // forget_refusal, so the player can ask why.
     Move place_digit(Square square, int digit);
-    // Reads typed text as a whole number and stores it without the rule check.
+    // Reads typed text as a whole number and stores it without the rule check;
+    // a given is refused before the text is read.
     Move place_typed(Square square, std::string_view text);
     Move clear(Square square);
 
@@ -127,16 +113,10 @@ class Game {
     // Full and keeping the rule.
     bool is_complete() const;
 
-    const std::optional<Refusal>& last_refusal() const { return refusal_; }
-    // The cursor has left the refused square: there is nothing left to explain.
-    void forget_refusal() { refusal_.reset(); }
-
   private:
     Cell& cell(Square square);
     Candidates& note_set(Square square);
-    Move placed(Command command, Square square, Value value);
-    // Each other square of the square's column, row and box, once.
-    void for_each_peer(Square square, const std::function<void(Square)>& visit) const;
+    Move placed(MoveKind kind, Square square, Value value);
     // Sets the square to `after`, keeping what it was in `change`.
     void change_square(Change& change, Square square, SquareState after);
     SquareState state(Square square) const;
@@ -145,9 +125,8 @@ class Game {
 
     Board board_;
     Board original_;
-    BoxSize size_;
+    Geometry geometry_{BoxSize{}};
     double difficulty_ = 0.0;
-    std::optional<Refusal> refusal_;
     CandidateBoard notes_;
     std::vector<Change> undo_;
     std::vector<Change> redo_;

@@ -30,9 +30,9 @@ void Game::record(Change change) {
 // Moves the newest step of `from` onto `to`, setting its squares as they were
 // after it (forward) or before it.
 Move Game::step(std::vector<Change>& from, std::vector<Change>& to, bool forward) {
-    const Command command = forward ? Command::redo : Command::undo;
+    const MoveKind kind = forward ? MoveKind::redo : MoveKind::undo;
     if (from.empty()) {
-        return {command, forward ? Outcome::nothing_to_redo : Outcome::nothing_to_undo};
+        return {kind, forward ? Outcome::nothing_to_redo : Outcome::nothing_to_undo};
     }
     Change change = std::move(from.back());
     from.pop_back();
@@ -50,9 +50,9 @@ Move Game::step(std::vector<Change>& from, std::vector<Change>& to, bool forward
         }
     }
     const Square where = change.at;
-    const Command made_by = change.made_by;
+    const MoveKind made_by = change.made_by;
     to.push_back(std::move(change));
-    return {command, forward ? Outcome::redone : Outcome::undone, 0, where, made_by};
+    return {kind, forward ? Outcome::redone : Outcome::undone, 0, where, made_by};
 }
 
 Move Game::undo() {

@@ -7,8 +7,16 @@
 #include <string_view>
 
 #include "board/board.h"
+#include "board/geometry.h"
 
 namespace sudoku {
+
+// The rule: every number from 1 to N, none twice in a row, column or box.
+// False as well when `board` is not N columns of N squares.
+bool keeps_rule(const Board& board, BoxSize size);
+// Whether the square's own number breaks it: outside 1 to N, or standing again
+// in the square's row, column or box. False for an empty square.
+bool breaks_rule_at(const Board& board, const Geometry& geometry, Square square);
 
 bool is_given(const Board& original, int x, int y);
 

@@ -88,27 +88,27 @@ std::string empty_count(long long count) {
 }
 
 Feedback say(const sudoku::Move& move) {
-    using sudoku::Command;
+    using sudoku::MoveKind;
     using sudoku::Outcome;
     const auto spoken = [](std::string_view text) { return Feedback{std::string(text), {}}; };
     switch (move.outcome) {
         case Outcome::placed:
             // A digit by its name, as the keys always said it; a typed number in
             // numerals, since names of large numbers are slow to hear.
-            return move.command == Command::digit ? spoken(digit_name(static_cast<int>(move.value)))
-                                                  : spoken(std::to_string(move.value));
+            return move.kind == MoveKind::digit ? spoken(digit_name(static_cast<int>(move.value)))
+                                                : spoken(std::to_string(move.value));
         case Outcome::given:
             // Each command kept its own wording for a given.
-            switch (move.command) {
-                case Command::digit:
-                case Command::typed_number:
+            switch (move.kind) {
+                case MoveKind::digit:
+                case MoveKind::typed_number:
                     return spoken(given_refused);
-                case Command::clear:
+                case MoveKind::clear:
                     return spoken(delete_given_refused);
-                case Command::note:  // notes answer not_empty on a given
-                case Command::fill_notes:
-                case Command::undo:
-                case Command::redo:
+                case MoveKind::note:  // notes answer not_empty on a given
+                case MoveKind::fill_notes:
+                case MoveKind::undo:
+                case MoveKind::redo:
                     break;
             }
             break;
@@ -223,7 +223,7 @@ Feedback say(const sudoku::Move& move, const sudoku::Game& game) {
     const bool back = move.outcome == sudoku::Outcome::undone;
     if (back || move.outcome == sudoku::Outcome::redone) {
         // Ctrl+N changed the whole board, not a square.
-        feedback.text.append(" ").append(move.changed_by != sudoku::Command::fill_notes
+        feedback.text.append(" ").append(move.changed_by != sudoku::MoveKind::fill_notes
                                              ? announce(game, move.square)
                                          : back ? std::string(notes_as_they_were)
                                                 : std::string(notes_filled));

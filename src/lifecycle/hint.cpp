@@ -1,5 +1,6 @@
 #include "lifecycle/hint.h"
 
+#include "board/rules.h"
 #include "lifecycle/hint_techniques.h"
 #include "lifecycle/solver.h"
 
@@ -35,35 +36,8 @@ std::optional<Square> first_players(const hints::Layout& layout, const Board& bo
 // else one that differs from a solution of the givens.
 std::optional<Square> number_to_check(const hints::Layout& layout, Solver& solver,
                                       const Board& board, const Board& original) {
-    const int n = layout.n();
-    std::vector<int> seen(static_cast<std::size_t>(3 * n * n), 0);
-    const auto slot = [&](Square square, Unit kind, Value value) -> int& {
-        const Group unit = layout.unit_of(square, kind);
-        return seen[static_cast<std::size_t>((static_cast<int>(kind) * n + unit.index) * n +
-                                             static_cast<int>(value) - 1)];
-    };
-    constexpr Unit kinds[] = {Unit::row, Unit::column, Unit::box};
-    const auto in_range = [n](Value value) { return value >= 1 && value <= n; };
-    for (int x = 0; x < n; ++x) {
-        for (int y = 0; y < n; ++y) {
-            const Cell& cell = cell_at(board, {x, y});
-            if (cell && in_range(*cell)) {
-                for (const Unit kind : kinds) {
-                    ++slot({x, y}, kind, *cell);
-                }
-            }
-        }
-    }
-    const auto broken = [&](Square square, Value value) {
-        if (!in_range(value)) {
-            return true;
-        }
-        for (const Unit kind : kinds) {
-            if (slot(square, kind, value) > 1) {
-                return true;
-            }
-        }
-        return false;
+    const auto broken = [&](Square square, Value) {
+        return breaks_rule_at(board, layout.geometry(), square);
     };
     if (auto found = first_players(layout, board, original, broken)) {
         return found;

@@ -226,12 +226,9 @@ bool holds(const Layout& layout, const CandidateBoard& candidates, const Hint& s
 
 }  // namespace
 
-Layout::Layout(BoxSize size) : size_(size), n_(size.first * size.second) {
-    for (const Kind kind : {Kind::row, Kind::column, Kind::box}) {
-        for (int index = 0; index < n_; ++index) {
-            units_.push_back({kind, index});
-            squares_.push_back(squares_of(units_.back(), size_));
-        }
+Layout::Layout(BoxSize size) : geometry_(size), n_(geometry_.n()), units_(geometry_.groups()) {
+    for (const Group& unit : units_) {
+        squares_.push_back(geometry_.squares_of(unit));
     }
 }
 
@@ -240,7 +237,7 @@ const std::vector<Square>& Layout::squares(Group unit) const {
 }
 
 Group Layout::unit_of(Square square, Kind kind) const {
-    return group_of(kind, square, size_);
+    return geometry_.group_of(kind, square);
 }
 
 std::optional<Hint> single(const Layout& layout, const CandidateBoard& candidates) {

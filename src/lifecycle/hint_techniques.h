@@ -10,10 +10,11 @@
 
 namespace sudoku::hints {
 
-// Where each unit's squares lie, kept for the many lookups of one hint.
+// Each unit's squares, kept for the many lookups of one hint.
 class Layout {
   public:
     explicit Layout(BoxSize size);
+    const Geometry& geometry() const { return geometry_; }
     int n() const { return n_; }
     // Every unit: the rows, then the columns, then the boxes.
     const std::vector<Group>& units() const { return units_; }
@@ -23,7 +24,7 @@ class Layout {
     Group unit_of(Square square, Unit kind) const;
 
   private:
-    BoxSize size_;
+    Geometry geometry_;
     int n_;
     std::vector<Group> units_;
     std::vector<std::vector<Square>> squares_;  // indexed like units_

@@ -84,10 +84,8 @@ Mask all_of(int n) {
 class Solver::Engine {
   public:
     virtual ~Engine() = default;
-    // `grid` has N * N entries from 0 to N. Fills `first` with the first
-    // solution found when it is not null.
-    virtual int run(const Grid& grid, int limit, Avoid avoid, std::uint64_t budget,
-                    Grid* first) = 0;
+    // `grid` has N * N entries from 0 to N.
+    virtual int run(const Grid& grid, const Request& request) = 0;
     std::uint64_t steps = 0;
     bool out_of_budget = false;
 };
@@ -100,16 +98,16 @@ using Avoid = Solver::Avoid;
 template <class Mask>
 class Search final : public Solver::Engine {
   public:
-    Search(int d1, int d2) : n_(d1 * d2), cells_(n_ * n_), full_(all_of<Mask>(n_)) {
-        // Units 0..N-1 are the columns, N..2N-1 the rows, 2N..3N-1 the boxes
-        // (numbered row by row, d2 of them side by side).
+    explicit Search(const Geometry& geometry)
+        : n_(geometry.n()), cells_(n_ * n_), full_(all_of<Mask>(n_)) {
+        // Units 0..N-1 are the columns, N..2N-1 the rows, 2N..3N-1 the boxes.
         unit_cells_.resize(static_cast<std::size_t>(3 * n_ * n_));
         cell_units_.resize(static_cast<std::size_t>(3 * cells_));
         std::vector<int> filled(static_cast<std::size_t>(3 * n_), 0);
         for (int x = 0; x < n_; ++x) {
             for (int y = 0; y < n_; ++y) {
                 const int cell = x * n_ + y;
-                const int units[3] = {x, n_ + y, 2 * n_ + (y / d2) * d2 + x / d1};
+                const int units[3] = {x, n_ + y, 2 * n_ + geometry.box_of({x, y})};
                 for (int k = 0; k < 3; ++k) {
                     const int u = units[k];
                     unit_cells_[static_cast<std::size_t>(u * n_ + filled[u]++)] = cell;
@@ -123,21 +121,26 @@ class Search final : public Solver::Engine {
         queue_.reserve(static_cast<std::size_t>(cells_));
     }
 
-    int run(const Grid& grid, int limit, Avoid avoid, std::uint64_t budget, Grid* first) override {
+    int run(const Grid& grid, const Solver::Request& request) override {
         std::fill(value_.begin(), value_.end(), 0);
         placed_ = 0;
         trail_.clear();
         queue_.clear();
         found_ = 0;
-        limit_ = limit;
-        budget_ = budget;
-        first_ = first;
+        request_ = request;
         steps = 0;
         out_of_budget = false;
+        if (load(grid) && avoid(request.avoid)) {
+            search();
+        }
+        return found_;
+    }
 
-        // The givens go in all at once: each unit's numbers first, then every
-        // open square's candidates from its three units. A repeat means no
-        // solution at all.
+  private:
+    // The givens go in all at once: each unit's numbers first, then every
+    // open square's candidates from its three units. False on a repeat or a
+    // square left without candidates: no solution at all.
+    bool load(const Grid& grid) {
         std::fill(used_.begin(), used_.end(), Mask{});
         for (int cell = 0; cell < cells_; ++cell) {
             const int number = grid[static_cast<std::size_t>(cell)];
@@ -148,7 +151,7 @@ class Search final : public Solver::Engine {
             for (int k = 0; k < 3; ++k) {
                 Mask& in_unit = used_[cell_units_[static_cast<std::size_t>(cell * 3 + k)]];
                 if (!none(in_unit & b)) {
-                    return 0;
+                    return false;
                 }
                 in_unit |= b;
             }
@@ -164,28 +167,33 @@ class Search final : public Solver::Engine {
             const int* units = &cell_units_[static_cast<std::size_t>(cell * 3)];
             const Mask m = full_ & ~(used_[units[0]] | used_[units[1]] | used_[units[2]]);
             if (none(m)) {
-                return 0;
+                return false;
             }
             mask_[cell] = m;
             if (single(m)) {
                 queue_.push_back(cell);
             }
         }
-        if (avoid.square >= 0 && avoid.square < cells_ && avoid.number >= 1 && avoid.number <= n_) {
-            Mask& m = mask_[avoid.square];
-            m = m & ~bit<Mask>(avoid.number - 1);
-            if (none(m)) {
-                return 0;
-            }
-            if (single(m) && value_[avoid.square] == 0) {
-                queue_.push_back(avoid.square);
-            }
-        }
-        search();
-        return found_;
+        return true;
     }
 
-  private:
+    // Strikes the avoided number from its square; false when nothing is left.
+    bool avoid(Avoid avoided) {
+        if (avoided.square < 0 || avoided.square >= cells_ || avoided.number < 1 ||
+            avoided.number > n_) {
+            return true;
+        }
+        Mask& m = mask_[avoided.square];
+        m = m & ~bit<Mask>(avoided.number - 1);
+        if (none(m)) {
+            return false;
+        }
+        if (single(m) && value_[avoided.square] == 0) {
+            queue_.push_back(avoided.square);
+        }
+        return true;
+    }
+
     struct Change {
         int cell;
         bool placed;
@@ -194,7 +202,7 @@ class Search final : public Solver::Engine {
 
     bool spend(std::uint64_t work) {
         steps += work;
-        if (steps > budget_) {
+        if (steps > request_.budget) {
             out_of_budget = true;
             return false;
         }
@@ -321,12 +329,31 @@ class Search final : public Solver::Engine {
             return;
         }
         if (placed_ == cells_) {
-            if (found_ == 0 && first_ != nullptr) {
-                first_->assign(value_.begin(), value_.end());
+            if (found_ == 0 && request_.first != nullptr) {
+                request_.first->assign(value_.begin(), value_.end());
             }
             ++found_;
             return;
         }
+        const int best = fewest_candidates();
+        for (const int k : branch_order(mask_[best])) {
+            if (!spend(static_cast<std::uint64_t>(cells_))) {
+                return;
+            }
+            const std::size_t mark = trail_.size();
+            if (place(best, k)) {
+                search();
+            }
+            queue_.clear();
+            undo(mark);
+            if (found_ >= request_.limit || out_of_budget) {
+                return;
+            }
+        }
+    }
+
+    // The open square to branch on: the first with the fewest candidates.
+    int fewest_candidates() const {
         int best = -1;
         int best_count = n_ + 1;
         for (int cell = 0; cell < cells_; ++cell) {
@@ -341,20 +368,20 @@ class Search final : public Solver::Engine {
                 }
             }
         }
-        for (Mask options = mask_[best]; !none(options); options = drop_low(options)) {
-            if (!spend(static_cast<std::uint64_t>(cells_))) {
-                return;
-            }
-            const std::size_t mark = trail_.size();
-            if (place(best, low(options))) {
-                search();
-            }
-            queue_.clear();
-            undo(mark);
-            if (found_ >= limit_ || out_of_budget) {
-                return;
-            }
+        return best;
+    }
+
+    // The numbers (from 0) to try in a square: in order, or shuffled when the
+    // request draws a random solution.
+    std::vector<int> branch_order(Mask options) const {
+        std::vector<int> order;
+        for (; !none(options); options = drop_low(options)) {
+            order.push_back(low(options));
         }
+        if (request_.shuffle != nullptr) {
+            std::shuffle(order.begin(), order.end(), *request_.shuffle);
+        }
+        return order;
     }
 
     int n_;
@@ -369,9 +396,7 @@ class Search final : public Solver::Engine {
     std::vector<Change> trail_;
     std::vector<int> queue_;  // squares left with one candidate, not yet placed
     int found_ = 0;
-    int limit_ = 1;
-    std::uint64_t budget_ = 0;
-    Grid* first_ = nullptr;
+    Solver::Request request_;
 };
 
 int checked_side(int d) {
@@ -383,11 +408,11 @@ int checked_side(int d) {
 
 }  // namespace
 
-Solver::Solver(int d1, int d2) : d1_(checked_side(d1)), d2_(checked_side(d2)), n_(d1 * d2) {
+Solver::Solver(int d1, int d2) : n_(checked_side(d1) * checked_side(d2)), geometry_({d1, d2}) {
     if (n_ <= 64) {
-        engine_ = std::make_unique<Search<std::uint64_t>>(d1_, d2_);
+        engine_ = std::make_unique<Search<std::uint64_t>>(geometry_);
     } else {
-        engine_ = std::make_unique<Search<Wide>>(d1_, d2_);
+        engine_ = std::make_unique<Search<Wide>>(geometry_);
     }
 }
 
@@ -419,7 +444,7 @@ std::optional<Solver::Grid> Solver::to_grid(const Board& board) const {
     return grid;
 }
 
-int Solver::count_grid(const Grid& grid, int limit, Avoid avoid, Grid* first) {
+int Solver::count_grid(const Grid& grid, Request request) {
     steps_ = 0;
     out_of_budget_ = false;
     if (grid.size() != static_cast<std::size_t>(n_ * n_)) {
@@ -430,18 +455,28 @@ int Solver::count_grid(const Grid& grid, int limit, Avoid avoid, Grid* first) {
             return 0;
         }
     }
-    const int found = engine_->run(grid, std::max(limit, 1), avoid, budget_, first);
+    request.limit = std::max(request.limit, 1);
+    request.budget = budget_;
+    const int found = engine_->run(grid, request);
     steps_ = engine_->steps;
     out_of_budget_ = engine_->out_of_budget;
     return found;
 }
 
 int Solver::count(const Grid& grid, int limit) {
-    return count_grid(grid, limit, {}, nullptr);
+    return count_grid(grid, {limit});
 }
 
 int Solver::count(const Grid& grid, int limit, Avoid avoid) {
-    return count_grid(grid, limit, avoid, nullptr);
+    return count_grid(grid, {limit, avoid});
+}
+
+std::optional<Solver::Grid> Solver::random_solution(const Grid& grid, std::mt19937_64& rng) {
+    Grid solution;
+    if (count_grid(grid, {1, {}, &solution, &rng}) == 0) {
+        return std::nullopt;
+    }
+    return solution;
 }
 
 int Solver::count(const Board& board, int limit) {
@@ -451,13 +486,13 @@ int Solver::count(const Board& board, int limit) {
         out_of_budget_ = false;
         return 0;
     }
-    return count_grid(*grid, limit, {}, nullptr);
+    return count_grid(*grid, {limit});
 }
 
 std::optional<Board> Solver::solve(const Board& board) {
     const std::optional<Grid> grid = to_grid(board);
     Grid solution;
-    if (!grid || count_grid(*grid, 1, {}, &solution) == 0) {
+    if (!grid || count_grid(*grid, {1, {}, &solution}) == 0) {
         return std::nullopt;
     }
     Board solved(static_cast<std::size_t>(n_), Column(static_cast<std::size_t>(n_)));
@@ -484,7 +519,7 @@ CandidateBoard Solver::candidates(const Board& board) const {
     std::vector<Candidates> in_row(size);
     std::vector<Candidates> in_box(size);
     const auto box_of = [&](int x, int y) {
-        return static_cast<std::size_t>((y / d2_) * d2_ + x / d1_);
+        return static_cast<std::size_t>(geometry_.box_of({x, y}));
     };
     for (int x = 0; x < n_; ++x) {
         for (int y = 0; y < n_; ++y) {

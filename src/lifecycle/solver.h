@@ -13,9 +13,11 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <random>
 #include <vector>
 
 #include "board/board.h"
+#include "board/geometry.h"
 
 namespace sudoku {
 
@@ -53,6 +55,10 @@ class Solver {
     // The first solution the search meets, or nothing when there is none (or
     // the work budget ran out first).
     std::optional<Board> solve(const Board& board);
+    // A solution drawn at random: the search tries each square's numbers in
+    // an order drawn from `rng`. Filling an empty grid this way makes a new
+    // puzzle's solution.
+    std::optional<Grid> random_solution(const Grid& grid, std::mt19937_64& rng);
 
     // The numbers that no number in the square's row, column or box rules out;
     // an empty set for a filled square. Numbers outside 1..N rule nothing out.
@@ -70,16 +76,25 @@ class Solver {
 
     int n() const { return n_; }
 
+    // What one search is asked: up to `limit` solutions, the first written to
+    // `first` when not null, numbers tried in an order drawn from `shuffle`
+    // when not null.
+    struct Request {
+        int limit = 1;
+        Avoid avoid = {};
+        Grid* first = nullptr;
+        std::mt19937_64* shuffle = nullptr;
+        std::uint64_t budget = 0;
+    };
     // The search itself, one per word size; defined in solver.cpp.
     class Engine;
 
   private:
-    int count_grid(const Grid& grid, int limit, Avoid avoid, Grid* first);
+    int count_grid(const Grid& grid, Request request);
     std::optional<Grid> to_grid(const Board& board) const;
 
-    int d1_;
-    int d2_;
     int n_;
+    Geometry geometry_;
     std::uint64_t budget_ = std::numeric_limits<std::uint64_t>::max();
     bool out_of_budget_ = false;
     std::uint64_t steps_ = 0;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <bitset>
 #include <cmath>
 #include <numeric>
 #include <optional>
@@ -12,16 +11,18 @@
 #include <utility>
 #include <vector>
 
+#include "board/rules.h"
 #include "lifecycle/solver.h"
 
 namespace sudoku {
 namespace {
 
 constexpr int kMaxSide = 9;
-constexpr int kMaxN = kMaxSide * kMaxSide;
 // Up to this size a search draws the grid, which gives the most varied grids;
 // beyond it the search gets slow, so a shuffled pattern is used instead.
 constexpr int kMaxSearchedN = 16;
+// Work one try at a full grid may take, in solver steps, before it starts afresh.
+constexpr std::uint64_t kGridSearchBudget = 200'000;
 
 // A grid as digits 1..N, 0 for an empty square, cell x * N + y.
 using Grid = std::vector<int>;
@@ -34,104 +35,19 @@ int checked_side(int d) {
     return d;
 }
 
-// Boxes are numbered row by row: d2 of them stand side by side.
-int box_of(int x, int y, int d1, int d2) {
-    return (y / d2) * d2 + x / d1;
+// A full grid drawn at random by the solver. A search that goes astray can
+// take very long to recover; starting afresh after a bounded amount of work
+// keeps every run short.
+Grid searched_grid(int d1, int d2, Rng& rng) {
+    Solver solver(d1, d2);
+    solver.set_budget(kGridSearchBudget);
+    const Grid empty(static_cast<std::size_t>(d1 * d2 * d1 * d2), 0);
+    for (;;) {
+        if (std::optional<Grid> grid = solver.random_solution(empty, rng)) {
+            return *grid;
+        }
+    }
 }
-
-// Randomised depth-first search that fills an empty grid, always trying the
-// square with the fewest candidates first and the digits in random order.
-class GridSearch {
-  public:
-    GridSearch(int d1, int d2, Rng& rng) : n_(d1 * d2), rng_(rng) {
-        for (int cell = 0; cell < n_ * n_; ++cell) {
-            col_of_[cell] = static_cast<std::uint8_t>(cell / n_);
-            row_of_[cell] = static_cast<std::uint8_t>(cell % n_);
-            box_at_[cell] = static_cast<std::uint8_t>(box_of(cell / n_, cell % n_, d1, d2));
-        }
-    }
-
-    Grid run() {
-        // A search that goes astray can take very long to recover; starting
-        // afresh after a bounded number of dead ends keeps every run short.
-        do {
-            digits_.fill(0);
-            row_used_.fill(0);
-            col_used_.fill(0);
-            box_used_.fill(0);
-            dead_ends_ = 0;
-        } while (!fill());
-        return Grid(digits_.begin(), digits_.begin() + n_ * n_);
-    }
-
-  private:
-    static constexpr int kCells = kMaxSearchedN * kMaxSearchedN;
-    static constexpr int kDeadEndBudget = 2 * kCells;
-
-    std::uint32_t candidates(int cell) const {
-        const std::uint32_t used =
-            row_used_[row_of_[cell]] | col_used_[col_of_[cell]] | box_used_[box_at_[cell]];
-        return ~used & ((std::uint32_t{1} << n_) - 1);
-    }
-
-    void toggle(int cell, int digit) {
-        const std::uint32_t bit = std::uint32_t{1} << digit;
-        row_used_[row_of_[cell]] ^= bit;
-        col_used_[col_of_[cell]] ^= bit;
-        box_used_[box_at_[cell]] ^= bit;
-    }
-
-    bool fill() {
-        int best = -1;
-        std::uint32_t best_mask = 0;
-        int best_count = n_ + 1;
-        for (int cell = 0; cell < n_ * n_ && best_count > 1; ++cell) {
-            if (digits_[cell] != 0) {
-                continue;
-            }
-            const std::uint32_t mask = candidates(cell);
-            const int count = std::popcount(mask);
-            if (count < best_count) {
-                best = cell;
-                best_mask = mask;
-                best_count = count;
-            }
-        }
-        if (best < 0) {
-            return true;
-        }
-        std::array<int, kMaxSearchedN> order{};
-        int count = 0;
-        for (std::uint32_t m = best_mask; m != 0; m &= m - 1) {
-            order[count++] = std::countr_zero(m);
-        }
-        std::shuffle(order.begin(), order.begin() + count, rng_);
-        for (int i = 0; i < count; ++i) {
-            toggle(best, order[i]);
-            digits_[best] = static_cast<std::uint8_t>(order[i] + 1);
-            if (fill()) {
-                return true;
-            }
-            digits_[best] = 0;
-            toggle(best, order[i]);
-            if (++dead_ends_ > kDeadEndBudget) {
-                return false;
-            }
-        }
-        return false;
-    }
-
-    int n_;
-    Rng& rng_;
-    std::array<std::uint8_t, kCells> digits_{};  // 0 for an empty square
-    std::array<std::uint8_t, kCells> col_of_{};
-    std::array<std::uint8_t, kCells> row_of_{};
-    std::array<std::uint8_t, kCells> box_at_{};
-    std::array<std::uint32_t, kMaxSearchedN> row_used_{};
-    std::array<std::uint32_t, kMaxSearchedN> col_used_{};
-    std::array<std::uint32_t, kMaxSearchedN> box_used_{};
-    int dead_ends_ = 0;
-};
 
 // The lines of `groups` groups of `size` lines each, in an order that keeps
 // every group together: groups shuffled, and lines shuffled within a group.
@@ -210,7 +126,7 @@ int fewest_givens(int d1, int d2) {
 class Digger {
   public:
     Digger(int d1, int d2)
-        : d1_(d1), d2_(d2), n_(d1 * d2), has_(static_cast<std::size_t>(3 * n_)) {}
+        : geometry_({d1, d2}), n_(d1 * d2), has_(static_cast<std::size_t>(3 * n_)) {}
 
     const Grid& puzzle() const { return puzzle_; }
 
@@ -239,7 +155,7 @@ class Digger {
             bool unique = forced(cell, number);
             if (!unique && budget > 0) {
                 if (!solver_) {
-                    solver_.emplace(d1_, d2_);
+                    solver_.emplace(geometry_.box_width(), geometry_.box_height());
                 }
                 solver_->set_budget(budget);
                 // The puzzle had one solution; it still has exactly one unless
@@ -267,7 +183,7 @@ class Digger {
     int unit(int cell, int k) const {
         const int x = cell / n_;
         const int y = cell % n_;
-        return k == 0 ? x : k == 1 ? n_ + y : 2 * n_ + box_of(x, y, d1_, d2_);
+        return k == 0 ? x : k == 1 ? n_ + y : 2 * n_ + geometry_.box_of({x, y});
     }
 
     void toggle(int cell, int number) {
@@ -294,21 +210,20 @@ class Digger {
     bool forced(int cell, int number) const {
         const int x = cell / n_;
         const int y = cell % n_;
-        const int box = box_of(x, y, d1_, d2_);
+        const int box = geometry_.box_of({x, y});
         const Candidates seen = has_[static_cast<std::size_t>(x)] |
                                 has_[static_cast<std::size_t>(n_ + y)] |
                                 has_[static_cast<std::size_t>(2 * n_ + box)];
         if (static_cast<int>(seen.count()) == n_ - 1) {
             return true;
         }
-        const int left = (box % d2_) * d1_;
-        const int top = (box / d2_) * d2_;
         for (int k = 0; k < 3; ++k) {
             bool alone = true;
             for (int i = 0; i < n_ && alone; ++i) {
+                const Square in_box = geometry_.square_in({Unit::box, box}, i);
                 const int other = k == 0   ? x * n_ + i
                                   : k == 1 ? i * n_ + y
-                                           : (left + i % d1_) * n_ + top + i / d1_;
+                                           : in_box.x * n_ + in_box.y;
                 alone = other == cell || puzzle_[static_cast<std::size_t>(other)] != 0 ||
                         sees(other, number);
             }
@@ -319,8 +234,7 @@ class Digger {
         return false;
     }
 
-    int d1_;
-    int d2_;
+    Geometry geometry_;
     int n_;
     Grid puzzle_;
     std::vector<Candidates> has_;  // the numbers given in each unit
@@ -354,8 +268,7 @@ Sudoku Sudoku::difficulty(double f, std::uint64_t seed) const {
     const int squares = n * n;
     const int holes = squares_to_empty(f, squares);
     const auto make_grid = [&] {
-        return n <= kMaxSearchedN ? GridSearch(d1_, d2_, rng).run()
-                                  : shuffled_pattern(d1_, d2_, rng);
+        return n <= kMaxSearchedN ? searched_grid(d1_, d2_, rng) : shuffled_pattern(d1_, d2_, rng);
     };
 
     Grid best_grid = make_grid();
@@ -402,39 +315,7 @@ Sudoku Sudoku::difficulty(double f, std::uint64_t seed) const {
 }
 
 bool Sudoku::validate() const {
-    const int n = d1_ * d2_;
-    if (board.size() != static_cast<std::size_t>(n)) {
-        return false;
-    }
-    // Numbers seen so far in each row and box; a column is done in one pass.
-    std::array<std::bitset<kMaxN>, kMaxN> rows{};
-    std::array<std::bitset<kMaxN>, kMaxN> boxes{};
-    for (int x = 0; x < n; ++x) {
-        const Column& column = board[x];
-        if (column.size() != static_cast<std::size_t>(n)) {
-            return false;
-        }
-        std::bitset<kMaxN> in_column;
-        for (int y = 0; y < n; ++y) {
-            const Cell& cell = column[y];
-            if (!cell) {
-                continue;
-            }
-            if (*cell < 1 || *cell > n) {
-                return false;
-            }
-            const auto bit = static_cast<std::size_t>(*cell - 1);
-            std::bitset<kMaxN>& row = rows[y];
-            std::bitset<kMaxN>& box = boxes[box_of(x, y, d1_, d2_)];
-            if (in_column[bit] || row[bit] || box[bit]) {
-                return false;
-            }
-            in_column.set(bit);
-            row.set(bit);
-            box.set(bit);
-        }
-    }
-    return true;
+    return keeps_rule(board, {d1_, d2_});
 }
 
 }  // namespace sudoku

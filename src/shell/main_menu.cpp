@@ -5,7 +5,7 @@
 #include <wx/sizer.h>
 
 #include "board/texts.h"
-#include "dialogs/menu_list.h"
+#include "dialogs/wx/menu_list.h"
 #include "shell/mywin.h"
 #include "shell/wx_text.h"
 
@@ -15,6 +15,7 @@ void Mywin::home() {
     auto* vbox = new wxBoxSizer(wxVERTICAL);
     auto* hbox1 = new wxBoxSizer(wxHORIZONTAL);
 
+    choices = {Choice::new_game, Choice::load_game, Choice::exit};
     items = make_menu_list(
         panel, wx_text(texts::main_menu),
         {std::string(texts::new_game), std::string(texts::load_game), std::string(texts::exit)});
@@ -30,15 +31,20 @@ void Mywin::home() {
 }
 
 void Mywin::mainmenu(int row) {
-    const wxString text = row_text(*items, row);
-    if (text == wx_text(texts::exit)) {
-        // Leave at once: nothing is asked and nothing is saved.
-        std::_Exit(0);
-    } else if (text == wx_text(texts::load_game)) {
-        // Deferred, like every screen switch: a game replaces the menu, and the
-        // menu list is handling this event.
-        CallAfter(&Mywin::loadgame);
-    } else if (text == wx_text(texts::new_game)) {
-        CallAfter(&Mywin::new_game);
+    if (row < 0 || static_cast<std::size_t>(row) >= choices.size()) {
+        return;
+    }
+    switch (choices[static_cast<std::size_t>(row)]) {
+        case Choice::exit:
+            // Leave at once: nothing is asked and nothing is saved.
+            std::_Exit(0);
+        case Choice::load_game:
+            // Deferred, like every screen switch: a game replaces the menu, and
+            // the menu list is handling this event.
+            CallAfter(&Mywin::loadgame);
+            break;
+        case Choice::new_game:
+            CallAfter(&Mywin::new_game);
+            break;
     }
 }

@@ -2,16 +2,18 @@
 // subsystem they belong to: shell (screens), board (play), lifecycle (games).
 #pragma once
 
+#include <vector>
+
 #include <wx/accel.h>
 #include <wx/frame.h>
 
-#include "board/board_reading.h"
-#include "board/game.h"
-#include "dialogs/menu_list.h"
+#include "board/play.h"
+#include "dialogs/wx/menu_list.h"
 
 class wxCommandEvent;
 class wxGrid;
 class wxGridEvent;
+class wxKeyEvent;
 class wxPanel;
 
 class Mywin : public wxFrame {
@@ -27,52 +29,34 @@ class Mywin : public wxFrame {
     // Games (src/lifecycle).
     void loadgame();
     void new_game();
-    void savegame(wxCommandEvent& event);
+    void savegame();
 
-    // Play (src/board).
+    // The board (src/board/wx): keys in, the play session's answers out.
     void run_game();
-    void customval(wxCommandEvent& event);
-    void backspace(wxCommandEvent& event);
-    void numb(wxCommandEvent& event);
-    void hint();
-    void digit(int number);
-    void complete();
     void OnCellChange(wxGridEvent& event);
-
-    // Hearing the board without walking it (src/board).
-    void readgroup(sudoku::Unit unit);
-    void missing();
-    void options();
-    void nextempty(bool forward);
-    void sayagain();
-    void clashes();
-    void why();
-    void gotosquare();
-    void keyhelp();
-    // One square along; at the edge the square is said again.
-    void arrow(int dx, int dy);
+    void boardkey(wxKeyEvent& event);
+    void perform(sudoku::Command command);
+    void show(const sudoku::Answer& answer);
 
     // Screen.
     wxPanel* panel = nullptr;
     wxAcceleratorTable accel_tbl;
     MenuList* items = nullptr;
+    // What each row of the main menu does.
+    enum class Choice { new_game, load_game, exit };
+    std::vector<Choice> choices;
 
-    // The game in play (board, givens, size, difficulty): set by a new or
-    // loaded game, shown by the board screen, changed only by its moves.
-    sudoku::Game game;
+    // The game in play: set by a new or loaded game, shown by the board
+    // screen, changed only through its commands.
+    sudoku::Play play;
     wxGrid* grid = nullptr;
     wxGrid* myGrid = nullptr;
     // The board's zoom step, kept for the rest of the session.
     int zoom = 0;
 
   private:
-    sudoku::Square cursor() const;
-    // Moves the cursor there, which announces it; the square it stands on
-    // already is said again, so no key goes unanswered.
-    void go_to(sudoku::Square square);
-    // Shows and tells what a move did to the square under the cursor.
-    void report(const sudoku::Move& move, sudoku::Square square);
-    // Moves the cursor without the square's announcement: the caller says it.
-    void move_quietly(sudoku::Square square);
-    void on_board_command(wxCommandEvent& event);
+    // Moves the grid's cursor to the play session's, without a word: the
+    // answer that moved it says the square.
+    void follow_cursor();
+    bool following_ = false;
 };

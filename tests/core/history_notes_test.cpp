@@ -230,7 +230,7 @@ TEST(HistoryAndNotes, UndoAndRedoWalkTheWholeHistory) {
     EXPECT_EQ(game.board(), givens);
     EXPECT_EQ(game.undo().outcome, Outcome::nothing_to_undo);
     const Move last = (game.redo(), game.redo(), game.redo());
-    EXPECT_EQ(last, (Move{Command::redo, Outcome::redone, 0, {3, 3}}));
+    EXPECT_EQ(last, (Move{MoveKind::redo, Outcome::redone, 0, {3, 3}}));
     EXPECT_TRUE(game.is_complete()) << "the redo that fills the last square wins";
 }
 

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "board/play.h"
 #include "board/texts.h"
 #include "board_rows.h"
 #include "reading_board.h"
@@ -67,7 +68,7 @@ enum class Key { r, c, b, m, p, e, back, k };
 // What the key says with the cursor at `at`, as the window says it.
 std::string answer(Key key, const Game& game, Square at) {
     const auto read = [&](Unit unit) {
-        const Group group = group_of(unit, at, game.size());
+        const Group group = game.geometry().group_of(unit, at);
         return texts::reading(group, read_group(game, group));
     };
     const auto go = [&](bool forward) {
@@ -195,9 +196,10 @@ TEST(BoardReading, ANumberThreeTimesClashesWithEachLaterOneAndTypedNumbersToo) {
 
 TEST(BoardReading, BoxesOfOtherShapesAreLaidOutAsTheEngineLaysThem) {
     // Boxes three wide and two tall: two side by side, three one above another.
-    EXPECT_EQ(squares_of({Unit::box, 3}, {3, 2}),
+    const Geometry geometry({3, 2});
+    EXPECT_EQ(geometry.squares_of({Unit::box, 3}),
               (std::vector<Square>{{3, 2}, {4, 2}, {5, 2}, {3, 3}, {4, 3}, {5, 3}}));
-    EXPECT_EQ(group_of(Unit::box, {2, 5}, {3, 2}), (Group{Unit::box, 4}));
+    EXPECT_EQ(geometry.group_of(Unit::box, {2, 5}), (Group{Unit::box, 4}));
 }
 
 struct Why {
@@ -246,14 +248,15 @@ TEST(BoardReading, WhyTheLastDigitWasRefused) {
         {"a given refuses by itself", &nine, {{{0, 0}, 5}}, false, "Nothing to explain."},
     };
     for (const Why& c : cases) {
-        Game game = *c.start;
+        Play play(*c.start);
         for (const auto& [square, digit] : c.digits) {
-            game.place_digit(square, digit);
+            play.moved_to(square);
+            play.handle({Verb::place, digit});
         }
         if (c.cursor_left) {
-            game.forget_refusal();
+            play.handle({Verb::right});
         }
-        EXPECT_EQ(texts::explanation(explain_refusal(game)), c.spoken) << c.what;
+        EXPECT_EQ(play.handle({Verb::why}).said.at(0).text, c.spoken) << c.what;
     }
 }
 

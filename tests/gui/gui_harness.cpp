@@ -223,7 +223,7 @@ void GuiTest::start_game(const sudoku::Board& board, const sudoku::Board& origin
 }
 
 void GuiTest::start_game(sudoku::Game game) {
-    window->game = std::move(game);
+    window->play = sudoku::Play(std::move(game));
     spoken->clear();
     window->run_game();
     ASSERT_TRUE(wait_for_speech(1)) << "the first square was never announced";
@@ -232,7 +232,7 @@ void GuiTest::start_game(sudoku::Game game) {
 }
 
 sudoku::Cell GuiTest::square(int x, int y) const {
-    return window->game.at({x, y});
+    return window->play.game().at({x, y});
 }
 
 wxString GuiTest::grid_text(int x, int y) const {

@@ -20,8 +20,8 @@
 #include <wx/textctrl.h>
 
 #include "board_rows.h"
-#include "dialogs/my_dialog.h"
 #include "dialogs/speech.h"
+#include "dialogs/wx/my_dialog.h"
 #include "shell/mywin.h"
 
 namespace gui_test {

@@ -3,7 +3,7 @@
 #include <wx/grid.h>
 
 #include "board/rules.h"
-#include "dialogs/size_dlg.h"
+#include "dialogs/wx/size_dlg.h"
 #include "gui_harness.h"
 #include "lifecycle/sudoku.h"
 
@@ -119,13 +119,14 @@ TEST_F(NewGame, BoxSizesGiveTheirBoardsWithTheRightEmptyCount) {
         start_from_menu(downs(c.downs) + std::vector<Key>{{WXK_TAB}} + downs(difficulty_downs) +
                         std::vector<Key>{{WXK_TAB}, {WXK_SPACE}});
         const int n = c.size * c.size;
-        EXPECT_EQ(window->game.size(), (sudoku::BoxSize{c.size, c.size}));
-        EXPECT_EQ(window->game.difficulty(), c.fraction);
-        ASSERT_EQ(window->game.board().size(), static_cast<std::size_t>(n));
+        EXPECT_EQ(window->play.game().size(), (sudoku::BoxSize{c.size, c.size}));
+        EXPECT_EQ(window->play.game().difficulty(), c.fraction);
+        ASSERT_EQ(window->play.game().board().size(), static_cast<std::size_t>(n));
         EXPECT_EQ(window->grid->GetNumberCols(), n);
-        EXPECT_EQ(sudoku::count_empty(window->game.board()), std::lround(c.fraction * n * n));
-        EXPECT_EQ(window->game.original(), window->game.board());
-        EXPECT_TRUE(sudoku::Sudoku(c.size, c.size, window->game.board()).validate());
+        EXPECT_EQ(sudoku::count_empty(window->play.game().board()),
+                  std::lround(c.fraction * n * n));
+        EXPECT_EQ(window->play.game().original(), window->play.game().board());
+        EXPECT_TRUE(sudoku::Sudoku(c.size, c.size, window->play.game().board()).validate());
         EXPECT_EQ(spoken->texts().front().rfind("1 1: ", 0), 0u);
         press(WXK_ESCAPE);
         ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
@@ -137,8 +138,8 @@ TEST_F(NewGame, ClosingTheDialogKeepsThePreviousGame) {
     start_from_menu(go_now);
     press(WXK_ESCAPE);
     ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
-    const auto board = window->game.board();
-    const auto original = window->game.original();
+    const auto board = window->play.game().board();
+    const auto original = window->play.game().original();
     wxPanel* menu = window->panel;
     keys_for_dialog({{WXK_DOWN}, {WXK_ESCAPE}});
     spoken->clear();
@@ -146,9 +147,9 @@ TEST_F(NewGame, ClosingTheDialogKeepsThePreviousGame) {
     ASSERT_TRUE(pump_until([this] { return window->IsActive(); }));
     settle();
     EXPECT_EQ(window->panel, menu);
-    EXPECT_EQ(window->game.board(), board);
-    EXPECT_EQ(window->game.original(), original);
-    EXPECT_EQ(window->game.size(), (sudoku::BoxSize{2, 2}));
+    EXPECT_EQ(window->play.game().board(), board);
+    EXPECT_EQ(window->play.game().original(), original);
+    EXPECT_EQ(window->play.game().size(), (sudoku::BoxSize{2, 2}));
     EXPECT_TRUE(spoken->texts().empty());
 }
 

@@ -6,7 +6,7 @@
 
 #include <wx/grid.h>
 
-#include "board/board_keys.h"
+#include "board/keys.h"
 #include "gui_harness.h"
 #include "reading_board.h"
 
@@ -146,9 +146,9 @@ TEST_F(Reading, F1ListsEveryKeyFromTheKeyTable) {
           "Space: Say the square again", "F1: List the keys", "Keypad Left, Left: Move left"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
     }
-    for (const KeyBinding& binding : board_keys()) {
-        EXPECT_NE(message.find(": " + std::string(binding.description)), std::string::npos)
-            << binding.description;
+    for (const sudoku::keys::Binding& binding : sudoku::keys::bindings()) {
+        EXPECT_NE(message.find(": " + sudoku::describe(binding.command)), std::string::npos)
+            << sudoku::describe(binding.command);
     }
 }
 

@@ -9,7 +9,7 @@
 #include <wx/dataview.h>
 #include <wx/grid.h>
 
-#include "dialogs/menu_list.h"
+#include "dialogs/wx/menu_list.h"
 #include "gui_harness.h"
 #include "lifecycle/game_file.h"
 #include "lifecycle/saved_game.h"
@@ -68,8 +68,9 @@ class SavedGames : public GuiTest {
     }
 
     void expect_refused_load(const fs::path& path) {
-        const sudoku::SavedGame before{window->game.board(), window->game.original(),
-                                       window->game.difficulty(), window->game.size()};
+        const sudoku::SavedGame before{window->play.game().board(), window->play.game().original(),
+                                       window->play.game().difficulty(),
+                                       window->play.game().size()};
         wxPanel* menu = window->panel;
         spoken->clear();
         press(WXK_DOWN);
@@ -79,8 +80,8 @@ class SavedGames : public GuiTest {
         EXPECT_EQ(window->panel, menu) << path;
         EXPECT_EQ(window->grid, nullptr);
         EXPECT_TRUE(pump_until([this] { return window->items->HasFocus(); }));
-        EXPECT_EQ((sudoku::SavedGame{window->game.board(), window->game.original(),
-                                     window->game.difficulty(), window->game.size()}),
+        EXPECT_EQ((sudoku::SavedGame{window->play.game().board(), window->play.game().original(),
+                                     window->play.game().difficulty(), window->play.game().size()}),
                   before);
         EXPECT_TRUE(spoken->texts().empty());
         press(WXK_UP);
@@ -109,13 +110,13 @@ class SavedGames : public GuiTest {
 TEST_F(SavedGames, ANineByNineGameRoundTripsExactly) {
     start_nine();
     play_one_digit();
-    ASSERT_NE(window->game.board(), window->game.original());
+    ASSERT_NE(window->play.game().board(), window->play.game().original());
     const fs::path path = folder / "nine.sudoku";
     spoken->clear();
     save_as(path);
     EXPECT_EQ(spoken->texts(), std::vector<std::string>{"Game saved."});
-    const sudoku::SavedGame saved{window->game.board(), window->game.original(),
-                                  window->game.difficulty(), window->game.size()};
+    const sudoku::SavedGame saved{window->play.game().board(), window->play.game().original(),
+                                  window->play.game().difficulty(), window->play.game().size()};
     EXPECT_EQ(read(path), sudoku::encode_saved_game(saved));
     const auto heard_before = hear_every_square();
     ASSERT_EQ(heard_before.size(), 81u);
@@ -126,8 +127,8 @@ TEST_F(SavedGames, ANineByNineGameRoundTripsExactly) {
     start_game(other.board, other.board, {2, 2});
     load_from_menu(path);
     ASSERT_NE(window->grid, nullptr);
-    EXPECT_EQ((sudoku::SavedGame{window->game.board(), window->game.original(),
-                                 window->game.difficulty(), window->game.size()}),
+    EXPECT_EQ((sudoku::SavedGame{window->play.game().board(), window->play.game().original(),
+                                 window->play.game().difficulty(), window->play.game().size()}),
               saved);
     EXPECT_EQ(window->grid->GetGridCursorRow(), 0);
     EXPECT_EQ(hear_every_square(), heard_before);
@@ -191,9 +192,9 @@ TEST_F(SavedGames, OtherLayoutsOfTheSameGameLoad) {
     write(folder / "hand.sudoku", reordered);
     load_from_menu(folder / "hand.sudoku");
     ASSERT_NE(window->grid, nullptr);
-    EXPECT_EQ(window->game.board()[1][1], 4);
-    EXPECT_EQ(window->game.original()[1][1], std::nullopt);
-    EXPECT_EQ(window->game.size(), (sudoku::BoxSize{2, 2}));
+    EXPECT_EQ(window->play.game().board()[1][1], 4);
+    EXPECT_EQ(window->play.game().original()[1][1], std::nullopt);
+    EXPECT_EQ(window->play.game().size(), (sudoku::BoxSize{2, 2}));
     EXPECT_EQ(spoken->last(), "1 1: 1");
 }
 
@@ -217,8 +218,8 @@ TEST_F(SavedGames, ATypedFullPathIsWhereTheGameIsSavedAndLoadedFrom) {
 
     start_nine();
     play_one_digit();
-    const sudoku::SavedGame played{window->game.board(), window->game.original(),
-                                   window->game.difficulty(), window->game.size()};
+    const sudoku::SavedGame played{window->play.game().board(), window->play.game().original(),
+                                   window->play.game().difficulty(), window->play.game().size()};
     spoken->clear();
     type_into_file_dialog(elsewhere / "mygame");
     press('s', wxMOD_CONTROL);
@@ -235,8 +236,8 @@ TEST_F(SavedGames, ATypedFullPathIsWhereTheGameIsSavedAndLoadedFrom) {
     press(WXK_RETURN);
     EXPECT_TRUE(pump_until([this] { return window->grid != nullptr; }));
     fs::current_path(working);
-    EXPECT_EQ((sudoku::SavedGame{window->game.board(), window->game.original(),
-                                 window->game.difficulty(), window->game.size()}),
+    EXPECT_EQ((sudoku::SavedGame{window->play.game().board(), window->play.game().original(),
+                                 window->play.game().difficulty(), window->play.game().size()}),
               played);
 }
 

@@ -1,4 +1,4 @@
-#include "dialogs/size_dlg.h"
+#include "dialogs/wx/size_dlg.h"
 
 #include <string>
 #include <vector>
@@ -7,7 +7,7 @@
 #include <wx/sizer.h>
 
 #include "board/texts.h"
-#include "dialogs/menu_list.h"
+#include "dialogs/wx/menu_list.h"
 #include "shell/wx_text.h"
 
 namespace {
@@ -30,15 +30,6 @@ std::vector<std::string> difficulty_items() {
         result.push_back(texts::difficulty_item(step * 10));
     }
     return result;
-}
-
-// "4x4" -> 4, 4: the text of the item is the size it stands for.
-sudoku::BoxSize parse_size_item(const wxString& text) {
-    long first = 0;
-    long second = 0;
-    text.BeforeFirst('x').ToLong(&first);
-    text.AfterFirst('x').ToLong(&second);
-    return {static_cast<int>(first), static_cast<int>(second)};
 }
 
 }  // namespace
@@ -75,8 +66,8 @@ void size_dlg::endit(wxCommandEvent&) {
     if (size_row < 0 || difficulty_row < 0) {
         return;
     }
-    const auto size = parse_size_item(row_text(*bmenu, size_row));
-    s = SizeChoice{size, (difficulty_row + 1) / 10.0};
+    const int box = smallest_box + size_row;
+    s = SizeChoice{{box, box}, (difficulty_row + 1) / 10.0};
     EndModal(1);
 }
 

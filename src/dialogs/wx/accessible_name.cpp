@@ -1,4 +1,4 @@
-#include "dialogs/accessible_name.h"
+#include "dialogs/wx/accessible_name.h"
 
 #include <wx/window.h>
 

@@ -3,9 +3,9 @@
 #include <wx/msgdlg.h>
 
 #include "board/texts.h"
-#include "dialogs/file_choice.h"
 #include "dialogs/speech.h"
-#include "dialogs/tell.h"
+#include "dialogs/wx/file_choice.h"
+#include "dialogs/wx/tell.h"
 #include "lifecycle/game_file.h"
 #include "lifecycle/saved_game.h"
 #include "shell/mywin.h"
@@ -37,7 +37,8 @@ SavePath settle_save_path(wxString& path) {
 
 }  // namespace
 
-void Mywin::savegame(wxCommandEvent&) {
+void Mywin::savegame() {
+    const sudoku::Game& game = play.game();
     const sudoku::SavedGame saved{game.board(), game.original(), game.difficulty(), game.size(),
                                   game.notes()};
     wxFileDialog dialog(this, wx_text(texts::save_prompt), wxString(), wxString(),
@@ -74,7 +75,7 @@ void Mywin::loadgame() {
         tell(texts::load_failed, texts::load_failed_title);
         return;
     }
-    game = sudoku::Game(std::move(saved->board), std::move(saved->original), saved->size,
-                        saved->difficulty, std::move(saved->notes));
+    play = sudoku::Play(sudoku::Game(std::move(saved->board), std::move(saved->original),
+                                     saved->size, saved->difficulty, std::move(saved->notes)));
     run_game();
 }

@@ -1,4 +1,4 @@
-#include "dialogs/size_dlg.h"
+#include "dialogs/wx/size_dlg.h"
 #include "lifecycle/sudoku.h"
 #include "shell/mywin.h"
 
@@ -11,6 +11,6 @@ void Mywin::new_game() {
     const sudoku::Sudoku puzzle =
         sudoku::Sudoku(size.first, size.second).difficulty(choice->difficulty);
     // The givens are a copy of the puzzle as made: no move on the board reaches them.
-    game = sudoku::Game(puzzle.board, puzzle.board, size, choice->difficulty);
+    play = sudoku::Play(sudoku::Game(puzzle.board, puzzle.board, size, choice->difficulty));
     run_game();
 }

@@ -1,4 +1,4 @@
-#include "board/board_view.h"
+#include "board/wx/board_view.h"
 
 #include <algorithm>
 #include <cstdint>

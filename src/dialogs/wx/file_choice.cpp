@@ -1,4 +1,4 @@
-#include "dialogs/file_choice.h"
+#include "dialogs/wx/file_choice.h"
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>

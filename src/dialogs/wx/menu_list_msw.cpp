@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "dialogs/accessible_name.h"
-#include "dialogs/menu_list.h"
+#include "dialogs/wx/accessible_name.h"
+#include "dialogs/wx/menu_list.h"
 
 wxListCtrl* make_menu_list(wxWindow* parent, const wxString& heading,
                            const std::vector<std::string>& entries) {
@@ -25,10 +25,6 @@ wxListCtrl* make_menu_list(wxWindow* parent, const wxString& heading,
 
 int current_row(const wxListCtrl& list) {
     return static_cast<int>(list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED));
-}
-
-wxString row_text(const wxListCtrl& list, int row) {
-    return list.GetItemText(row);
 }
 
 void on_row_chosen(wxListCtrl& list, std::function<void(int row)> chosen) {

@@ -1,11 +1,11 @@
-#include "dialogs/menu_list.h"
+#include "dialogs/wx/menu_list.h"
 
 #include <gtk/gtk.h>
 #include <wx/dataview.h>
 
 #include <utility>
 
-#include "dialogs/accessible_name.h"
+#include "dialogs/wx/accessible_name.h"
 
 namespace {
 
@@ -50,10 +50,6 @@ int current_row(const wxDataViewListCtrl& list) {
     const int row = gtk_tree_path_get_indices(path)[0];
     gtk_tree_path_free(path);
     return row;
-}
-
-wxString row_text(const wxDataViewListCtrl& list, int row) {
-    return list.GetTextValue(static_cast<unsigned>(row), 0);
 }
 
 void on_row_chosen(wxDataViewListCtrl& list, std::function<void(int row)> chosen) {

@@ -1,10 +1,10 @@
-#include "dialogs/my_dialog.h"
+#include "dialogs/wx/my_dialog.h"
 
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "dialogs/accessible_name.h"
+#include "dialogs/wx/accessible_name.h"
 
 MyDialog::MyDialog(wxWindow* parent, const wxString& title, const wxString& caption, bool multiline)
     // The title bar carries the prompt too, so the window manager and the

@@ -29,8 +29,5 @@ MenuList* make_menu_list(wxWindow* parent, const wxString& heading,
 // or -1 when there is none.
 int current_row(const MenuList& list);
 
-// The text of a row.
-wxString row_text(const MenuList& list, int row);
-
 // Calls `chosen` with the row the player activates (Enter or a double click).
 void on_row_chosen(MenuList& list, std::function<void(int row)> chosen);

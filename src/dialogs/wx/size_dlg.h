@@ -6,7 +6,7 @@
 #include <wx/dialog.h>
 
 #include "board/board.h"
-#include "dialogs/menu_list.h"
+#include "dialogs/wx/menu_list.h"
 
 struct SizeChoice {
     sudoku::BoxSize size;

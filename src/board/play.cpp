@@ -1,0 +1,133 @@
+#include "board/play.h"
+
+#include <utility>
+
+#include "board/texts.h"
+
+namespace sudoku {
+
+Answer spoken(std::string text) {
+    Answer answer;
+    answer.said.push_back({std::move(text), {}});
+    return answer;
+}
+
+Play::Play(Game game, Square cursor) : game_(std::move(game)), cursor_(cursor) {}
+
+Answer Play::moved_to(Square square) {
+    if (!game_.contains(square)) {
+        return {};
+    }
+    if (square != cursor_) {
+        // A refused digit is explained only while the cursor stays on its square.
+        refusal_.reset();
+        cursor_ = square;
+    }
+    return sayagain();
+}
+
+Answer Play::is_valid(int digit) {
+    const Move move = game_.place_digit(cursor_, digit);
+    refusal_.reset();
+    if (move.outcome == Outcome::breaks_rule) {
+        refusal_ = Refusal{cursor_, digit};
+    }
+    return report(move);
+}
+
+Answer Play::customval(std::optional<std::string_view> typed) {
+    // A given is refused at once: there is nothing to type.
+    if (game_.is_given(cursor_)) {
+        return spoken(std::string(texts::given_refused));
+    }
+    if (!typed) {
+        Answer answer;
+        answer.ask = texts::enter_number;
+        return answer;
+    }
+    return report(game_.place_typed(cursor_, *typed));
+}
+
+Answer Play::backspace() {
+    return report(game_.clear(cursor_));
+}
+
+Answer Play::numb() const {
+    return spoken(texts::empty_count(game_.empty_count()));
+}
+
+Answer Play::arrow(int dx, int dy) {
+    const Square to{cursor_.x + dx, cursor_.y + dy};
+    return go_to(game_.contains(to) ? to : cursor_);
+}
+
+Answer Play::go_to(Square square) {
+    const bool moving = square != cursor_;
+    Answer answer = moved_to(square);
+    answer.cursor_moved = moving;
+    return answer;
+}
+
+Answer Play::nextempty(bool forward) {
+    if (const auto square = next_empty(game_, cursor_, forward)) {
+        return go_to(*square);
+    }
+    return spoken(texts::empty_count(0));
+}
+
+Answer Play::gotosquare(std::optional<std::string_view> typed) {
+    if (!typed) {
+        Answer answer;
+        answer.ask = texts::go_to_prompt;
+        return answer;
+    }
+    const TypedSquare target = read_square(game_, *typed);
+    switch (target.kind) {
+        case TypedSquare::Kind::on_board:
+            return go_to(target.square);
+        case TypedSquare::Kind::off_board:
+            return spoken(texts::no_such_square(target.typed));
+        case TypedSquare::Kind::nothing:
+            break;
+    }
+    return {};
+}
+
+Answer Play::sayagain() const {
+    return spoken(texts::announce(game_, cursor_));
+}
+
+Answer Play::report(const Move& move) {
+    Answer answer;
+    const bool stepped = move.outcome == Outcome::undone || move.outcome == Outcome::redone;
+    // An undo or redo takes the cursor to its square, and says the square
+    // there; one of Ctrl+N's changed the whole board and leaves the cursor.
+    if (stepped && move.changed_by != MoveKind::fill_notes && move.square != cursor_) {
+        refusal_.reset();
+        cursor_ = move.square;
+        answer.cursor_moved = true;
+    }
+    if (texts::Feedback words = texts::say(move, game_); !words.text.empty()) {
+        answer.said.push_back(std::move(words));
+    }
+    const bool placed = move.outcome == Outcome::placed;
+    if (placed || move.outcome == Outcome::cleared ||
+        (stepped && move.changed_by != MoveKind::fill_notes)) {
+        answer.changed.push_back(stepped ? move.square : cursor_);
+    }
+    if (placed || (stepped && game_.at(move.square))) {
+        complete(answer);
+    }
+    return answer;
+}
+
+void Play::complete(Answer& answer) const {
+    if (!game_.is_complete()) {
+        return;
+    }
+    answer.said.push_back({std::string(texts::completed), texts::wow});
+    answer.won = true;
+    answer.effect = Effect::go_home;
+}
+
+}  // namespace sudoku

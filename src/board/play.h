@@ -1,0 +1,85 @@
+// A game in play, without any GUI: the game, the cursor and the digit last
+// refused. Every rule of play lives here: which move a command makes, where
+// the cursor goes (the edge of the board, undo and redo), how long a refusal
+// is remembered, when the game is won. handle() answers each command with all
+// the front end needs: the words, the cursor, the squares to draw again, and
+// what to do next.
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "board/board_reading.h"
+#include "board/commands.h"
+#include "board/game.h"
+#include "board/texts.h"
+
+namespace sudoku {
+
+// What the front end does besides showing the words.
+enum class Effect { none, save, go_home, zoom_in, zoom_out, zoom_reset };
+
+struct Answer {
+    // What the player is told, in order: spoken, or shown in a message box
+    // when it has a title.
+    std::vector<texts::Feedback> said;
+    // Not empty: the command needs typed text first. The front end asks with
+    // this prompt and hands the command back with what was typed.
+    std::string_view ask;
+    bool cursor_moved = false;    // cursor() is on another square now
+    std::vector<Square> changed;  // squares whose number changed
+    bool won = false;             // the board is full and keeps the rule
+    Effect effect = Effect::none;
+};
+
+class Play {
+  public:
+    Play() = default;
+    explicit Play(Game game, Square cursor = {});
+
+    const Game& game() const { return game_; }
+    Square cursor() const { return cursor_; }
+    const std::optional<Refusal>& refusal() const { return refusal_; }
+
+    // `typed`: what the player typed when the command asked for it.
+    Answer handle(Command command, std::optional<std::string_view> typed = std::nullopt);
+    // The board moved the cursor itself (a click, the grid's own keys).
+    Answer moved_to(Square square);
+
+    // What the verb does, as the key help says it ("%d" for its number).
+    static std::string_view description(Verb verb);
+
+  private:
+    // One row of the command table: a verb, its description, what it does.
+    struct Entry;
+    static const Entry table_[];
+    static const Entry& entry(Verb verb);
+
+    // The digit keys: judged by the rule; a refusal is kept for "why".
+    Answer is_valid(int digit);
+    Answer customval(std::optional<std::string_view> typed);
+    Answer backspace();
+    Answer numb() const;
+    // One square along; at the edge the square is said again.
+    Answer arrow(int dx, int dy);
+    // The cursor to the square, which is said; the square it stands on
+    // already is said again, so no key goes unanswered.
+    Answer go_to(Square square);
+    Answer nextempty(bool forward);
+    Answer gotosquare(std::optional<std::string_view> typed);
+    Answer sayagain() const;
+    // What a move did: its words, the square drawn again, a win.
+    Answer report(const Move& move);
+    // The winning words and the way home, when the move filled the board.
+    void complete(Answer& answer) const;
+
+    Game game_;
+    Square cursor_;
+    std::optional<Refusal> refusal_;
+};
+
+// Words only, spoken.
+Answer spoken(std::string text);
+
+}  // namespace sudoku

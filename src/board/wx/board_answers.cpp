@@ -1,0 +1,70 @@
+// One key on the board: translated once, handed to the play session, and its
+// answer drawn, spoken or shown.
+#include <wx/grid.h>
+
+#include "board/wx/board_view.h"
+#include "board/wx/key_events.h"
+#include "dialogs/speech.h"
+#include "dialogs/wx/my_dialog.h"
+#include "dialogs/wx/tell.h"
+#include "shell/mywin.h"
+#include "shell/wx_text.h"
+
+void Mywin::boardkey(wxKeyEvent& event) {
+    const std::optional<sudoku::Command> command = sudoku::keys::command_for(key_of(event));
+    if (!command) {
+        // The grid's own keys (Home, Page Down, ...) move its cursor itself.
+        event.Skip();
+        return;
+    }
+    perform(*command);
+}
+
+void Mywin::perform(sudoku::Command command) {
+    sudoku::Answer answer = play.handle(command);
+    if (!answer.ask.empty()) {
+        // Cancelled, the box gives back nothing typed: a change of mind.
+        const std::string typed = ask(wx_text(answer.ask)).utf8_string();
+        answer = play.handle(command, typed);
+    }
+    show(answer);
+}
+
+void Mywin::show(const sudoku::Answer& answer) {
+    if (answer.cursor_moved) {
+        follow_cursor();
+    }
+    for (const sudoku::Square square : answer.changed) {
+        grid->SetCellValue(square.y, square.x, cell_text(play.game().at(square)));
+    }
+    if (!answer.changed.empty()) {
+        Refresh();
+    }
+    for (const texts::Feedback& said : answer.said) {
+        if (said.title.empty()) {
+            speak(said.text);
+        } else {
+            tell(said.text, said.title);
+        }
+    }
+    wxCommandEvent placeholder;
+    switch (answer.effect) {
+        case sudoku::Effect::none:
+            break;
+        case sudoku::Effect::save:
+            savegame();
+            break;
+        case sudoku::Effect::go_home:
+            gohome(placeholder);
+            break;
+        case sudoku::Effect::zoom_in:
+            zoom = zoom_board(*grid, zoom + 1);
+            break;
+        case sudoku::Effect::zoom_out:
+            zoom = zoom_board(*grid, zoom - 1);
+            break;
+        case sudoku::Effect::zoom_reset:
+            zoom = zoom_board(*grid, 0);
+            break;
+    }
+}

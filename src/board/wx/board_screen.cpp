@@ -1,0 +1,66 @@
+// The board screen: the grid that shows the game and takes its keys.
+#include <wx/grid.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
+
+#include "board/texts.h"
+#include "board/wx/board_view.h"
+#include "dialogs/wx/accessible_name.h"
+#include "shell/mywin.h"
+#include "shell/wx_text.h"
+
+void Mywin::run_game() {
+    panel->Destroy();
+    panel = new wxPanel(this);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+
+    auto* game_grid = new wxGrid(panel, wxID_ANY);
+    const sudoku::Board& board = play.game().board();
+    const int side = static_cast<int>(board.size());
+    game_grid->BeginBatch();
+    game_grid->CreateGrid(side, side);
+    game_grid->HideRowLabels();
+    game_grid->HideColLabels();
+    // Numbers reach the board only through the game's commands.
+    game_grid->EnableEditing(false);
+    for (int x = 0; x < side; ++x) {
+        for (int y = 0; y < side; ++y) {
+            if (const sudoku::Cell& cell = play.game().at({x, y})) {
+                game_grid->SetCellValue(y, x, cell_text(cell));
+            }
+        }
+    }
+    game_grid->EndBatch();
+    set_accessible_name(*game_grid, wx_text(texts::game_board));
+    dress_board(*game_grid, play.game(), zoom);
+    panel->SetBackgroundColour(game_grid->GetDefaultCellBackgroundColour());
+    sizer->AddStretchSpacer();
+    sizer->Add(game_grid, 0, wxALIGN_CENTER_HORIZONTAL);
+    sizer->AddStretchSpacer();
+    panel->SetSizer(sizer);
+    game_grid->SetFocus();
+    myGrid = game_grid;
+    grid = game_grid;
+    // Bound on the grid and its panel, so the bindings die with them and
+    // never double up.
+    grid->Bind(wxEVT_GRID_SELECT_CELL, &Mywin::OnCellChange, this);
+    showpanel(panel);
+    panel->Bind(wxEVT_CHAR_HOOK, &Mywin::boardkey, this);
+    follow_cursor();
+    show(play.handle({sudoku::Verb::say_square}));
+}
+
+void Mywin::follow_cursor() {
+    const sudoku::Square square = play.cursor();
+    following_ = true;
+    grid->GoToCell(square.y, square.x);
+    following_ = false;
+}
+
+void Mywin::OnCellChange(wxGridEvent& event) {
+    event.Skip();
+    if (!following_) {
+        // The grid moved itself: a click, or one of its own keys.
+        show(play.moved_to({event.GetCol(), event.GetRow()}));
+    }
+}
