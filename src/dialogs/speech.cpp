@@ -64,7 +64,7 @@ void set_backend(std::shared_ptr<Output> backend) {
 
 }  // namespace speech
 
-void speak(const std::string& text, bool interupt) {
+void speak(const std::string& text, bool interupt) noexcept {
     try {
         speech::log_text(text);
         speech::Auto()->speak(text, interupt);

@@ -49,4 +49,4 @@ bool wait_until_idle(std::chrono::milliseconds timeout);
 }  // namespace speech
 
 // The one way the game speaks. Never throws; failures are silent.
-void speak(const std::string& text, bool interupt = false);
+void speak(const std::string& text, bool interupt = false) noexcept;

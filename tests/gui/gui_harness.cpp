@@ -223,7 +223,11 @@ void GuiTest::start_game(const sudoku::Board& board, const sudoku::Board& origin
 }
 
 void GuiTest::start_game(sudoku::Game game) {
-    window->play = sudoku::Play(std::move(game));
+    start_game(sudoku::Play(std::move(game)));
+}
+
+void GuiTest::start_game(sudoku::Play play) {
+    window->play = std::move(play);
     spoken->clear();
     window->run_game();
     ASSERT_TRUE(wait_for_speech(1)) << "the first square was never announced";

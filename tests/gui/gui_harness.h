@@ -142,6 +142,7 @@ class GuiTest : public ::testing::Test {
     void start_game(const sudoku::Board& board, const sudoku::Board& original,
                     sudoku::BoxSize size);
     void start_game(sudoku::Game game);
+    void start_game(sudoku::Play play);
     sudoku::Cell square(int x, int y) const;
     wxString grid_text(int x, int y) const;
 

@@ -48,19 +48,6 @@ look::Rgb error_colour(const wxGrid& grid) {
     return system(wxSYS_COLOUR_WINDOWTEXT);
 }
 
-// Boxes are `first` squares across and `second` squares down.
-struct Box {
-    int across;
-    int down;
-};
-
-Box box_of(const sudoku::Game& game) {
-    return {game.size().first, game.size().second};
-}
-
-bool same_box(int a, int b, int extent) {
-    return extent > 0 && a / extent == b / extent;
-}
 
 class SquareRenderer : public wxGridCellRenderer {
   public:
@@ -69,13 +56,13 @@ class SquareRenderer : public wxGridCellRenderer {
 
     void Draw(wxGrid& grid, wxGridCellAttr&, wxDC& dc, const wxRect& rect, int row, int col,
               bool) override {
-        const Box box = box_of(game_);
+        const sudoku::Geometry& box = game_.geometry();
         const int cursor_row = grid.GetGridCursorRow();
         const int cursor_col = grid.GetGridCursorCol();
         const bool cursor = row == cursor_row && col == cursor_col;
         const bool crossed =
             row == cursor_row || col == cursor_col ||
-            (same_box(row, cursor_row, box.down) && same_box(col, cursor_col, box.across));
+            box.same_box({col, row}, {cursor_col, cursor_row});
         const look::Rgb under = cursor    ? palette_.cursor
                                 : crossed ? palette_.shade
                                           : palette_.background;
@@ -111,7 +98,8 @@ class SquareRenderer : public wxGridCellRenderer {
 
     // Each square draws its share of the lines round it: the thin line on its
     // right and bottom, half of every box edge it touches.
-    void draw_lines(wxDC& dc, const wxRect& rect, int row, int col, Box box) const {
+    void draw_lines(wxDC& dc, const wxRect& rect, int row, int col,
+                    const sudoku::Geometry& box) const {
         const look::Lines lines = look::line_widths(rect.width);
         const auto side = [&](bool edge_before, bool edge_after, bool across) {
             const int extent = across ? rect.width : rect.height;
@@ -132,9 +120,10 @@ class SquareRenderer : public wxGridCellRenderer {
             }
             fill(dc, last, palette_.line);
         };
-        side(look::box_edge_before(col, box.across), look::box_edge_before(col + 1, box.across),
-             true);
-        side(look::box_edge_before(row, box.down), look::box_edge_before(row + 1, box.down), false);
+        const int across = box.box_width();
+        const int down = box.box_height();
+        side(look::box_edge_before(col, across), look::box_edge_before(col + 1, across), true);
+        side(look::box_edge_before(row, down), look::box_edge_before(row + 1, down), false);
     }
 
     void draw_frame(wxDC& dc, const wxRect& rect) const {
@@ -231,16 +220,16 @@ void redraw(wxGrid& grid, int top, int left, int bottom, int right) {
 
 // Redraws what the cursor's move from `from` to `to` changed: the rows,
 // columns and boxes it left and entered, each block on its own.
-void redraw_move(wxGrid& grid, Box box, Place from, Place to) {
+void redraw_move(wxGrid& grid, const sudoku::Geometry& box, Place from, Place to) {
     const int last_row = grid.GetNumberRows() - 1;
     const int last_col = grid.GetNumberCols() - 1;
     const auto on_board = [&](Place p) {
         return p.row >= 0 && p.col >= 0 && p.row <= last_row && p.col <= last_col;
     };
-    const bool boxes = box.across > 0 && box.down > 0;
+    const bool boxes = box.n() > 0;
     const bool jumped = !on_board(from);
     const bool new_box =
-        !boxes || !same_box(from.row, to.row, box.down) || !same_box(from.col, to.col, box.across);
+        !boxes || !box.same_box({from.col, from.row}, {to.col, to.row});
     for (const Place p : {from, to}) {
         if (!on_board(p)) {
             continue;
@@ -252,10 +241,9 @@ void redraw_move(wxGrid& grid, Box box, Place from, Place to) {
             redraw(grid, 0, p.col, last_row, p.col);
         }
         if (boxes && (jumped || new_box)) {
-            const int top = p.row - p.row % box.down;
-            const int left = p.col - p.col % box.across;
-            redraw(grid, top, left, std::min(top + box.down - 1, last_row),
-                   std::min(left + box.across - 1, last_col));
+            const sudoku::Square origin = box.box_origin(box.box_of({p.col, p.row}));
+            redraw(grid, origin.y, origin.x, std::min(origin.y + box.box_height() - 1, last_row),
+                   std::min(origin.x + box.box_width() - 1, last_col));
         }
     }
 }
@@ -277,7 +265,7 @@ void dress_board(wxGrid& grid, const sudoku::Game& game, int zoom) {
     grid.EnableGridLines(false);
     grid.SetCellHighlightPenWidth(0);
     grid.SetCellHighlightROPenWidth(0);
-    grid.Bind(wxEVT_GRID_SELECT_CELL, [&grid, box = box_of(game)](wxGridEvent& event) {
+    grid.Bind(wxEVT_GRID_SELECT_CELL, [&grid, box = game.geometry()](wxGridEvent& event) {
         event.Skip();
         const Place from{grid.GetGridCursorRow(), grid.GetGridCursorCol()};
         const Place to{event.GetRow(), event.GetCol()};
