@@ -13,12 +13,21 @@
 
 namespace speech {
 
+// What a text is, for screen readers that treat kinds differently (UI
+// Automation notifications on Windows): a square's announcement may be cut off
+// by the next one, as the cursor has moved on; a message (a refusal, "Game
+// saved.") is heard whole.
+enum class Kind { message, square };
+
 // One way of speaking a text: speech-dispatcher, or the screen reader.
 class Output {
   public:
     virtual ~Output() = default;
     // interrupt: cut off what is being spoken now and speak this at once.
     virtual void speak(const std::string& text, bool interrupt) = 0;
+    // The same, for outputs to which the kind matters; the others need only
+    // speak().
+    virtual void speak_as(Kind, const std::string& text, bool interrupt) { speak(text, interrupt); }
 };
 
 // A new light output object on every call, over the process-wide backend.
@@ -48,5 +57,7 @@ bool wait_until_idle(std::chrono::milliseconds timeout);
 
 }  // namespace speech
 
-// The one way the game speaks. Never throws; failures are silent.
-void speak(const std::string& text, bool interupt = false);
+// The one way the game speaks. Never throws; failures are silent. Callers pass
+// Kind::square for a square's announcement.
+void speak(const std::string& text, bool interupt = false,
+           speech::Kind kind = speech::Kind::message);
