@@ -3,13 +3,12 @@
 // windows.h first: the other two use its types without including it.
 #include <windows.h>
 
-#include <oleauto.h>
 #include <uiautomationcore.h>
 
 #include <utility>
 
+#include "dialogs/bstr.h"
 #include "dialogs/speech_sapi.h"
-#include "dialogs/utf16.h"
 
 namespace speech::uia {
 namespace {
@@ -60,20 +59,6 @@ HWND game_window() {
     return process == GetCurrentProcessId() ? foreground : nullptr;
 }
 
-// A BSTR that frees itself.
-class Bstr {
-  public:
-    explicit Bstr(const std::wstring& text)
-        : bstr_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
-    Bstr(const Bstr&) = delete;
-    Bstr& operator=(const Bstr&) = delete;
-    ~Bstr() { SysFreeString(bstr_); }
-    BSTR get() const { return bstr_; }
-
-  private:
-    BSTR bstr_;
-};
-
 bool raise(const std::string& text, bool interrupt) {
     const Functions& uia = functions();
     HWND window = game_window();
@@ -84,8 +69,8 @@ bool raise(const std::string& text, bool interrupt) {
     if (FAILED(uia.host(window, &provider)) || provider == nullptr) {
         return false;
     }
-    const Bstr said(utf16(text));
-    const Bstr activity(L"Sudoku");
+    const Bstr said(text);
+    const Bstr activity("Sudoku");
     const HRESULT result =
         uia.raise(provider, kind_other, interrupt ? important_most_recent : most_recent, said.get(),
                   activity.get());
