@@ -1,5 +1,5 @@
 // Windows: the screen reader through UI Automation notifications while one
-// runs and this Windows raises them, else SAPI.
+// runs, listens and this Windows raises them, else SAPI.
 #include <windows.h>
 
 #include <atomic>
@@ -27,7 +27,7 @@ std::shared_ptr<Output> platform::current() {
     const Route chosen = route.load();
     const bool to_screen_reader =
         chosen == Route::screen_reader || (chosen == Route::automatic && screen_reader_running());
-    return to_screen_reader && uia::available() ? uia::backend() : sapi::backend();
+    return to_screen_reader && uia::heard() ? uia::backend() : sapi::backend();
 }
 
 void use_route(Route chosen) {
