@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -36,11 +37,21 @@ std::unique_ptr<Output> Auto();
 // Where the game's texts go. automatic: to the screen reader while one runs,
 // to the own voice otherwise, switching whenever a screen reader starts or
 // stops. speech_dispatcher: always the own voice, whatever the platform's is.
-enum class Route { automatic, screen_reader, speech_dispatcher };
+// jaws (Windows): JAWS's own speech interface.
+enum class Route { automatic, screen_reader, speech_dispatcher, jaws };
 
 // The platform's name of its own voice, as --speech takes it:
 // "speech-dispatcher" or "sapi".
 std::string_view own_voice();
+
+// A route as --speech names it.
+struct NamedRoute {
+    std::string_view name;
+    Route route;
+};
+
+// The routes this platform has, "auto" first, as --speech takes them.
+std::span<const NamedRoute> routes();
 
 // Chooses the route; the game calls it once, on the GUI thread, after the
 // window system is up. A program that never calls it speaks with the own voice.

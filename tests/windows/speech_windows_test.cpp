@@ -1,8 +1,9 @@
-// The Windows speech calls, as far as the system running the test supports
-// them. Wine exports no UiaRaiseNotificationEvent, its SAPI voice answers
-// Speak with E_NOTIMPL, and no screen reader runs there: notifications are
-// checked with fake calls, and the tests that need a real notification are
-// skipped.
+// The Windows speech calls and the choice of route, as far as the system
+// running the test supports them. Wine exports no UiaRaiseNotificationEvent,
+// its SAPI voice answers Speak with E_NOTIMPL, and no screen reader runs
+// there: the route is chosen from what is seen (a real window of JAWS's
+// class, the screen-reader flag), notifications are checked with fake calls,
+// and the tests that need a real notification are skipped.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -13,9 +14,11 @@
 #include <vector>
 
 #include "dialogs/speech.h"
+#include "dialogs/speech_jaws.h"
 #include "dialogs/speech_platform.h"
 #include "dialogs/speech_sapi.h"
 #include "dialogs/speech_uia.h"
+#include "dialogs/speech_windows.h"
 #include "speech_recorder.h"
 
 namespace speech::uia {
@@ -29,8 +32,11 @@ namespace {
 
 using namespace std::chrono_literals;
 using speech::Kind;
+using speech::Route;
 using speech::uia::Notification;
 using speech::uia::Processing;
+using speech::windows::Seen;
+using speech::windows::Way;
 
 // A shown window of the test's own: top-level and active, as the game's
 // would be, or a control inside one.
@@ -155,25 +161,87 @@ TEST(Uia, OnTheActiveWindowTheScreenReaderGetsTheText) {
     EXPECT_TRUE(fallback->said().empty());
 }
 
-TEST(Route, TheOwnVoiceRouteAndNoScreenReaderMeanSapi) {
-    speech::use_route(speech::Route::speech_dispatcher);
-    EXPECT_EQ(speech::platform::current(), speech::sapi::backend());
-    set_screen_reader_flag(false);
-    speech::use_route(speech::Route::automatic);
-    EXPECT_EQ(speech::platform::current(), speech::sapi::backend());
+// Stand-ins for asking UI Automation whether a client listens, which count
+// how often they were asked.
+int listener_asked = 0;
+bool listening() {
+    ++listener_asked;
+    return true;
+}
+bool not_listening() {
+    ++listener_asked;
+    return false;
 }
 
-TEST(Route, ARunningScreenReaderGetsTheTextsWhereNotificationsAreHeard) {
-    set_screen_reader_flag(true);
-    speech::use_route(speech::Route::automatic);
-    const auto chosen = speech::platform::current();
-    set_screen_reader_flag(false);
-    if (!speech::uia::heard()) {
-        // Older Windows, Wine, or no listener: the only voice left is SAPI's.
-        EXPECT_EQ(chosen, speech::sapi::backend());
-        GTEST_SKIP() << "this system raises no notifications, or no client listens";
+TEST(Route, TheWayFollowsTheRouteAndWhatIsSeen) {
+    struct Case {
+        const char* what;
+        Route route;
+        Seen seen;
+        Way way;
+        bool listener_asked;
+    };
+    const Case cases[] = {
+        {"no screen reader", Route::automatic, {false, false, listening}, Way::own_voice, false},
+        {"JAWS runs", Route::automatic, {true, true, not_listening}, Way::jaws, false},
+        {"JAWS runs beside a listener",
+         Route::automatic,
+         {true, true, listening},
+         Way::jaws,
+         false},
+        {"a screen reader and a listener",
+         Route::automatic,
+         {false, true, listening},
+         Way::notifications,
+         true},
+        {"the flag but no listener",
+         Route::automatic,
+         {false, true, not_listening},
+         Way::own_voice,
+         true},
+        {"--speech=jaws", Route::jaws, {false, false, not_listening}, Way::jaws, false},
+        {"--speech=screen-reader",
+         Route::screen_reader,
+         {false, false, not_listening},
+         Way::notifications,
+         false},
+        {"--speech=sapi", Route::speech_dispatcher, {true, true, listening}, Way::own_voice, false},
+    };
+    for (const Case& c : cases) {
+        listener_asked = 0;
+        EXPECT_EQ(speech::windows::way_for(c.route, c.seen), c.way) << c.what;
+        EXPECT_EQ(listener_asked > 0, c.listener_asked) << c.what;
     }
-    EXPECT_EQ(chosen, speech::uia::backend());
+}
+
+TEST(Route, JawsIsSeenByItsWindowAndTheScreenReaderByItsFlag) {
+    EXPECT_FALSE(speech::windows::seen_now().jaws_runs);
+    {
+        const Window jaws(L"JFWUI2", 10, 10);
+        EXPECT_TRUE(speech::windows::seen_now().jaws_runs);
+    }
+    EXPECT_FALSE(speech::windows::seen_now().jaws_runs);
+
+    set_screen_reader_flag(true);
+    const bool flag_seen = speech::windows::seen_now().screen_reader;
+    set_screen_reader_flag(false);
+    EXPECT_TRUE(flag_seen);
+    EXPECT_FALSE(speech::windows::seen_now().screen_reader);
+}
+
+TEST(Route, EachWayHasItsBackend) {
+    const Window jaws(L"JFWUI2", 10, 10);
+    struct Case {
+        Route route;
+        std::shared_ptr<speech::Output> backend;
+    };
+    for (const Case& c : {Case{Route::automatic, speech::jaws::backend()},
+                          Case{Route::jaws, speech::jaws::backend()},
+                          Case{Route::screen_reader, speech::uia::backend()},
+                          Case{Route::speech_dispatcher, speech::sapi::backend()}}) {
+        speech::use_route(c.route);
+        EXPECT_EQ(speech::platform::current(), c.backend) << static_cast<int>(c.route);
+    }
 }
 
 }  // namespace
