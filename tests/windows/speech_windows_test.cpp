@@ -181,30 +181,15 @@ TEST(Route, TheWayFollowsTheRouteAndWhatIsSeen) {
         Way way;
         bool listener_asked;
     };
+    constexpr Route automatic = Route::automatic;
     const Case cases[] = {
-        {"no screen reader", Route::automatic, {false, false, listening}, Way::own_voice, false},
-        {"JAWS runs", Route::automatic, {true, true, not_listening}, Way::jaws, false},
-        {"JAWS runs beside a listener",
-         Route::automatic,
-         {true, true, listening},
-         Way::jaws,
-         false},
-        {"a screen reader and a listener",
-         Route::automatic,
-         {false, true, listening},
-         Way::notifications,
-         true},
-        {"the flag but no listener",
-         Route::automatic,
-         {false, true, not_listening},
-         Way::own_voice,
-         true},
+        {"no screen reader", automatic, {false, false, listening}, Way::own_voice, false},
+        {"JAWS runs", automatic, {true, true, not_listening}, Way::jaws, false},
+        {"JAWS and a listener", automatic, {true, true, listening}, Way::jaws, false},
+        {"NVDA or Narrator", automatic, {false, true, listening}, Way::notifications, true},
+        {"flag, no listener", automatic, {false, true, not_listening}, Way::own_voice, true},
         {"--speech=jaws", Route::jaws, {false, false, not_listening}, Way::jaws, false},
-        {"--speech=screen-reader",
-         Route::screen_reader,
-         {false, false, not_listening},
-         Way::notifications,
-         false},
+        {"--speech=screen-reader", Route::screen_reader, {}, Way::notifications, false},
         {"--speech=sapi", Route::speech_dispatcher, {true, true, listening}, Way::own_voice, false},
     };
     for (const Case& c : cases) {
