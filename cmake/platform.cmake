@@ -3,7 +3,7 @@
 # The board and the rest of the game are the same on every platform.
 #
 # Windows: a static MinGW build against the wxWidgets of scripts/windows-libs
-# (set SUDOKU_WX_PREFIX), speech through UI Automation or SAPI.
+# (set SUDOKU_WX_PREFIX), speech through JAWS, UI Automation or SAPI.
 # Linux: wxWidgets on GTK 3, speech through the screen reader or
 # speech-dispatcher.
 
@@ -12,7 +12,7 @@ if(WIN32)
   # Speech needs no window system on Windows, so it is built (and tested)
   # with the core even without the window (SUDOKU_GUI off).
   set(SUDOKU_SPEECH ON)
-  set(SUDOKU_SPEECH_SOURCES speech_windows.cpp speech_uia.cpp speech_sapi.cpp)
+  set(SUDOKU_SPEECH_SOURCES speech_windows.cpp speech_jaws.cpp speech_uia.cpp speech_sapi.cpp)
   set(SUDOKU_SPEECH_LIBRARIES ole32 oleaut32 sapi uuid)
   # Static runtime and libraries, so that no program needs a DLL beside it.
   add_link_options(-static -static-libgcc -static-libstdc++)

@@ -94,7 +94,9 @@ Answer Play::gotosquare(std::optional<std::string_view> typed) {
 }
 
 Answer Play::sayagain() const {
-    return spoken(texts::announce(game_, cursor_));
+    Answer answer;
+    answer.said.push_back({texts::announce(game_, cursor_), {}, true});
+    return answer;
 }
 
 Answer Play::report(const Move& move) {

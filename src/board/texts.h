@@ -56,6 +56,8 @@ std::string empty_count(long long count);
 struct Feedback {
     std::string text;
     std::string_view title;
+    // A square as the cursor meets it: a newer one may cut it off.
+    bool square = false;
     bool operator==(const Feedback&) const = default;
 };
 Feedback say(const sudoku::Move& move);

@@ -17,6 +17,9 @@ class Handle final : public Output {
     void speak(const std::string& text, bool interrupt) override {
         backend_->speak(text, interrupt);
     }
+    void speak_as(Kind kind, const std::string& text, bool interrupt) override {
+        backend_->speak_as(kind, text, interrupt);
+    }
 
   private:
     std::shared_ptr<Output> backend_;
@@ -64,10 +67,10 @@ void set_backend(std::shared_ptr<Output> backend) {
 
 }  // namespace speech
 
-void speak(const std::string& text, bool interupt) noexcept {
+void speak(const std::string& text, bool interupt, speech::Kind kind) noexcept {
     try {
         speech::log_text(text);
-        speech::Auto()->speak(text, interupt);
+        speech::Auto()->speak_as(kind, text, interupt);
     } catch (...) {
         // Speech is a courtesy to the player: no failure of it may reach the game.
     }

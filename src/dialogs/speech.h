@@ -8,10 +8,17 @@
 
 #include <chrono>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace speech {
+
+// What a text is, for screen readers that treat kinds differently (UI
+// Automation notifications on Windows): a square's announcement may be cut off
+// by the next one, as the cursor has moved on; a message (a refusal, "Game
+// saved.") is heard whole.
+enum class Kind { message, square };
 
 // One way of speaking a text: speech-dispatcher, or the screen reader.
 class Output {
@@ -19,6 +26,9 @@ class Output {
     virtual ~Output() = default;
     // interrupt: cut off what is being spoken now and speak this at once.
     virtual void speak(const std::string& text, bool interrupt) = 0;
+    // The same, for outputs to which the kind matters; the others need only
+    // speak().
+    virtual void speak_as(Kind, const std::string& text, bool interrupt) { speak(text, interrupt); }
 };
 
 // A new light output object on every call, over the process-wide backend.
@@ -27,11 +37,21 @@ std::unique_ptr<Output> Auto();
 // Where the game's texts go. automatic: to the screen reader while one runs,
 // to the own voice otherwise, switching whenever a screen reader starts or
 // stops. speech_dispatcher: always the own voice, whatever the platform's is.
-enum class Route { automatic, screen_reader, speech_dispatcher };
+// jaws (Windows): JAWS's own speech interface.
+enum class Route { automatic, screen_reader, speech_dispatcher, jaws };
 
 // The platform's name of its own voice, as --speech takes it:
 // "speech-dispatcher" or "sapi".
 std::string_view own_voice();
+
+// A route as --speech names it.
+struct NamedRoute {
+    std::string_view name;
+    Route route;
+};
+
+// The routes this platform has, "auto" first, as --speech takes them.
+std::span<const NamedRoute> routes();
 
 // Chooses the route; the game calls it once, on the GUI thread, after the
 // window system is up. A program that never calls it speaks with the own voice.
@@ -48,5 +68,7 @@ bool wait_until_idle(std::chrono::milliseconds timeout);
 
 }  // namespace speech
 
-// The one way the game speaks. Never throws; failures are silent.
-void speak(const std::string& text, bool interupt = false) noexcept;
+// The one way the game speaks. Never throws; failures are silent. Callers pass
+// Kind::square for a square's announcement.
+void speak(const std::string& text, bool interupt = false,
+           speech::Kind kind = speech::Kind::message) noexcept;

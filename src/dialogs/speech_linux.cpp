@@ -9,6 +9,8 @@
 namespace speech {
 namespace {
 
+constexpr std::string_view own_voice_name = "speech-dispatcher";
+
 enum class Went { nowhere, dispatcher, screen_reader };
 
 std::atomic<Route> route{Route::speech_dispatcher};
@@ -18,6 +20,7 @@ Went last = Went::nowhere;
 bool to_screen_reader() {
     switch (route.load()) {
         case Route::screen_reader:
+        case Route::jaws:  // a Windows screen reader's; not among routes() here
             return true;
         case Route::speech_dispatcher:
             return false;
@@ -52,7 +55,14 @@ void use_route(Route chosen) {
 }
 
 std::string_view own_voice() {
-    return "speech-dispatcher";
+    return own_voice_name;
+}
+
+std::span<const NamedRoute> routes() {
+    static constexpr NamedRoute named[] = {{"auto", Route::automatic},
+                                           {"screen-reader", Route::screen_reader},
+                                           {own_voice_name, Route::speech_dispatcher}};
+    return named;
 }
 
 }  // namespace speech

@@ -1,12 +1,24 @@
 #include <wx/app.h>
 #include <wx/cmdline.h>
 
+#include <algorithm>
+
 #include "board/texts.h"
 #include "dialogs/speech.h"
 #include "shell/mywin.h"
 #include "shell/wx_text.h"
 
 namespace {
+
+// The routes --speech takes after "auto", as "screen-reader or sapi".
+wxString other_routes() {
+    const auto named = speech::routes().subspan(1);
+    wxString names;
+    for (std::size_t i = 0; i < named.size(); ++i) {
+        names += (i == 0 ? "" : i + 1 == named.size() ? " or " : ", ") + wx_text(named[i].name);
+    }
+    return names;
+}
 
 class SudokuApp : public wxApp {
   public:
@@ -25,11 +37,11 @@ class SudokuApp : public wxApp {
 
     void OnInitCmdLine(wxCmdLineParser& parser) override {
         wxApp::OnInitCmdLine(parser);
-        const wxString voice = wx_text(speech::own_voice());
         parser.AddLongOption("speech",
                              "where the game speaks: auto (the screen reader while one runs, "
                              "else " +
-                                 voice + "), screen-reader or " + voice + "; default auto",
+                                 wx_text(speech::own_voice()) + "), " + other_routes() +
+                                 "; default auto",
                              wxCMD_LINE_VAL_STRING);
     }
 
@@ -46,19 +58,18 @@ class SudokuApp : public wxApp {
         if (!wxApp::OnCmdLineParsed(parser)) {
             return false;
         }
-        wxString value;
-        if (!parser.Found("speech", &value) || value == "auto") {
-            route_ = speech::Route::automatic;
-        } else if (value == "screen-reader") {
-            route_ = speech::Route::screen_reader;
-        } else if (value == wx_text(speech::own_voice())) {
-            route_ = speech::Route::speech_dispatcher;
-        } else {
-            parser.SetLogo("--speech takes auto, screen-reader or " + wx_text(speech::own_voice()) +
-                           ", not \"" + value + "\".");
+        wxString value = "auto";
+        parser.Found("speech", &value);
+        const auto named = speech::routes();
+        const auto chosen = std::ranges::find_if(named, [&value](const speech::NamedRoute& route) {
+            return value == wx_text(route.name);
+        });
+        if (chosen == named.end()) {
+            parser.SetLogo("--speech takes auto, " + other_routes() + ", not \"" + value + "\".");
             parser.Usage();
             return false;
         }
+        route_ = chosen->route;
         return true;
     }
 

@@ -42,7 +42,7 @@ void Mywin::show(const sudoku::Answer& answer) {
     }
     for (const texts::Feedback& said : answer.said) {
         if (said.title.empty()) {
-            speak(said.text);
+            speak(said.text, false, said.square ? speech::Kind::square : speech::Kind::message);
         } else {
             tell(said.text, said.title);
         }
