@@ -235,13 +235,17 @@ class WithOrca(unittest.TestCase):
         wait_until(lambda: "Game saved." in self.focused_names(), 10, "the message as the name")
         self.assertTrue(os.path.exists(os.path.join(folder.name, "orca-game.sudoku")))
 
-        # Solve it; the last digit brings the congratulation, read by Orca.
+        # Solve it; the last digit brings the congratulation, read by Orca. That
+        # digit's own name may go unheard: Orca cuts its speech off when the
+        # message box takes the focus, now and then.
         solution = [column[:] for column in board]
         self.assertTrue(solve(solution))
-        for x, y in empties:
+        for x, y in empties[:-1]:
             self.go_to(x, y)
             name = DIGIT_NAMES[solution[x][y]]
             self.say_by_key(str(solution[x][y]), lambda t, name=name: t == name)
+        self.go_to(*empties[-1])
+        press(str(solution[self.x][self.y]))
         wait_until(lambda: any(CONGRATULATION in t for t in self.speech.texts()), 30,
                    "the congratulation")
 
