@@ -6,6 +6,7 @@
 #include "board/board_view.h"
 #include "board/texts.h"
 #include "dialogs/accessible_name.h"
+#include "dialogs/speech.h"
 #include "shell/mywin.h"
 #include "shell/wx_text.h"
 
@@ -45,6 +46,9 @@ void Mywin::run_game() {
     grid = game_grid;
     // Bound on the grid, so the binding dies with it and never doubles up.
     grid->Bind(wxEVT_GRID_SELECT_CELL, &Mywin::OnCellChange, this);
+    // The board back in focus with nothing new to say (a box cancelled, the
+    // key help closed) tells the square under the cursor, not an old answer.
+    speech::on_focus_return([this] { return texts::announce(game, cursor()); });
     showpanel(panel);
     // The keys belong to the board's panel: they and their binding die with it,
     // and the same fixed identifiers serve every board.

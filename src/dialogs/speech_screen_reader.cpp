@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <string>
 #include <utility>
@@ -31,7 +32,10 @@
 // first: Orca reads it once, as it presents the object, and lets the change
 // itself pass, as it came while Orca was elsewhere ("Game saved." after the
 // file dialog, say). Should a dialog take the focus first, the text is given
-// to it once it has the focus, like any other.
+// to it once it has the focus, like any other. When the focus comes back to
+// the object our texts were given to and no text waits, that object is named
+// with what the game says of its screen (the board: the square under the
+// cursor); Orca would read an old text again otherwise.
 //
 // Whether a screen reader runs: the accessibility bus's ScreenReaderEnabled
 // (set by desktops that start one from their settings), or Orca registered
@@ -88,6 +92,8 @@ class ScreenReader final : public Output {
         }
     }
 
+    void on_focus_return(std::function<std::string()> text) { on_return_ = std::move(text); }
+
   private:
     bool deliver() {
         GtkWidget* widget = focused_widget_of_active_window();
@@ -112,7 +118,16 @@ class ScreenReader final : public Output {
             atk_object_set_name(accessible, "");
         }
         atk_object_set_name(accessible, text.c_str());
+        if (widget != speaking_) {
+            if (speaking_ != nullptr) {
+                g_object_remove_weak_pointer(G_OBJECT(speaking_), weak(speaking_));
+            }
+            speaking_ = widget;
+            g_object_add_weak_pointer(G_OBJECT(speaking_), weak(speaking_));
+        }
     }
+
+    static gpointer* weak(GtkWidget*& widget) { return reinterpret_cast<gpointer*>(&widget); }
 
     static gboolean on_retry(gpointer self_pointer) {
         auto* self = static_cast<ScreenReader*>(self_pointer);
@@ -139,6 +154,10 @@ class ScreenReader final : public Output {
             g_source_remove(self->retry_);
             self->retry_ = 0;
             self->name(widget, self->pending_, false);
+        } else if (widget == self->speaking_ && self->on_return_) {
+            if (const std::string text = self->on_return_(); !text.empty()) {
+                self->name(widget, text, false);
+            }
         }
         return TRUE;  // stays hooked
     }
@@ -146,6 +165,9 @@ class ScreenReader final : public Output {
     std::string pending_;
     int tries_left_ = 0;
     guint retry_ = 0;
+    // The widget our texts were last given to; cleared when it is destroyed.
+    GtkWidget* speaking_ = nullptr;
+    std::function<std::string()> on_return_;
 };
 
 ScreenReader& instance() {
@@ -374,6 +396,10 @@ class Watch {
 
 std::shared_ptr<Output> backend() {
     return {&instance(), [](Output*) {}};
+}
+
+void on_focus_return(std::function<std::string()> text) {
+    instance().on_focus_return(std::move(text));
 }
 
 void watch() {

@@ -128,6 +128,17 @@ class WithOrca(unittest.TestCase):
         heard = [t for t in self.speech.texts()[since:] if form.fullmatch(t)]
         self.assertIn(heard, ([bare], [bare + "."]), self.speech.texts()[since:])
 
+    def back_on_board(self, since, old):
+        """The focus back on the board with nothing new to say: the square under
+        the cursor is heard once, and `old`, said before the box, is not."""
+        starts = (self.square_text().rstrip("."), old.rstrip("."))
+        wait_until(lambda: any(t.startswith(starts) for t in self.speech.texts()[since:]),
+                   what=f"hearing the board again after {old!r}")
+        self.settle()
+        texts = self.speech.texts()[since:]
+        self.assertFalse([t for t in texts if t.startswith(starts[1])], texts)
+        self.heard_once(self.square_text(), since)
+
     def square_text(self):
         value = self.board[self.x][self.y]
         return f"{self.x + 1} {self.y + 1}: " + ("empty." if value is None else str(value))
@@ -146,6 +157,17 @@ class WithOrca(unittest.TestCase):
         self.settle()
         since = len(self.speech.texts())
         press(close)
+        return since
+
+    def close_message(self):
+        """Waits for a message box with the focus on its OK button, and presses
+        Return there. Returns the number of texts before Return."""
+        wait_until(lambda: find_in_game(self.game.process.pid,
+                                        lambda n: named("push button", "OK")(n) and has_focus(n)),
+                   what="the message box")
+        self.settle()
+        since = len(self.speech.texts())
+        press("Return")
         return since
 
     def name_field(self):
@@ -249,8 +271,14 @@ class WithOrca(unittest.TestCase):
         refusal = "You can not change this value."
         self.heard_once(refusal, self.answer_box("Return", ENTER_PROMPT, "1"))
         wait_until(lambda: refusal in self.focused_names(), 10, "the refusal as the name")
-        # Each answer of a box once.
+        # Each answer of a box once; a box that leaves nothing new to say gives
+        # back the square under the cursor, never the answer before it.
         self.heard_once(NOT_A_NUMBER, self.answer_box("Return", ENTER_PROMPT, "abc"))
+        self.back_on_board(self.answer_box("Return", ENTER_PROMPT, "7", close="Escape"),
+                           NOT_A_NUMBER)
+        self.heard_once(NOT_A_NUMBER, self.answer_box("Return", ENTER_PROMPT, "abc"))
+        self.answer_box("Return", ENTER_PROMPT, "0")
+        self.back_on_board(self.close_message(), NOT_A_NUMBER)
 
         # To the first of the two empty squares (10 percent of 16, rounded)
         # through the go-to box, and a number typed into it: each answer once.
@@ -273,6 +301,12 @@ class WithOrca(unittest.TestCase):
         press("n")
         wait_until(lambda: self.speech.texts()[since:].count(count) == 2,
                    what="the count a second time")
+        # The save dialog given up: the square, not the count.
+        self.open_save_dialog()
+        self.settle()
+        since = len(self.speech.texts())
+        press("Escape")
+        self.back_on_board(since, count)
 
         # "Game saved." comes as the file dialog closes, before the board has the
         # focus back: it is heard all the same, once.
@@ -291,6 +325,9 @@ class WithOrca(unittest.TestCase):
         self.heard_once("Game saved.", since)
         wait_until(lambda: "Game saved." in self.focused_names(), 10, "the message as the name")
         self.assertTrue(os.path.exists(os.path.join(folder.name, "orca-game.sudoku")))
+        # The key help closed: the square, not "Game saved.".
+        press("F1")
+        self.back_on_board(self.close_message(), "Game saved.")
 
         # The last digit brings the congratulation, read by Orca. That digit's
         # own name may go unheard: Orca cuts its speech off when the message box
