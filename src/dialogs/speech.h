@@ -7,6 +7,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -56,6 +57,13 @@ std::span<const NamedRoute> routes();
 // Chooses the route; the game calls it once, on the GUI thread, after the
 // window system is up. A program that never calls it speaks with the own voice.
 void use_route(Route route);
+
+// What the game says of its screen when the keyboard focus comes back to it
+// and no newer text waits (the board: the square under the cursor). The
+// screen reader reads the focused object again on every return, so under
+// Orca it is named with this rather than left with an old text. Only the
+// object the last text was given to is named so. On the GUI thread.
+void on_focus_return(std::function<std::string()> text);
 
 // Test seam: route every later speak() to `backend` (nullptr restores the
 // route chosen by use_route).

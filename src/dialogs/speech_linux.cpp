@@ -1,5 +1,6 @@
 // Linux: the screen reader while one runs, else speech-dispatcher.
 #include <atomic>
+#include <utility>
 
 #include "dialogs/speech.h"
 #include "dialogs/speech_dispatcher.h"
@@ -52,6 +53,10 @@ void use_route(Route chosen) {
     if (chosen == Route::automatic) {
         screen_reader::watch();
     }
+}
+
+void on_focus_return(std::function<std::string()> text) {
+    screen_reader::on_focus_return(std::move(text));
 }
 
 std::string_view own_voice() {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <string>
 #include <utility>
@@ -20,10 +21,21 @@
 // by an empty name, which makes a repeated text ("n" pressed twice) heard again
 // while nothing extra is said, and the name left behind is exactly the text.
 //
+// Orca says a focused object's role after its name ("5 panel."); a panel's
+// role says nothing to the player, so an object that speaks for us as a panel
+// is made a filler, whose role Orca neither speaks nor brailles.
+//
 // Right after a dialog closes, none of our windows is active until the window
-// manager hands the focus back. A text given then waits for an active window,
-// so that it lands on the object Orca is about to focus rather than on a
-// hidden dialog: "Game saved." after the file dialog, say.
+// manager hands the focus back. A text given then waits. When an object of the
+// game's own window gets the focus, the text becomes its name at that moment,
+// before the toolkit tells Orca of the focus, and without the empty name
+// first: Orca reads it once, as it presents the object, and lets the change
+// itself pass, as it came while Orca was elsewhere ("Game saved." after the
+// file dialog, say). Should a dialog take the focus first, the text is given
+// to it once it has the focus, like any other. When the focus comes back to
+// the object our texts were given to and no text waits, that object is named
+// with what the game says of its screen (the board: the square under the
+// cursor); Orca would read an old text again otherwise.
 //
 // Whether a screen reader runs: the accessibility bus's ScreenReaderEnabled
 // (set by desktops that start one from their settings), or Orca registered
@@ -57,6 +69,15 @@ GtkWidget* focused_widget_of_active_window() {
 
 class ScreenReader final : public Output {
   public:
+    ScreenReader() {
+        // Before every handler of the signal, the toolkit's accessibility one
+        // among them, which is what tells Orca of the focus. The class is
+        // loaded first, as the signal exists only from then on.
+        g_type_class_ref(GTK_TYPE_WIDGET);
+        g_signal_add_emission_hook(g_signal_lookup("focus-in-event", GTK_TYPE_WIDGET), 0,
+                                   &ScreenReader::on_focus_in, this, nullptr);
+    }
+
     void speak(const std::string& text, bool) override {
         // The screen reader has no way to be silenced from here; an empty
         // text has nothing to say.
@@ -71,18 +92,42 @@ class ScreenReader final : public Output {
         }
     }
 
+    void on_focus_return(std::function<std::string()> text) { on_return_ = std::move(text); }
+
   private:
     bool deliver() {
         GtkWidget* widget = focused_widget_of_active_window();
         if (widget == nullptr) {
             return false;
         }
-        if (AtkObject* accessible = gtk_widget_get_accessible(widget)) {
-            atk_object_set_name(accessible, "");
-            atk_object_set_name(accessible, pending_.c_str());
-        }
+        name(widget, pending_, true);
         return true;
     }
+
+    // focused: Orca is on the widget already, so it hears the change, and only
+    // a change: an empty name first lets the same text be heard again.
+    void name(GtkWidget* widget, const std::string& text, bool focused) {
+        AtkObject* accessible = gtk_widget_get_accessible(widget);
+        if (accessible == nullptr) {
+            return;
+        }
+        if (atk_object_get_role(accessible) == ATK_ROLE_PANEL) {
+            atk_object_set_role(accessible, ATK_ROLE_FILLER);
+        }
+        if (focused) {
+            atk_object_set_name(accessible, "");
+        }
+        atk_object_set_name(accessible, text.c_str());
+        if (widget != speaking_) {
+            if (speaking_ != nullptr) {
+                g_object_remove_weak_pointer(G_OBJECT(speaking_), weak(speaking_));
+            }
+            speaking_ = widget;
+            g_object_add_weak_pointer(G_OBJECT(speaking_), weak(speaking_));
+        }
+    }
+
+    static gpointer* weak(GtkWidget*& widget) { return reinterpret_cast<gpointer*>(&widget); }
 
     static gboolean on_retry(gpointer self_pointer) {
         auto* self = static_cast<ScreenReader*>(self_pointer);
@@ -93,9 +138,36 @@ class ScreenReader final : public Output {
         return G_SOURCE_CONTINUE;
     }
 
+    static gboolean on_focus_in(GSignalInvocationHint*, guint, const GValue* values,
+                                gpointer self_pointer) {
+        auto* self = static_cast<ScreenReader*>(self_pointer);
+        auto* widget = GTK_WIDGET(g_value_get_object(&values[0]));
+        // A window passes the focus on to its focused widget, whose own
+        // focus-in follows; a window's name is its title. A dialog speaks for
+        // itself: a text that waits as one opens is left to the retry.
+        GtkWidget* window = gtk_widget_get_toplevel(widget);
+        if (GTK_IS_WINDOW(widget) || !GTK_IS_WINDOW(window) ||
+            gtk_window_get_type_hint(GTK_WINDOW(window)) != GDK_WINDOW_TYPE_HINT_NORMAL) {
+            return TRUE;
+        }
+        if (self->retry_ != 0) {
+            g_source_remove(self->retry_);
+            self->retry_ = 0;
+            self->name(widget, self->pending_, false);
+        } else if (widget == self->speaking_ && self->on_return_) {
+            if (const std::string text = self->on_return_(); !text.empty()) {
+                self->name(widget, text, false);
+            }
+        }
+        return TRUE;  // stays hooked
+    }
+
     std::string pending_;
     int tries_left_ = 0;
     guint retry_ = 0;
+    // The widget our texts were last given to; cleared when it is destroyed.
+    GtkWidget* speaking_ = nullptr;
+    std::function<std::string()> on_return_;
 };
 
 ScreenReader& instance() {
@@ -324,6 +396,10 @@ class Watch {
 
 std::shared_ptr<Output> backend() {
     return {&instance(), [](Output*) {}};
+}
+
+void on_focus_return(std::function<std::string()> text) {
+    instance().on_focus_return(std::move(text));
 }
 
 void watch() {

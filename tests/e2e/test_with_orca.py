@@ -22,10 +22,14 @@ from speechd_capture import SpeechCapture
 from test_full_game import solve
 
 ANNOUNCEMENT = re.compile(r"^(\d+) (\d+): (empty\.|-?\d+)$")
+# The first square's text at the start of what Orca says of it.
+FIRST_SQUARE = re.compile(r"1 1: (empty\.|-?\d+)")
 MOVES = {"Right": (1, 0), "Left": (-1, 0), "Down": (0, 1), "Up": (0, -1)}
-DIGIT_NAMES = {1: "one", 2: "two", 3: "three", 4: "four"}
 CONGRATULATION = "You completed the board! What a genius!"
 SAVE_PROMPT = "Please pick a file to save your game into."
+ENTER_PROMPT = "Enter the number you wish to place."
+GO_TO_PROMPT = "Go to square: column, then row."
+NOT_A_NUMBER = "That is not a whole number."
 # Around a 4x4 board square by square, then back to the first one: every square
 # is announced at least once, and the first one by a move.
 TOUR = (["Right"] * 3 + ["Down"] + ["Left"] * 3 + ["Down"] + ["Right"] * 3 + ["Down"]
@@ -97,9 +101,87 @@ class WithOrca(unittest.TestCase):
         # The first square, heard once the board has the focus. Under Orca this
         # is also where Orca has presented the board: keys pressed before that
         # are heard as part of that presentation instead.
-        wait_until(lambda: any(t.startswith("1 1: ") for t in self.speech.texts()[since:]),
-                   what="the first square")
+        first = wait_until(lambda: next((m[0] for m in map(FIRST_SQUARE.match,
+                                                           self.speech.texts()[since:]) if m),
+                                        None), what="the first square")
+        self.heard_once(first, since)
         self.x = self.y = 0
+
+    def settle(self, quiet=0.6):
+        """Waits until Orca has said nothing for `quiet` seconds: far longer than
+        the 20-30 ms between the copies of a text heard twice."""
+        def silent():
+            utterances = self.speech.utterances()
+            return not utterances or time.time() - utterances[-1].time > quiet
+        wait_until(silent, 30, "Orca to fall silent")
+
+    def heard_once(self, text, since):
+        """Waits for `text` after the first `since` texts; fails unless, once Orca
+        has fallen silent, it was heard there exactly once and alone, with no role
+        word after it ("5 panel."). Orca ends a focused object's name with a full
+        stop, so "5" is heard as "5." when it comes with the focus."""
+        bare = text.rstrip(".")
+        form = re.compile(re.escape(bare) + r"\.?( [a-z ]+\.)?")
+        wait_until(lambda: any(form.fullmatch(t) for t in self.speech.texts()[since:]),
+                   what=f"hearing {text!r}")
+        self.settle()
+        heard = [t for t in self.speech.texts()[since:] if form.fullmatch(t)]
+        self.assertIn(heard, ([bare], [bare + "."]), self.speech.texts()[since:])
+
+    def back_on_board(self, since, old):
+        """The focus back on the board with nothing new to say: the square under
+        the cursor is heard once, and `old`, said before the box, is not."""
+        starts = (self.square_text().rstrip("."), old.rstrip("."))
+        wait_until(lambda: any(t.startswith(starts) for t in self.speech.texts()[since:]),
+                   what=f"hearing the board again after {old!r}")
+        self.settle()
+        texts = self.speech.texts()[since:]
+        self.assertFalse([t for t in texts if t.startswith(starts[1])], texts)
+        self.heard_once(self.square_text(), since)
+
+    def square_text(self):
+        value = self.board[self.x][self.y]
+        return f"{self.x + 1} {self.y + 1}: " + ("empty." if value is None else str(value))
+
+    def answer_box(self, key, prompt, typed, close="Return"):
+        """Opens a box by `key`, types `typed` in it and closes it by `close`.
+        Returns the number of texts before the closing key, taken once Orca has
+        echoed what was typed."""
+        press(key)
+        field = wait_until(lambda: find_in_game(self.game.process.pid,
+                                                lambda n: n.name == prompt and has_focus(n)),
+                           what=f"the box {prompt!r}")[0]
+        if typed:
+            subprocess.run(["xdotool", "type", typed], check=True)
+            wait_until(lambda: field.queryText().getText(0, -1) == typed, what=f"{typed!r} typed")
+        self.settle()
+        since = len(self.speech.texts())
+        press(close)
+        return since
+
+    def close_message(self):
+        """Waits for a message box with the focus on its OK button, and presses
+        Return there. Returns the number of texts before Return."""
+        wait_until(lambda: find_in_game(self.game.process.pid,
+                                        lambda n: named("push button", "OK")(n) and has_focus(n)),
+                   what="the message box")
+        self.settle()
+        since = len(self.speech.texts())
+        press("Return")
+        return since
+
+    def name_field(self):
+        """The focused file name field of the open file chooser."""
+        choosers = find_in_game(self.game.process.pid, lambda n: n.getRoleName() == "file chooser")
+        return [field for chooser in choosers for field in find_all(
+            chooser, lambda n: n.getRoleName() == "text" and has_focus(n))]
+
+    def open_save_dialog(self):
+        press("ctrl+s")
+        # Typed keys go to the window that has the X focus, which may come a
+        # moment after the accessibility tree shows the field focused.
+        wait_until(lambda: self.name_field() and active_window_name() == SAVE_PROMPT,
+                   what="the file name field of the save dialog, with the focus")
 
     def focused_names(self):
         return [n.name for n in find_in_game(self.game.process.pid, has_focus)]
@@ -163,85 +245,97 @@ class WithOrca(unittest.TestCase):
 
         # Every square by an arrow key, each heard once and left as the name of
         # the focused object.
-        board = [[None] * 4 for _ in range(4)]
+        self.board = [[None] * 4 for _ in range(4)]
         windows = []
         for key in TOUR:
             utterance, since, _ = self.move(key)
             value = ANNOUNCEMENT.match(utterance.text)[3]
-            board[self.x][self.y] = None if value == "empty." else int(value)
+            self.board[self.x][self.y] = None if value == "empty." else int(value)
             wait_until(lambda: utterance.text in self.focused_names(), 10,
                        f"the focused object named {utterance.text!r}")
             windows.append((since, utterance.text))
         self.assertEqual((self.x, self.y), (0, 0))
-
-        # A refusal on a given.
-        given = next((x, y) for y in range(4) for x in range(4) if board[x][y] is not None)
-        self.go_to(*given)
-        self.say_by_key("1", lambda t: t == "You can't change this number.")
-        self.assertIn("You can't change this number.", self.focused_names())
-        # A refusal given just as the number dialog closes, before the board has
-        # the focus back, is not lost: Orca reads it with the board.
-        press("Return")
-        wait_until(lambda: "Enter the number you wish to place." in self.focused_names(),
-                   what="the number dialog")
-        since = len(self.speech.texts())
-        press("1", "Return")
-        refusal = "You can not change this value."
-        wait_until(lambda: any(refusal in t for t in self.speech.texts()[since:]),
-                   what="the refusal after the dialog")
-        wait_until(lambda: refusal in self.focused_names(), 10, "the refusal as the name")
-
-        # The same count twice is heard twice.
-        empties = [(x, y) for x in range(4) for y in range(4) if board[x][y] is None]
-        count = f"There are {len(empties)} empty squares."
-        since = len(self.speech.texts())
-        press("n")
-        wait_until(lambda: self.speech.texts()[since:].count(count) == 1, what="the count")
-        press("n")
-        wait_until(lambda: self.speech.texts()[since:].count(count) == 2,
-                   what="the count a second time")
-
         # Each arrow text once: in its own stretch, and not late in the next one.
         texts = self.speech.texts()
         ends = [since for since, _ in windows[1:]] + [len(texts)]
         for (begin, text), end in zip(windows, ends):
             self.assertEqual(texts[begin:end].count(text), 1, f"{text!r} in {texts[begin:end]}")
 
-        # "Game saved." comes as the file dialog closes, before the board has the
-        # focus back: it is heard all the same.
-        press("ctrl+s")
+        # A refusal on a given.
+        given = next((x, y) for y in range(4) for x in range(4) if self.board[x][y] is not None)
+        self.go_to(*given)
+        self.say_by_key("1", lambda t: t == "You can't change this number.")
+        self.assertIn("You can't change this number.", self.focused_names())
+        # Enter on a given opens no box: the refusal comes at once.
+        self.heard_once("You can't change this number.", self.keyed("Return"))
 
-        def name_field():
-            choosers = find_in_game(self.game.process.pid,
-                                    lambda n: n.getRoleName() == "file chooser")
-            return [field for chooser in choosers for field in find_all(
-                chooser, lambda n: n.getRoleName() == "text" and has_focus(n))]
-        # Typed keys go to the window that has the X focus, which may come a
-        # moment after the accessibility tree shows the field focused.
-        wait_until(lambda: name_field() and active_window_name() == SAVE_PROMPT,
-                   what="the file name field of the save dialog, with the focus")
+        # On an empty square, an answer given just as the number box closes,
+        # before the board has the focus back, is not lost: Orca reads it with
+        # the board, once. A box that leaves nothing new to say gives back the
+        # square under the cursor, never the answer before it.
+        empties = [(x, y) for x in range(4) for y in range(4) if self.board[x][y] is None]
+        self.assertEqual(len(empties), 2, self.board)
+        self.go_to(*empties[1])
+        self.heard_once(NOT_A_NUMBER, self.answer_box("Return", ENTER_PROMPT, "abc"))
+        wait_until(lambda: NOT_A_NUMBER in self.focused_names(), 10, "the answer as the name")
+        self.back_on_board(self.answer_box("Return", ENTER_PROMPT, "7", close="Escape"),
+                           NOT_A_NUMBER)
+        self.heard_once(NOT_A_NUMBER, self.answer_box("Return", ENTER_PROMPT, "abc"))
+        self.answer_box("Return", ENTER_PROMPT, "0")
+        self.back_on_board(self.close_message(), NOT_A_NUMBER)
+
+        # To the first of the two empty squares (10 percent of 16, rounded)
+        # through the go-to box, and a number typed into it: each answer once.
+        solution = [column[:] for column in self.board]
+        self.assertTrue(solve(solution))
+        self.x, self.y = empties[0]
+        self.heard_once(self.square_text(),
+                        self.answer_box("ctrl+g", GO_TO_PROMPT, f"{self.x + 1} {self.y + 1}"))
+        self.board[self.x][self.y] = solution[self.x][self.y]
+        self.heard_once(str(self.board[self.x][self.y]),
+                        self.answer_box("Return", ENTER_PROMPT, str(self.board[self.x][self.y])))
+
+        # The same count twice is heard twice.
+        count = "There are 1 empty squares."
         since = len(self.speech.texts())
+        press("n")
+        wait_until(lambda: self.speech.texts()[since:].count(count) == 1, what="the count")
+        press("n")
+        wait_until(lambda: self.speech.texts()[since:].count(count) == 2,
+                   what="the count a second time")
+        # The save dialog given up: the square, not the count.
+        self.open_save_dialog()
+        self.settle()
+        since = len(self.speech.texts())
+        press("Escape")
+        self.back_on_board(since, count)
+
+        # "Game saved." comes as the file dialog closes, before the board has the
+        # focus back: it is heard all the same, once.
+        self.open_save_dialog()
         subprocess.run(["xdotool", "type", "orca-game"], check=True)
         wait_until(lambda: any(field.queryText().getText(0, -1) == "orca-game"
-                               for field in name_field()), what="the typed name")
+                               for field in self.name_field()), what="the typed name")
+        self.settle()
+        since = len(self.speech.texts())
         # The chooser's name completion now and then swallows an Enter typed
         # right after the name; its Save button, pressed through the
         # accessibility tree, saves every time.
         save = find_in_game(self.game.process.pid, named("push button", "Save"))
         self.assertEqual(len(save), 1)
         save[0].queryAction().doAction(0)
-        wait_until(lambda: any("Game saved." in t for t in self.speech.texts()[since:]),
-                   what="hearing that the game was saved")
+        self.heard_once("Game saved.", since)
         wait_until(lambda: "Game saved." in self.focused_names(), 10, "the message as the name")
         self.assertTrue(os.path.exists(os.path.join(folder.name, "orca-game.sudoku")))
+        # The key help closed: the square, not "Game saved.".
+        press("F1")
+        self.back_on_board(self.close_message(), "Game saved.")
 
-        # Solve it; the last digit brings the congratulation, read by Orca.
-        solution = [column[:] for column in board]
-        self.assertTrue(solve(solution))
-        for x, y in empties:
-            self.go_to(x, y)
-            name = DIGIT_NAMES[solution[x][y]]
-            self.say_by_key(str(solution[x][y]), lambda t, name=name: t == name)
+        # The last digit brings the congratulation, read by Orca. That digit's
+        # own name may go unheard: Orca cuts its speech off when the message box
+        # takes the focus, now and then.
+        self.go_to(*empties[1])
+        press(str(solution[self.x][self.y]))
         wait_until(lambda: any(CONGRATULATION in t for t in self.speech.texts()), 30,
                    "the congratulation")
 

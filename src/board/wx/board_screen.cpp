@@ -5,6 +5,7 @@
 
 #include "board/texts.h"
 #include "board/wx/board_view.h"
+#include "dialogs/speech.h"
 #include "dialogs/wx/accessible_name.h"
 #include "shell/mywin.h"
 #include "shell/wx_text.h"
@@ -44,6 +45,9 @@ void Mywin::run_game() {
     // Bound on the grid and its panel, so the bindings die with them and
     // never double up.
     grid->Bind(wxEVT_GRID_SELECT_CELL, &Mywin::OnCellChange, this);
+    // The board back in focus with nothing new to say (a box cancelled, the
+    // key help closed) tells the square under the cursor, not an old answer.
+    speech::on_focus_return([this] { return texts::announce(play.game(), play.cursor()); });
     showpanel(panel);
     panel->Bind(wxEVT_CHAR_HOOK, &Mywin::boardkey, this);
     follow_cursor();
