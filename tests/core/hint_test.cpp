@@ -241,7 +241,11 @@ TEST(HintOnBoards, TheHintForEachKindOfBoard) {
          givens,
          {2, 2},
          "No hint found."},
-        {"an empty board has no logical step", empty, empty, {3, 3}, "No hint found."},
+        {"an empty board has no step by logic",
+         empty,
+         empty,
+         {3, 3},
+         "No step by logic is left here. 1 at 1 1 keeps the board solvable."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
