@@ -28,9 +28,8 @@ void each_single(const Layout& layout, const CandidateBoard& candidates, Found f
             break;
         }
         for (const Square square : layout.squares(row)) {
-            if (at(candidates, square).count() == 1 &&
-                found(
-                    Hint{Hint::Kind::place, square, numbers_in(at(candidates, square)).front()})) {
+            if (count_to(at(candidates, square), 1) == 1 &&
+                found(Hint{Hint::Kind::place, square, first_number(at(candidates, square))})) {
                 return;
             }
         }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -26,6 +27,28 @@ inline std::vector<int> numbers_in(const Candidates& set) {
         numbers.push_back(static_cast<int>(k) + 1);
     }
     return numbers;
+}
+
+// How many numbers the set holds, counted no further than most + 1: the
+// techniques only ask about small counts, and a full count is slow.
+inline std::size_t count_to(const Candidates& set, std::size_t most) {
+    std::size_t count = 0;
+    for (std::size_t k = set._Find_first(); k < set.size() && count <= most;
+         k = set._Find_next(k)) {
+        ++count;
+    }
+    return count;
+}
+
+inline int first_number(const Candidates& set) {
+    return static_cast<int>(set._Find_first()) + 1;
+}
+
+template <class Visit>
+void each_number(const Candidates& set, Visit visit) {
+    for (std::size_t k = set._Find_first(); k < set.size(); k = set._Find_next(k)) {
+        visit(static_cast<int>(k) + 1);
+    }
 }
 
 inline Candidates set_of(const std::vector<int>& numbers) {
@@ -84,28 +107,26 @@ bool kept_to(const Layout& layout, const CandidateBoard& candidates, Group unit,
 // whose union has exactly k members, until it returns true; a choice is
 // dropped as soon as its union grows past k. Naked and hidden sets and fish
 // are all such choices.
-template <class Found>
-bool closed_sets(const std::vector<Candidates>& sets, std::size_t k, Found found) {
-    std::vector<std::size_t> chosen;
-    std::vector<Candidates> unions{Candidates{}};
+template <std::size_t K, class Found>
+bool closed_sets(const std::vector<Candidates>& sets, Found found) {
+    std::array<std::size_t, K> chosen{};
+    std::array<Candidates, K + 1> unions{};
+    std::size_t size = 0;
     std::size_t next = 0;
     for (;;) {
-        if (chosen.size() == k || next == sets.size()) {
-            if (chosen.size() == k && unions.back().count() == k && found(chosen, unions.back())) {
+        if (size == K || next == sets.size()) {
+            if (size == K && count_to(unions[K], K) == K && found(chosen, unions[K])) {
                 return true;
             }
-            if (chosen.empty()) {
+            if (size == 0) {
                 return false;
             }
-            next = chosen.back() + 1;
-            chosen.pop_back();
-            unions.pop_back();
+            next = chosen[--size] + 1;
             continue;
         }
-        const Candidates joined = unions.back() | sets[next];
-        if (joined.count() <= k) {
-            chosen.push_back(next);
-            unions.push_back(joined);
+        unions[size + 1] = unions[size] | sets[next];
+        if (count_to(unions[size + 1], K) <= K) {
+            chosen[size++] = next;
         }
         ++next;
     }

@@ -151,7 +151,7 @@ std::optional<Elimination> x_chain(const Layout& layout, const CandidateBoard& c
 
 std::optional<Elimination> xy_chain(const Layout& layout, const CandidateBoard& candidates) {
     const int n = layout.n();
-    const auto two = [&](Square square) { return at(candidates, square).count() == 2; };
+    const auto two = [&](Square square) { return count_to(at(candidates, square), 2) == 2; };
     for (const Group& row : layout.units()) {
         if (row.unit != Unit::row) {
             break;

@@ -25,13 +25,13 @@ std::optional<Elimination> fish(const Layout& layout, const CandidateBoard& cand
                             static_cast<std::size_t>(layout.unit_of(square, cover_kind).index));
                     }
                 }
-                if (covers.count() >= 2 && covers.count() <= K) {
+                if (const std::size_t c = count_to(covers, K); c >= 2 && c <= K) {
                     eligible.push_back(base);
                     sets.push_back(covers);
                 }
             }
             const bool found =
-                closed_sets(sets, K, [&](const auto& chosen, const Candidates& lines) {
+                closed_sets<K>(sets, [&](const auto& chosen, const Candidates& lines) {
                     Elimination found_step{kind, {}, {}, {number}};
                     for (const std::size_t i : chosen) {
                         found_step.bases.push_back(eligible[i]);

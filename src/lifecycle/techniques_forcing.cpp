@@ -12,7 +12,9 @@ struct Clash {
     std::optional<Square> stuck;  // a square left with no number...
     Group unit;                   // ...or `number` with no place left in `unit`
     int number = 0;
-    std::vector<int> causes;  // the placements that ruled out what was missing
+    // The placements that ruled out what was missing: pool[begin, end).
+    std::size_t begin = 0;
+    std::size_t end = 0;
 };
 
 // The singles that follow from one supposition, each with the earlier
@@ -47,14 +49,15 @@ class Supposition {
         struck_.clear();
         placed_.clear();
         queue_.clear();
+        pool_.clear();
         now_ = start_;
-        queue_.push_back({square, number, {}});
+        queue_.push_back({square, number, 0, 0});
         for (std::size_t next = 0; next < queue_.size() && placed_.size() < most; ++next) {
             const Pending p = queue_[next];
             if (!has(now_, p.square, p.number) || placed(p.square)) {
                 continue;
             }
-            placed_.push_back({p.square, p.number, p.causes});
+            placed_.push_back(p);
             is_placed_[index(p.square)] = 1;
             if (auto clash = place(p.square, p.number)) {
                 return clash;
@@ -67,14 +70,16 @@ class Supposition {
     std::vector<ChainNode> chain(const Clash& clash) const {
         std::vector<char> needed(placed_.size(), 0);
         needed[0] = 1;
-        std::vector<int> todo = clash.causes;
+        std::vector<int> todo(pool_.begin() + static_cast<std::ptrdiff_t>(clash.begin),
+                              pool_.begin() + static_cast<std::ptrdiff_t>(clash.end));
         while (!todo.empty()) {
             const int i = todo.back();
             todo.pop_back();
             if (needed[static_cast<std::size_t>(i)] == 0) {
                 needed[static_cast<std::size_t>(i)] = 1;
-                const auto& causes = placed_[static_cast<std::size_t>(i)].causes;
-                todo.insert(todo.end(), causes.begin(), causes.end());
+                const Pending& p = placed_[static_cast<std::size_t>(i)];
+                todo.insert(todo.end(), pool_.begin() + static_cast<std::ptrdiff_t>(p.begin),
+                            pool_.begin() + static_cast<std::ptrdiff_t>(p.end));
             }
         }
         std::vector<ChainNode> out;
@@ -90,7 +95,8 @@ class Supposition {
     struct Pending {
         Square square;
         int number;
-        std::vector<int> causes;
+        std::size_t begin;  // its causes, as in Clash
+        std::size_t end;
     };
 
     std::size_t index(Square square) const {
@@ -105,9 +111,9 @@ class Supposition {
     bool placed(Square square) const { return is_placed_[index(square)] != 0; }
 
     // The placements that ruled `number` out of `square`, when it had it.
-    void causes_of(Square square, int number, std::vector<int>& out) {
+    void causes_of(Square square, int number) {
         if (has(start_, square, number) && remover(square, number) >= 0) {
-            out.push_back(remover(square, number));
+            pool_.push_back(remover(square, number));
         }
     }
 
@@ -121,7 +127,8 @@ class Supposition {
 
     std::optional<Clash> place(Square square, int number) {
         const int by = static_cast<int>(placed_.size()) - 1;
-        std::vector<std::pair<Square, int>> lost;
+        std::vector<std::pair<Square, int>>& lost = lost_;
+        lost.clear();
         for (const int other : numbers_in(at(now_, square) & ~set_of({number}))) {
             strike(square, other, by);
             lost.push_back({square, other});
@@ -151,17 +158,17 @@ class Supposition {
     // A square that lost a number: none left is a clash, one left a single.
     std::optional<Clash> left_in(Square square) {
         const Candidates& left = at(now_, square);
-        if (left.count() > 1) {
+        if (count_to(left, 1) > 1) {
             return std::nullopt;
         }
-        std::vector<int> causes;
+        const std::size_t begin = pool_.size();
         for (const int number : numbers_in(at(start_, square) & ~left)) {
-            causes_of(square, number, causes);
+            causes_of(square, number);
         }
         if (left.none()) {
-            return Clash{square, {}, 0, causes};
+            return Clash{square, {}, 0, begin, pool_.size()};
         }
-        queue_.push_back({square, numbers_in(left).front(), causes});
+        queue_.push_back({square, numbers_in(left).front(), begin, pool_.size()});
         return std::nullopt;
     }
 
@@ -173,21 +180,22 @@ class Supposition {
             return std::nullopt;
         }
         std::optional<Square> only;
-        std::vector<int> causes;
+        const std::size_t begin = pool_.size();
         for (const Square square : layout_.squares(unit)) {
             if (has(now_, square, number)) {
                 if (only || placed(square)) {
+                    pool_.resize(begin);
                     return std::nullopt;  // two places, or placed there already
                 }
                 only = square;
             } else {
-                causes_of(square, number, causes);
+                causes_of(square, number);
             }
         }
         if (!only) {
-            return Clash{std::nullopt, unit, number, causes};
+            return Clash{std::nullopt, unit, number, begin, pool_.size()};
         }
-        queue_.push_back({*only, number, causes});
+        queue_.push_back({*only, number, begin, pool_.size()});
         return std::nullopt;
     }
 
@@ -200,8 +208,16 @@ class Supposition {
     std::vector<char> is_placed_;
     std::vector<Candidates> missing_;  // each unit's open numbers at the start
     std::vector<Pending> queue_;
+    std::vector<int> pool_;                     // the causes of every placement and clash
+    std::vector<std::pair<Square, int>> lost_;  // what the last placement ruled out
     std::vector<Pending> placed_;
 };
+
+// The most placements a supposition is followed for: a longer chain is more
+// than a listener can keep in mind, and cutting it short keeps the search quick.
+std::size_t longest(const Layout& layout) {
+    return static_cast<std::size_t>(2 * layout.n());
+}
 
 }  // namespace
 
@@ -209,7 +225,7 @@ std::optional<Elimination> forcing_chain(const Layout& layout, const CandidateBo
     std::optional<Elimination> best;
     // The shortest chain is the easiest to follow by ear; once one is found,
     // longer suppositions are cut off.
-    std::size_t most = static_cast<std::size_t>(layout.n() * layout.n());
+    std::size_t most = longest(layout);
     Supposition supposition(layout, candidates);
     for (std::size_t size = 2; size <= static_cast<std::size_t>(layout.n()); ++size) {
         for (const Group& row : layout.units()) {
@@ -217,7 +233,7 @@ std::optional<Elimination> forcing_chain(const Layout& layout, const CandidateBo
                 break;
             }
             for (const Square square : layout.squares(row)) {
-                if (at(candidates, square).count() != size) {
+                if (count_to(at(candidates, square), size) != size) {
                     continue;
                 }
                 for (const int number : numbers_in(at(candidates, square))) {
@@ -253,8 +269,7 @@ bool forcing_holds(const Layout& layout, const CandidateBoard& candidates,
     const ChainNode& first = step.chain.front();
     return has(candidates, first.square, first.number) &&
            Supposition(layout, candidates)
-               .follow(first.square, first.number,
-                       static_cast<std::size_t>(layout.n() * layout.n()))
+               .follow(first.square, first.number, longest(layout))
                .has_value();
 }
 

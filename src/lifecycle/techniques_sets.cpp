@@ -31,12 +31,12 @@ std::optional<Elimination> naked_set(const Layout& layout, const CandidateBoard&
         eligible.clear();
         sets.clear();
         for (const Square square : layout.squares(unit)) {
-            if (sized(at(candidates, square).count(), K)) {
+            if (sized(count_to(at(candidates, square), K), K)) {
                 eligible.push_back(square);
                 sets.push_back(at(candidates, square));
             }
         }
-        const bool found = closed_sets(sets, K, [&](const auto& chosen, const Candidates& numbers) {
+        const bool found = closed_sets<K>(sets, [&](const auto& chosen, const Candidates& numbers) {
             std::vector<Square> holders;
             for (const std::size_t i : chosen) {
                 holders.push_back(eligible[i]);
@@ -75,19 +75,18 @@ std::optional<Elimination> hidden_set(const Layout& layout, const CandidateBoard
         // For each number, the positions in the unit that can take it.
         std::vector<Candidates> places(static_cast<std::size_t>(layout.n()));
         for (std::size_t i = 0; i < squares.size(); ++i) {
-            for (const int number : numbers_in(at(candidates, squares[i]))) {
-                places[static_cast<std::size_t>(number - 1)].set(i);
-            }
+            each_number(at(candidates, squares[i]),
+                        [&](int number) { places[static_cast<std::size_t>(number - 1)].set(i); });
         }
         eligible.clear();
         sets.clear();
         for (std::size_t k = 0; k < places.size(); ++k) {
-            if (sized(places[k].count(), K)) {
+            if (sized(count_to(places[k], K), K)) {
                 eligible.push_back(static_cast<int>(k) + 1);
                 sets.push_back(places[k]);
             }
         }
-        const bool found = closed_sets(sets, K, [&](const auto& chosen, const Candidates& where) {
+        const bool found = closed_sets<K>(sets, [&](const auto& chosen, const Candidates& where) {
             std::vector<int> numbers;
             for (const std::size_t i : chosen) {
                 numbers.push_back(eligible[i]);

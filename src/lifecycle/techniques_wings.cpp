@@ -7,7 +7,7 @@ namespace sudoku::hints {
 namespace {
 
 bool two(const CandidateBoard& candidates, Square square) {
-    return at(candidates, square).count() == 2;
+    return count_to(at(candidates, square), 2) == 2;
 }
 
 }  // namespace
