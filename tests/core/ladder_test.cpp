@@ -11,6 +11,7 @@
 #include "hand_candidates.h"
 #include "lifecycle/hint_techniques.h"
 #include "lifecycle/rating.h"
+#include "lifecycle/sudoku.h"
 
 namespace sudoku {
 namespace {
@@ -302,6 +303,15 @@ TEST(Ladder, AForcingChainWhereNoOtherTechniqueHelps) {
               "so 1 6 cannot take 3. Then 3 goes at 1 8: the only place for 3 in column 1.");
 }
 
+TEST(LevelWords, TheLevelAndAFallbackAreSaid) {
+    EXPECT_EQ(texts::level_said(Level::medium), "This puzzle is medium.");
+    EXPECT_EQ(texts::level_said(Level::any), "This puzzle needs guessing.");
+    EXPECT_EQ(texts::level_fallback(Level::easy, Level::hard, 30),
+              "This puzzle is easy: no hard puzzle was found with 30 percent empty.");
+    EXPECT_EQ(texts::level_fallback(Level::any, Level::expert, 90),
+              "This puzzle needs guessing: no expert puzzle was found with 90 percent empty.");
+}
+
 Board puzzle(std::string_view digits) {
     std::vector<std::vector<int>> rows(9);
     for (std::size_t i = 0; i < digits.size(); ++i) {
@@ -364,6 +374,59 @@ TEST(Rate, KnownPuzzlesOfEachLevel) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(rate(c.board, c.size), c.level);
     }
+}
+
+int empty_squares(const Board& board) {
+    int count = 0;
+    for (const Column& column : board) {
+        for (const Cell& cell : column) {
+            count += cell ? 0 : 1;
+        }
+    }
+    return count;
+}
+
+// Puzzles made for each level have their count of holes, one solution and
+// the rating they report, and the hint alone leads from them to it.
+TEST(LevelPuzzles, AreUniqueRatedAndSolvedHintByHint) {
+    for (const Level level : {Level::easy, Level::medium, Level::hard, Level::expert}) {
+        for (std::uint64_t seed = 1; seed <= 3; ++seed) {
+            SCOPED_TRACE(std::string(texts::level_name(level)) + " seed " + std::to_string(seed));
+            const Sudoku made = Sudoku(3, 3).difficulty(0.6, level, seed);
+            EXPECT_EQ(empty_squares(made.board), 49);
+            EXPECT_EQ(Solver(3, 3).count(made.board, 2), 1);
+            EXPECT_EQ(rate(made.board, {3, 3}), made.level());
+            if (level <= Level::medium) {
+                EXPECT_EQ(made.level(), level) << "always found at 60 percent empty";
+            }
+            Board board = made.board;
+            for (Hint hint = find_hint(board, made.board, {3, 3}); hint.kind != Hint::Kind::none;
+                 hint = find_hint(board, made.board, {3, 3})) {
+                ASSERT_EQ(hint.kind, Hint::Kind::place) << texts::hint(hint);
+                ASSERT_EQ(hint.number, made.solution()[hint.square.x][hint.square.y]);
+                board[hint.square.x][hint.square.y] = hint.number;
+            }
+            EXPECT_EQ(board, made.solution());
+        }
+    }
+}
+
+TEST(LevelPuzzles, AnyLevelIsTodaysPuzzle) {
+    const Sudoku empty(3, 3);
+    EXPECT_EQ(empty.difficulty(0.7, Level::any, 5).board, empty.difficulty(0.7, 5).board);
+    EXPECT_EQ(empty.difficulty(0.7, Level::any, 5).level(), Level::any);
+}
+
+// Beyond the ladder, or with several solutions, the hint still gives a number
+// that keeps the board solvable.
+TEST(LevelPuzzles, TheHintNeverDeadEnds) {
+    const Board board =
+        puzzle("800000000003600000070090200050007000000045700000100030001000068008500010090000400");
+    const Hint hint = find_hint(board, board, {3, 3});
+    ASSERT_EQ(hint.kind, Hint::Kind::from_solution);
+    Board next = board;
+    next[hint.square.x][hint.square.y] = hint.number;
+    EXPECT_EQ(Solver(3, 3).count(next, 1), 1);
 }
 
 }  // namespace
