@@ -376,16 +376,6 @@ TEST(Rate, KnownPuzzlesOfEachLevel) {
     }
 }
 
-int empty_squares(const Board& board) {
-    int count = 0;
-    for (const Column& column : board) {
-        for (const Cell& cell : column) {
-            count += cell ? 0 : 1;
-        }
-    }
-    return count;
-}
-
 // Puzzles made for each level have their count of holes, one solution and
 // the rating they report, and the hint alone leads from them to it.
 TEST(LevelPuzzles, AreUniqueRatedAndSolvedHintByHint) {
