@@ -1,10 +1,12 @@
 // How often generated puzzles have exactly one solution, how long making
 // them takes, how that compares with QQWing on 9x9, and how long counting the
-// solutions of a 9x9 puzzle takes. Prints tables; asserts nothing.
+// solutions of a 9x9 puzzle takes, and puzzles made for a level beside
+// QQWing's own level-targeted generation. Prints tables; asserts nothing.
 //
 //   puzzle_bench          1000 seeds per row up to 16x16, fewer beyond
 //   puzzle_bench short    two seeds per row, to check that it runs
 //   puzzle_bench SEEDS    that many seeds per row up to 16x16
+//   puzzle_bench levels [SEEDS]  only the tables of puzzles made for a level
 #include <qqwing.hpp>
 
 #include <algorithm>
@@ -15,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "lifecycle/rating.h"
 #include "lifecycle/solver.h"
 #include "lifecycle/sudoku.h"
 
@@ -133,10 +136,113 @@ void count_table(int seeds) {
     std::printf("all    %10.2f %10.2f\n", s.median, s.slowest);
 }
 
+// As QQWing's command line does for a difficulty: generate, rate by its
+// own solver, repeat until the rating matches.
+Spread qqwing_level(qqwing::SudokuBoard::Difficulty wanted, int puzzles) {
+    std::vector<double> us;
+    for (int i = 0; i < puzzles; ++i) {
+        const auto start = Clock::now();
+        for (;;) {
+            qqwing::SudokuBoard board;
+            board.setRecordHistory(true);
+            board.generatePuzzle();
+            board.solve();
+            if (board.getDifficulty() == wanted) {
+                break;
+            }
+        }
+        us.push_back(micros_since(start));
+    }
+    return spread(us);
+}
+
+// Every level at every 9x9 share of empty squares, with QQWing's matching
+// level beside it (simple, easy, intermediate, expert: its expert needs
+// guessing, ours never does, so only the speed compares).
+void level_table(int seeds, int qqwing_puzzles) {
+    using D = qqwing::SudokuBoard::Difficulty;
+    const struct {
+        sudoku::Level level;
+        const char* name;
+        D theirs;
+    } levels[] = {{sudoku::Level::easy, "easy", D::SIMPLE},
+                  {sudoku::Level::medium, "medium", D::EASY},
+                  {sudoku::Level::hard, "hard", D::INTERMEDIATE},
+                  {sudoku::Level::expert, "expert", D::EXPERT}};
+    std::srand(2);
+    std::printf("\n9x9 puzzles made for a level, %d seeds per row; QQWing %d puzzles per level\n",
+                seeds, qqwing_puzzles);
+    std::printf("%-7s %6s %10s %11s %6s %12s %12s %8s\n", "level", "empty", "median ms",
+                "slowest ms", "met", "QQWing med", "QQWing max", "ratio");
+    const sudoku::Sudoku empty(3, 3);
+    for (const auto& l : levels) {
+        const Spread q = qqwing_level(l.theirs, qqwing_puzzles);
+        for (int percent = 30; percent <= 80; percent += 10) {
+            std::vector<double> us;
+            int met = 0;
+            for (int seed = 0; seed < seeds; ++seed) {
+                const auto start = Clock::now();
+                const sudoku::Sudoku puzzle =
+                    empty.difficulty(percent / 100.0, l.level, static_cast<std::uint64_t>(seed));
+                us.push_back(micros_since(start));
+                met += puzzle.level() == l.level ? 1 : 0;
+            }
+            const Spread s = spread(us);
+            std::printf("%-7s %5d%% %10.2f %11.2f %5.0f%% %12.2f %12.2f %8.1f\n", l.name, percent,
+                        s.median / 1000.0, s.slowest / 1000.0, 100.0 * met / seeds,
+                        q.median / 1000.0, q.slowest / 1000.0, q.median / s.median);
+            std::fflush(stdout);
+        }
+    }
+}
+
+// How far puzzles made for a level stay unique on the large boards, and
+// what they cost.
+void large_level_table(int seeds) {
+    std::printf("\nLarge boards made for a level, %d seeds per row\n", seeds);
+    std::printf("%-7s %-7s %6s %8s %6s %10s %11s\n", "board", "level", "empty", "unique", "met",
+                "median ms", "slowest ms");
+    for (const int side : {4, 5}) {
+        const sudoku::Sudoku empty(side, side);
+        sudoku::Solver proof(side, side);
+        proof.set_budget(kProofBudget);
+        for (const auto level : {sudoku::Level::easy, sudoku::Level::medium, sudoku::Level::hard,
+                                 sudoku::Level::expert}) {
+            for (int percent = 40; percent <= 70; percent += 10) {
+                std::vector<double> us;
+                int unique = 0;
+                int met = 0;
+                for (int seed = 0; seed < seeds; ++seed) {
+                    const auto start = Clock::now();
+                    const sudoku::Sudoku puzzle =
+                        empty.difficulty(percent / 100.0, level, static_cast<std::uint64_t>(seed));
+                    us.push_back(micros_since(start));
+                    met += puzzle.level() == level ? 1 : 0;
+                    unique += proof.count(puzzle.board, 2) == 1 && !proof.out_of_budget() ? 1 : 0;
+                }
+                const Spread s = spread(us);
+                const std::string board =
+                    std::to_string(side * side) + "x" + std::to_string(side * side);
+                constexpr const char* names[] = {"any", "easy", "medium", "hard", "expert"};
+                std::printf("%-7s %-7s %5d%% %7.0f%% %5.0f%% %10.2f %11.2f\n", board.c_str(),
+                            names[static_cast<int>(level)], percent, 100.0 * unique / seeds,
+                            100.0 * met / seeds, s.median / 1000.0, s.slowest / 1000.0);
+                std::fflush(stdout);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string arg = argc > 1 ? argv[1] : "";
+    if (arg == "levels") {
+        const int seeds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 50;
+        level_table(seeds, seeds);
+        large_level_table(std::max(1, seeds / 10));
+        return 0;
+    }
     const bool brief = arg == "short";
     const int seeds = brief ? 2 : arg.empty() ? 1000 : std::max(1, std::atoi(arg.c_str()));
     // Large boards take long to make and far longer to prove unique.
@@ -147,5 +253,7 @@ int main(int argc, char** argv) {
     uniqueness_table(rows, brief ? kShortProofBudget : kProofBudget, ours);
     qqwing_ratio(brief ? 10 : 1000, ours);
     count_table(brief ? 10 : 1000);
+    level_table(brief ? 2 : 50, brief ? 2 : 50);
+    large_level_table(brief ? 1 : 5);
     return 0;
 }

@@ -68,6 +68,23 @@ std::string size_item(int box) {
     return std::to_string(box) + "x" + std::to_string(box);
 }
 
+std::string_view level_name(sudoku::Level level) {
+    constexpr std::string_view names[] = {"any level", "easy", "medium", "hard", "expert"};
+    return names[static_cast<int>(level)];
+}
+
+std::string level_said(sudoku::Level level) {
+    return level == sudoku::Level::any ? std::string("This puzzle needs guessing.")
+                                       : "This puzzle is " + std::string(level_name(level)) + ".";
+}
+
+std::string level_fallback(sudoku::Level made, sudoku::Level asked, int percent) {
+    std::string text = level_said(made);
+    text.back() = ':';
+    return text + " no " + std::string(level_name(asked)) + " puzzle was found with " +
+           difficulty_item(percent) + ".";
+}
+
 std::string difficulty_item(int percent) {
     return std::to_string(percent) + " percent empty";
 }

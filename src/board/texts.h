@@ -11,6 +11,7 @@
 #include "board/board_reading.h"
 #include "board/game.h"
 #include "lifecycle/hint.h"
+#include "lifecycle/rating.h"
 
 namespace texts {
 
@@ -29,6 +30,13 @@ inline constexpr std::string_view board_difficulty = "Board difficulty.";
 inline constexpr std::string_view go = "Go!";
 std::string size_item(int box);            // "3x3"
 std::string difficulty_item(int percent);  // "30 percent empty"
+// "easy", "medium", "hard", "expert"; "any level" for Level::any.
+std::string_view level_name(sudoku::Level level);
+// Before the first square when the level chosen was not made: "This puzzle
+// is easy: no hard puzzle was found with 30 percent empty."
+std::string level_fallback(sudoku::Level made, sudoku::Level asked, int percent);
+// The l key: "This puzzle is medium." or "This puzzle needs guessing."
+std::string level_said(sudoku::Level level);
 
 // Play.
 inline constexpr std::string_view given_refused = "You can't change this number.";

@@ -10,6 +10,9 @@ namespace {
 // Work the completion check may spend, in solver steps (see Solver::set_budget);
 // past it the board counts as completable and the hint goes by logic alone.
 constexpr std::uint64_t kCheckBudget = 5'000'000;
+// Work a solution for a board beyond the ladder may take: such a board has
+// already shown it can be completed, so the search rarely needs much.
+constexpr std::uint64_t kFallbackBudget = 50'000'000;
 
 const Cell& cell_at(const Board& board, Square square) {
     return board[static_cast<std::size_t>(square.x)][static_cast<std::size_t>(square.y)];
@@ -51,6 +54,21 @@ std::optional<Square> number_to_check(const hints::Layout& layout, Solver& solve
     });
 }
 
+// When logic has no step left: the first empty square in reading order, with
+// the number a solution that keeps the player's numbers has there.
+Hint from_solution(const hints::Layout& layout, Solver& solver, const Board& board) {
+    solver.set_budget(kFallbackBudget);
+    const std::optional<Board> solution = solver.solve(board);
+    for (int y = 0; y < layout.n() && solution; ++y) {
+        for (int x = 0; x < layout.n(); ++x) {
+            if (!cell_at(board, {x, y})) {
+                return {Hint::Kind::from_solution, {x, y}, *cell_at(*solution, {x, y})};
+            }
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 Hint find_hint(const Board& board, const Board& original, BoxSize size) {
@@ -73,7 +91,7 @@ Hint find_hint(const Board& board, const Board& original, BoxSize size) {
         }
         const std::optional<Elimination> step = hints::elimination(layout, candidates);
         if (!step) {
-            return {};
+            return from_solution(layout, solver, board);
         }
         hints::apply(*step, candidates);
         steps.push_back(*step);

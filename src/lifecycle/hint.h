@@ -12,13 +12,34 @@
 
 namespace sudoku {
 
+// One link of a chain: `number` is (on) or is not (off) at `square`.
+struct ChainNode {
+    Square square = {};
+    int number = 0;
+    bool on = false;
+    bool operator==(const ChainNode&) const = default;
+};
+
 // A deduction that rules numbers out of squares without placing any.
 struct Elimination {
     enum class Kind {
-        pointing,     // in `unit` (a box), `numbers` can only go in `line` (a row or column)
-        claiming,     // in `unit` (a row or column), `numbers` can only go in `line` (a box)
-        naked_pair,   // in `unit`, the squares `holders` can only take `numbers`
-        hidden_pair,  // in `unit`, `numbers` can only go at `holders`
+        pointing,       // in `unit` (a box), `numbers` can only go in `line` (a row or column)
+        claiming,       // in `unit` (a row or column), `numbers` can only go in `line` (a box)
+        naked_pair,     // in `unit`, the squares `holders` can only take `numbers`
+        hidden_pair,    // in `unit`, `numbers` can only go at `holders`
+        naked_triple,   // as naked_pair, with three squares
+        hidden_triple,  // as hidden_pair, with three numbers
+        x_wing,         // in the lines `bases`, numbers[0] can only go in the lines `covers`
+        swordfish,      // as x_wing, with three lines each
+        xy_wing,        // holders {pivot, pincer, pincer}, numbers {x, y, z}: the pivot takes x
+                        // or y, the first pincer x or z, the second y or z
+        naked_quad,     // as naked_pair, with four squares
+        hidden_quad,    // as hidden_pair, with four numbers
+        colouring,      // `chain`: one number, every link the only two places in a unit
+        x_chain,        // `chain`: one number, alternately the only two places and a shared unit
+        xy_chain,       // `chain`: squares that can take two numbers, each seeing the next
+        forcing_chain,  // `chain`: what follows from chain[0] on, up to a square left with
+                        // nothing (`stuck`) or numbers[0] with no place left in `line`
     } kind = Kind::pointing;
     Group unit = {};
     Group line = {};
@@ -26,13 +47,19 @@ struct Elimination {
     std::vector<Square> holders = {};
     std::vector<Square> ruled_out = {};  // the squares that lose...
     std::vector<int> removed = {};       // ...these numbers
+    std::vector<Group> bases = {};
+    std::vector<Group> covers = {};
+    std::vector<ChainNode> chain = {};
+    std::optional<Square> stuck = {};
     bool operator==(const Elimination&) const = default;
 };
 
 struct Hint {
     enum class Kind {
-        none,             // no step found
+        none,             // the board is full
         place,            // `number` goes at `square`
+        from_solution,    // no step by logic is left: `number` at `square` is what a solution
+                          // that keeps the player's numbers has there
         cannot_complete,  // no solution keeps the player's numbers; `number` at `square` is one to
                           // check
     } kind = Kind::none;
@@ -48,7 +75,8 @@ struct Hint {
 
 // The next step on `board`, whose givens are `original`: a single (a square
 // with one number left, or a number with one square left in a unit), found
-// after as few eliminations (pointing, claiming, pairs) as it needs.
+// after as few eliminations as it needs, each by the easiest technique that
+// gives one.
 Hint find_hint(const Board& board, const Board& original, BoxSize size);
 
 }  // namespace sudoku

@@ -2,25 +2,12 @@
 
 #include <algorithm>
 
+#include "lifecycle/techniques.h"
+
 namespace sudoku::hints {
 namespace {
 
 using Kind = Unit;
-
-const Candidates& at(const CandidateBoard& candidates, Square square) {
-    return candidates[static_cast<std::size_t>(square.x)][static_cast<std::size_t>(square.y)];
-}
-
-// The numbers (from 1) in a set, in order.
-std::vector<int> numbers_in(const Candidates& set) {
-    std::vector<int> numbers;
-    for (std::size_t k = 0; k < set.size(); ++k) {
-        if (set.test(k)) {
-            numbers.push_back(static_cast<int>(k) + 1);
-        }
-    }
-    return numbers;
-}
 
 // Numbers standing in exactly one of the sets.
 Candidates alone(const std::vector<Candidates>& sets) {
@@ -33,38 +20,37 @@ Candidates alone(const std::vector<Candidates>& sets) {
     return once & ~twice;
 }
 
-std::optional<Hint> naked_single(const Layout& layout, const CandidateBoard& candidates) {
+// Calls found(hint) for each single, naked ones first, until it returns true.
+template <class Found>
+void each_single(const Layout& layout, const CandidateBoard& candidates, Found found) {
     for (const Group& row : layout.units()) {
         if (row.unit != Kind::row) {
             break;
         }
         for (const Square square : layout.squares(row)) {
-            if (at(candidates, square).count() == 1) {
-                return Hint{Hint::Kind::place, square, numbers_in(at(candidates, square)).front()};
+            if (count_to(at(candidates, square), 1) == 1 &&
+                found(Hint{Hint::Kind::place, square, first_number(at(candidates, square))})) {
+                return;
             }
         }
     }
-    return std::nullopt;
-}
-
-std::optional<Hint> hidden_single(const Layout& layout, const CandidateBoard& candidates) {
+    std::vector<Candidates> sets;
     for (const Group& unit : layout.units()) {
-        std::vector<Candidates> sets;
+        sets.clear();
         for (const Square square : layout.squares(unit)) {
             sets.push_back(at(candidates, square));
         }
-        const Candidates lone = alone(sets);
-        if (lone.none()) {
-            continue;
-        }
-        const int number = numbers_in(lone).front();
-        for (const Square square : layout.squares(unit)) {
-            if (at(candidates, square).test(static_cast<std::size_t>(number - 1))) {
-                return Hint{Hint::Kind::place, square, number, unit};
+        for (const int number : numbers_in(alone(sets))) {
+            for (const Square square : layout.squares(unit)) {
+                if (has(candidates, square, number)) {
+                    if (found(Hint{Hint::Kind::place, square, number, unit})) {
+                        return;
+                    }
+                    break;
+                }
             }
         }
     }
-    return std::nullopt;
 }
 
 // A number confined, within `unit`, to one `line_kind` unit rules it out of
@@ -83,8 +69,7 @@ std::optional<Elimination> confinement(const Layout& layout, const CandidateBoar
         for (const int number : numbers_in(by_line[static_cast<std::size_t>(index)] & lone)) {
             Elimination step{kind, unit, line, {number}, {}, {}, {number}};
             for (const Square square : layout.squares(line)) {
-                if (layout.unit_of(square, unit.unit) != unit &&
-                    at(candidates, square).test(static_cast<std::size_t>(number - 1))) {
+                if (layout.unit_of(square, unit.unit) != unit && has(candidates, square, number)) {
                     step.ruled_out.push_back(square);
                 }
             }
@@ -96,131 +81,50 @@ std::optional<Elimination> confinement(const Layout& layout, const CandidateBoar
     return std::nullopt;
 }
 
-std::optional<Elimination> naked_pair(const Layout& layout, const CandidateBoard& candidates,
-                                      Group unit) {
-    const std::vector<Square>& squares = layout.squares(unit);
-    for (std::size_t i = 0; i < squares.size(); ++i) {
-        const Candidates& pair = at(candidates, squares[i]);
-        if (pair.count() != 2) {
-            continue;
-        }
-        for (std::size_t j = i + 1; j < squares.size(); ++j) {
-            if (at(candidates, squares[j]) != pair) {
-                continue;
-            }
-            Candidates lost;
-            std::vector<Square> ruled_out;
-            for (const Square square : squares) {
-                const Candidates shared = at(candidates, square) & pair;
-                if (square != squares[i] && square != squares[j] && shared.any()) {
-                    ruled_out.push_back(square);
-                    lost |= shared;
-                }
-            }
-            if (!ruled_out.empty()) {
-                return Elimination{Elimination::Kind::naked_pair,
-                                   unit,
-                                   {},
-                                   numbers_in(pair),
-                                   {squares[i], squares[j]},
-                                   ruled_out,
-                                   numbers_in(lost)};
-            }
-        }
-    }
-    return std::nullopt;
-}
+struct Technique {
+    Elimination::Kind kind;
+    Level level;
+    // The largest side it is tried on: past it, its search costs more than a
+    // key press may take, and the hint falls back on a solution.
+    int most_n;
+    Finder find;
+    Check holds;
+};
 
-std::optional<Elimination> hidden_pair(const Layout& layout, const CandidateBoard& candidates,
-                                       Group unit) {
-    const std::vector<Square>& squares = layout.squares(unit);
-    // For each number, the positions in the unit that can take it.
-    std::vector<Candidates> places(static_cast<std::size_t>(layout.n()));
-    for (std::size_t i = 0; i < squares.size(); ++i) {
-        for (const int number : numbers_in(at(candidates, squares[i]))) {
-            places[static_cast<std::size_t>(number - 1)].set(i);
-        }
-    }
-    for (std::size_t a = 0; a < places.size(); ++a) {
-        if (places[a].count() != 2) {
-            continue;
-        }
-        for (std::size_t b = a + 1; b < places.size(); ++b) {
-            if (places[b] != places[a]) {
-                continue;
-            }
-            Candidates pair;
-            pair.set(a).set(b);
-            Elimination step{Elimination::Kind::hidden_pair, unit, {}, numbers_in(pair)};
-            Candidates lost;
-            for (const int position : numbers_in(places[a])) {
-                const Square square = squares[static_cast<std::size_t>(position - 1)];
-                step.holders.push_back(square);
-                const Candidates others = at(candidates, square) & ~pair;
-                if (others.any()) {
-                    step.ruled_out.push_back(square);
-                    lost |= others;
-                }
-            }
-            if (!step.ruled_out.empty()) {
-                step.removed = numbers_in(lost);
-                return step;
-            }
-        }
-    }
-    return std::nullopt;
-}
+// The ladder, easiest first.
+constexpr int kAll = 81;
+constexpr Technique kLadder[] = {
+    {Elimination::Kind::pointing, Level::medium, kAll, pointing, confined},
+    {Elimination::Kind::claiming, Level::medium, kAll, claiming, confined},
+    {Elimination::Kind::naked_pair, Level::medium, kAll, naked_set<2>, naked_holds},
+    {Elimination::Kind::hidden_pair, Level::medium, kAll, hidden_set<2>, hidden_holds},
+    {Elimination::Kind::naked_triple, Level::medium, kAll, naked_set<3>, naked_holds},
+    {Elimination::Kind::hidden_triple, Level::medium, kAll, hidden_set<3>, hidden_holds},
+    {Elimination::Kind::x_wing, Level::hard, kAll, fish<2>, fish_holds},
+    {Elimination::Kind::swordfish, Level::hard, kAll, fish<3>, fish_holds},
+    {Elimination::Kind::xy_wing, Level::hard, kAll, xy_wing, xy_wing_holds},
+    {Elimination::Kind::naked_quad, Level::hard, kAll, naked_set<4>, naked_holds},
+    {Elimination::Kind::hidden_quad, Level::hard, kAll, hidden_set<4>, hidden_holds},
+    {Elimination::Kind::colouring, Level::expert, 25, colouring, chain_holds},
+    {Elimination::Kind::x_chain, Level::expert, 25, x_chain, chain_holds},
+    {Elimination::Kind::xy_chain, Level::expert, 25, xy_chain, chain_holds},
+    {Elimination::Kind::forcing_chain, Level::expert, 16, forcing_chain, forcing_holds},
+};
 
-// True when no square of `unit` outside `keep` can take any of `numbers`.
-template <class Keep>
-bool kept_to(const Layout& layout, const CandidateBoard& candidates, Group unit,
-             const std::vector<int>& numbers, Keep keep) {
-    for (const Square square : layout.squares(unit)) {
-        for (const int number : numbers) {
-            if (!keep(square) &&
-                at(candidates, square).test(static_cast<std::size_t>(number - 1))) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-// Whether the step's reason is true on these candidates.
-bool holds(const Layout& layout, const CandidateBoard& candidates, const Elimination& step) {
-    const auto holder = [&step](Square square) {
-        return std::find(step.holders.begin(), step.holders.end(), square) != step.holders.end();
-    };
-    switch (step.kind) {
-        case Elimination::Kind::pointing:
-        case Elimination::Kind::claiming:
-            return kept_to(layout, candidates, step.unit, step.numbers, [&](Square square) {
-                return layout.unit_of(square, step.line.unit) == step.line;
-            });
-        case Elimination::Kind::naked_pair: {
-            Candidates pair;
-            for (const int number : step.numbers) {
-                pair.set(static_cast<std::size_t>(number - 1));
-            }
-            return std::all_of(step.holders.begin(), step.holders.end(), [&](Square square) {
-                return (at(candidates, square) & ~pair).none();
-            });
-        }
-        case Elimination::Kind::hidden_pair:
-            return kept_to(layout, candidates, step.unit, step.numbers, holder);
-    }
-    return false;
+const Technique& technique(Elimination::Kind kind) {
+    return *std::find_if(std::begin(kLadder), std::end(kLadder),
+                         [kind](const Technique& t) { return t.kind == kind; });
 }
 
 // Whether the single's reason is true on these candidates.
 bool holds(const Layout& layout, const CandidateBoard& candidates, const Hint& single) {
     const Candidates& left = at(candidates, single.square);
-    const auto number = static_cast<std::size_t>(single.number - 1);
+    const auto number = static_cast<int>(single.number);
     if (!single.only_place) {
-        return left.count() == 1 && left.test(number);
+        return left.count() == 1 && has(candidates, single.square, number);
     }
-    return left.test(number) &&
-           kept_to(layout, candidates, *single.only_place, {static_cast<int>(single.number)},
+    return has(candidates, single.square, number) &&
+           kept_to(layout, candidates, *single.only_place, {number},
                    [&](Square square) { return square == single.square; });
 }
 
@@ -240,34 +144,68 @@ Group Layout::unit_of(Square square, Kind kind) const {
     return geometry_.group_of(kind, square);
 }
 
-std::optional<Hint> single(const Layout& layout, const CandidateBoard& candidates) {
-    if (auto found = naked_single(layout, candidates)) {
-        return found;
-    }
-    return hidden_single(layout, candidates);
-}
-
-std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates) {
-    using E = Elimination::Kind;
+std::optional<Elimination> pointing(const Layout& layout, const CandidateBoard& candidates) {
     for (const Group& unit : layout.units()) {
         if (unit.unit == Kind::box) {
             for (const Kind line : {Kind::row, Kind::column}) {
-                if (auto step = confinement(layout, candidates, unit, line, E::pointing)) {
+                if (auto step =
+                        confinement(layout, candidates, unit, line, Elimination::Kind::pointing)) {
                     return step;
                 }
             }
         }
     }
+    return std::nullopt;
+}
+
+std::optional<Elimination> claiming(const Layout& layout, const CandidateBoard& candidates) {
     for (const Group& unit : layout.units()) {
         if (unit.unit != Kind::box) {
-            if (auto step = confinement(layout, candidates, unit, Kind::box, E::claiming)) {
+            if (auto step =
+                    confinement(layout, candidates, unit, Kind::box, Elimination::Kind::claiming)) {
                 return step;
             }
         }
     }
-    for (const auto technique : {naked_pair, hidden_pair}) {
-        for (const Group& unit : layout.units()) {
-            if (auto step = technique(layout, candidates, unit)) {
+    return std::nullopt;
+}
+
+bool confined(const Layout& layout, const CandidateBoard& candidates, const Elimination& step) {
+    return kept_to(layout, candidates, step.unit, step.numbers, [&](Square square) {
+        return layout.unit_of(square, step.line.unit) == step.line;
+    });
+}
+
+std::optional<Hint> single(const Layout& layout, const CandidateBoard& candidates) {
+    std::optional<Hint> first;
+    each_single(layout, candidates, [&](const Hint& found) {
+        first = found;
+        return true;
+    });
+    return first;
+}
+
+std::vector<Hint> singles(const Layout& layout, const CandidateBoard& candidates) {
+    std::vector<Hint> all;
+    each_single(layout, candidates, [&](const Hint& found) {
+        all.push_back(found);
+        return false;
+    });
+    return all;
+}
+
+Level level_of(Elimination::Kind kind) {
+    return technique(kind).level;
+}
+
+std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates,
+                                       Level most) {
+    for (const Technique& t : kLadder) {
+        if (t.level > most) {
+            break;
+        }
+        if (layout.n() <= t.most_n) {
+            if (auto step = t.find(layout, candidates)) {
                 return step;
             }
         }
@@ -291,7 +229,7 @@ std::vector<Elimination> needed(const Layout& layout, const CandidateBoard& star
         bool sound = true;
         for (std::size_t i = 0; i < steps.size() && sound; ++i) {
             if (i != drop) {
-                sound = holds(layout, trial, steps[i]);
+                sound = technique(steps[i].kind).holds(layout, trial, steps[i]);
                 hints::apply(steps[i], trial);
             }
         }

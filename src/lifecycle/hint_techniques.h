@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lifecycle/hint.h"
+#include "lifecycle/rating.h"
 #include "lifecycle/solver.h"
 
 namespace sudoku::hints {
@@ -33,10 +34,20 @@ class Layout {
 // A square with one candidate left, or a number with one square left in a
 // unit; a hint of kind place, or nothing.
 std::optional<Hint> single(const Layout& layout, const CandidateBoard& candidates);
+// Every such single at once: first the squares with one candidate in reading
+// order, then the numbers with one place, unit by unit.
+std::vector<Hint> singles(const Layout& layout, const CandidateBoard& candidates);
 
-// The first deduction that rules out at least one candidate: pointing, then
-// claiming, then naked pairs, then hidden pairs.
-std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates);
+// The level whose techniques include this one.
+Level level_of(Elimination::Kind kind);
+
+// The first deduction that rules out at least one candidate, by the easiest
+// technique that gives one, up to the techniques of level `most`: pointing,
+// claiming, naked and hidden pairs and triples; X-wing, swordfish, XY-wing,
+// naked and hidden quads; simple colouring, X-chains, XY-chains, forcing
+// chains. On large boards the costliest techniques are left out.
+std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates,
+                                       Level most = Level::expert);
 
 void apply(const Elimination& step, CandidateBoard& candidates);
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "board/rules.h"
+#include "lifecycle/level_digger.h"
 #include "lifecycle/solver.h"
 
 namespace sudoku {
@@ -98,6 +99,11 @@ Board to_board(const Grid& grid, int n) {
         }
     }
     return board;
+}
+
+// A new full grid, drawn by a search where that is quick enough.
+Grid full_grid(int d1, int d2, Rng& rng) {
+    return d1 * d2 <= kMaxSearchedN ? searched_grid(d1, d2, rng) : shuffled_pattern(d1, d2, rng);
 }
 
 // Work the generator may spend on uniqueness checks, in solver steps. Set
@@ -256,10 +262,35 @@ Sudoku::Sudoku(int d1, int d2) : Sudoku(d1, d2, Board{}) {
 Sudoku::Sudoku(int d1, int d2, Board b)
     : board(std::move(b)), d1_(checked_side(d1)), d2_(checked_side(d2)) {}
 
-Sudoku Sudoku::difficulty(double f) const {
+namespace {
+
+std::uint64_t random_seed() {
     std::random_device device;
-    const std::uint64_t seed = (std::uint64_t{device()} << 32) | device();
-    return difficulty(f, seed);
+    return (std::uint64_t{device()} << 32) | device();
+}
+
+}  // namespace
+
+Sudoku Sudoku::difficulty(double f) const {
+    return difficulty(f, random_seed());
+}
+
+Sudoku Sudoku::difficulty(double f, Level level) const {
+    return difficulty(f, level, random_seed());
+}
+
+Sudoku Sudoku::difficulty(double f, Level level, std::uint64_t seed) const {
+    if (level == Level::any) {
+        return difficulty(f, seed);
+    }
+    Rng rng(seed);
+    const int n = d1_ * d2_;
+    const auto new_grid = [&] { return to_board(full_grid(d1_, d2_, rng), n); };
+    LevelPuzzle made = dig_for_level({d1_, d2_}, squares_to_empty(f, n * n), level, new_grid, rng);
+    Sudoku puzzle(d1_, d2_, std::move(made.puzzle));
+    puzzle.solution_ = std::move(made.solution);
+    puzzle.level_ = made.level;
+    return puzzle;
 }
 
 Sudoku Sudoku::difficulty(double f, std::uint64_t seed) const {
@@ -267,9 +298,7 @@ Sudoku Sudoku::difficulty(double f, std::uint64_t seed) const {
     const int n = d1_ * d2_;
     const int squares = n * n;
     const int holes = squares_to_empty(f, squares);
-    const auto make_grid = [&] {
-        return n <= kMaxSearchedN ? searched_grid(d1_, d2_, rng) : shuffled_pattern(d1_, d2_, rng);
-    };
+    const auto make_grid = [&] { return full_grid(d1_, d2_, rng); };
 
     Grid best_grid = make_grid();
     Grid best = best_grid;

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "board/board.h"
+#include "lifecycle/rating.h"
 
 namespace sudoku {
 
@@ -30,12 +31,20 @@ class Sudoku {
     [[nodiscard]] Sudoku difficulty(double f) const;
     [[nodiscard]] Sudoku difficulty(double f, std::uint64_t seed) const;
 
+    // As difficulty(f), with a puzzle whose rating is `level` when one is
+    // found within the work budget; otherwise the nearest level found, which
+    // level() tells. Level::any gives difficulty(f)'s puzzle.
+    [[nodiscard]] Sudoku difficulty(double f, Level level) const;
+    [[nodiscard]] Sudoku difficulty(double f, Level level, std::uint64_t seed) const;
+
     // False when a number stands twice in a row, column or box, when a number
     // lies outside 1..N, or when `board` is not N lists of N cells.
     [[nodiscard]] bool validate() const;
 
     // The full grid a generated puzzle was cut from; empty for other objects.
     [[nodiscard]] const Board& solution() const { return solution_; }
+    // The rating of a puzzle made for a level; Level::any for other objects.
+    [[nodiscard]] Level level() const { return level_; }
 
     int d1() const { return d1_; }
     int d2() const { return d2_; }
@@ -46,6 +55,7 @@ class Sudoku {
     int d1_;
     int d2_;
     Board solution_;
+    Level level_ = Level::any;
 };
 
 }  // namespace sudoku

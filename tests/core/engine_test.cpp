@@ -75,16 +75,6 @@ bool is_square(const Board& board, int n) {
     return true;
 }
 
-int empty_squares(const Board& board) {
-    int count = 0;
-    for (const Column& column : board) {
-        for (const Cell& cell : column) {
-            count += cell ? 0 : 1;
-        }
-    }
-    return count;
-}
-
 // A full 4x4 grid to spoil one square at a time.
 const std::vector<std::vector<int>> kGrid4 = {
     {1, 2, 3, 4},

@@ -21,4 +21,14 @@ inline Board from_rows(const std::vector<std::vector<int>>& rows) {
     return board;
 }
 
+inline int empty_squares(const Board& board) {
+    int count = 0;
+    for (const Column& column : board) {
+        for (const Cell& cell : column) {
+            count += cell ? 0 : 1;
+        }
+    }
+    return count;
+}
+
 }  // namespace sudoku
