@@ -37,6 +37,8 @@ enum class Verb {
     note,
     fill_notes,
     hint,
+    say_time,
+    say_level,
     zoom_in,
     zoom_out,
     zoom_reset,

@@ -70,6 +70,8 @@ std::vector<Binding> make_table() {
     table.insert(table.end(), {
                                   {{'n', ctrl}, {V::fill_notes}},
                                   {{'h'}, {V::hint}},
+                                  {{'t'}, {V::say_time}},
+                                  {{'l'}, {V::say_level}},
                                   {{'+', ctrl}, {V::zoom_in}},
                                   {{'=', ctrl | shift}, {V::zoom_in}},
                                   {{'=', ctrl}, {V::zoom_in}},

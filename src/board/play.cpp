@@ -12,7 +12,8 @@ Answer spoken(std::string text) {
     return answer;
 }
 
-Play::Play(Game game, Square cursor) : game_(std::move(game)), cursor_(cursor) {}
+Play::Play(Game game, Square cursor, std::chrono::seconds played, Level level)
+    : game_(std::move(game)), cursor_(cursor), clock_(played), level_(level) {}
 
 Answer Play::moved_to(Square square) {
     if (!game_.contains(square)) {
@@ -109,6 +110,20 @@ Answer Play::report(const Move& move) {
         cursor_ = move.square;
         answer.cursor_moved = true;
     }
+    switch (move.outcome) {
+        case Outcome::placed:
+        case Outcome::cleared:
+        case Outcome::notes_cleared:
+        case Outcome::note_added:
+        case Outcome::note_removed:
+        case Outcome::notes_filled:
+        case Outcome::undone:
+        case Outcome::redone:
+            answer.modified = true;
+            break;
+        default:
+            break;
+    }
     if (texts::Feedback words = texts::say(move, game_); !words.text.empty()) {
         answer.said.push_back(std::move(words));
     }
@@ -121,6 +136,16 @@ Answer Play::report(const Move& move) {
         complete(answer);
     }
     return answer;
+}
+
+Answer Play::saylevel() {
+    if (level_ != Level::any) {
+        return spoken(texts::level_said(level_));
+    }
+    if (!rated_) {
+        rated_ = rate(game_.original(), game_.size());
+    }
+    return spoken(texts::level_said(*rated_));
 }
 
 void Play::complete(Answer& answer) const {

@@ -10,10 +10,14 @@
 #include <string_view>
 #include <vector>
 
+#include <chrono>
+
 #include "board/board_reading.h"
+#include "board/clock.h"
 #include "board/commands.h"
 #include "board/game.h"
 #include "board/texts.h"
+#include "lifecycle/rating.h"
 
 namespace sudoku {
 
@@ -29,6 +33,7 @@ struct Answer {
     std::string_view ask;
     bool cursor_moved = false;    // cursor() is on another square now
     std::vector<Square> changed;  // squares whose number changed
+    bool modified = false;        // a number or a note changed: the game to keep is new
     bool won = false;             // the board is full and keeps the rule
     Effect effect = Effect::none;
 };
@@ -36,11 +41,17 @@ struct Answer {
 class Play {
   public:
     Play() = default;
-    explicit Play(Game game, Square cursor = {});
+    // `played`: the time already spent on the game; `level`: the level its
+    // puzzle was made for, any when it was made for none.
+    explicit Play(Game game, Square cursor = {}, std::chrono::seconds played = {},
+                  Level level = Level::any);
 
     const Game& game() const { return game_; }
     Square cursor() const { return cursor_; }
     const std::optional<Refusal>& refusal() const { return refusal_; }
+    Clock& clock() { return clock_; }
+    const Clock& clock() const { return clock_; }
+    Level level() const { return level_; }
 
     // `typed`: what the player typed when the command asked for it.
     Answer handle(Command command, std::optional<std::string_view> typed = std::nullopt);
@@ -73,10 +84,15 @@ class Play {
     Answer report(const Move& move);
     // The winning words and the way home, when the move filled the board.
     void complete(Answer& answer) const;
+    // The puzzle's level: the one it was made for, else its rating, found once.
+    Answer saylevel();
 
     Game game_;
     Square cursor_;
     std::optional<Refusal> refusal_;
+    Clock clock_;
+    Level level_ = Level::any;
+    std::optional<Level> rated_;
 };
 
 // Words only, spoken.

@@ -98,6 +98,13 @@ const Play::Entry Play::table_[] = {
              const Game& game = p.game_;
              return spoken(texts::hint(find_hint(game.board(), game.original(), game.size())));
          }},
+        {V::say_time, "Say how long this game has been played",
+         [](Play& p, int, Typed) {
+             const auto now = std::chrono::steady_clock::now();
+             return spoken(texts::played(p.clock_.played(now).count()));
+         }},
+        {V::say_level, "Say the level of the puzzle",
+         [](Play& p, int, Typed) { return p.saylevel(); }},
         {V::zoom_in, "Larger squares", [](Play&, int, Typed) { return effect(Effect::zoom_in); }},
         {V::zoom_out, "Smaller squares", [](Play&, int, Typed) { return effect(Effect::zoom_out); }},
         {V::zoom_reset, "Squares of the usual size",

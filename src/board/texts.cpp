@@ -100,6 +100,36 @@ std::string square_announcement(int x, int y, const sudoku::Cell& cell) {
     return cell ? text + ": " + std::to_string(*cell) : text + ": empty.";
 }
 
+namespace {
+
+// "1 hour", "5 minutes": a count and its unit, singular for one.
+std::string amount(long long count, std::string_view unit) {
+    return std::to_string(count) + " " + std::string(unit) + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+std::string played(long long seconds) {
+    const long long hours = seconds / 3600;
+    const long long minutes = seconds % 3600 / 60;
+    const long long rest = seconds % 60;
+    std::string text;
+    if (hours > 0) {
+        text = amount(hours, "hour");
+        if (minutes > 0) {
+            text.append(" ").append(amount(minutes, "minute"));
+        }
+    } else if (minutes > 0) {
+        text = amount(minutes, "minute");
+        if (rest > 0) {
+            text.append(" ").append(amount(rest, "second"));
+        }
+    } else {
+        text = amount(rest, "second");
+    }
+    return "Playing for " + text + ".";
+}
+
 std::string empty_count(long long count) {
     return "There are " + std::to_string(count) + " empty squares.";
 }

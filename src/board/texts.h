@@ -18,6 +18,7 @@ namespace texts {
 // Window and screens.
 inline constexpr std::string_view window_title = "Sudoku. By Quillmoor.";
 inline constexpr std::string_view main_menu = "Main Menu.";
+inline constexpr std::string_view continue_game = "Continue Game.";
 inline constexpr std::string_view new_game = "New Game.";
 inline constexpr std::string_view load_game = "Load Game.";
 inline constexpr std::string_view exit = "Exit.";
@@ -58,6 +59,9 @@ std::string_view digit_name(int digit);
 std::string square_announcement(int x, int y, const sudoku::Cell& cell);
 // "There are 17 empty squares."
 std::string empty_count(long long count);
+// "Playing for 1 hour 5 minutes.", "Playing for 12 minutes 5 seconds.",
+// "Playing for 40 seconds.": hours and minutes only from one hour on.
+std::string played(long long seconds);
 
 // What the player is told of a move: spoken when `title` is empty, else shown
 // in a message box with that title. An empty text says nothing at all.

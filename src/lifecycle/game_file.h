@@ -19,4 +19,9 @@ std::optional<std::string> read_file_limited(const std::string& path, std::size_
 // as it was, nothing else is left behind, and the result is false.
 bool write_file_atomically(const std::string& path, std::string_view text);
 
+// The folder where the game keeps its own state, which it may make: on Linux
+// $XDG_STATE_HOME/sudoku (by default ~/.local/state/sudoku), on Windows
+// %LOCALAPPDATA%\Sudoku. Nothing when the environment names no home for it.
+std::optional<std::string> state_folder();
+
 }  // namespace sudoku

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <utility>
@@ -135,6 +136,18 @@ std::optional<std::string> read_file_limited(const std::string& path, std::size_
             return std::nullopt;
         }
     }
+}
+
+std::optional<std::string> state_folder() {
+    // The base directory specification asks for an absolute path; a relative
+    // one is to be ignored.
+    if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state == '/') {
+        return std::string(state) + "/sudoku";
+    }
+    if (const char* home = std::getenv("HOME"); home && *home == '/') {
+        return std::string(home) + "/.local/state/sudoku";
+    }
+    return std::nullopt;
 }
 
 bool write_file_atomically(const std::string& path, std::string_view text) {

@@ -107,4 +107,14 @@ bool write_file_atomically(const std::string& path, std::string_view text) {
     return true;
 }
 
+std::optional<std::string> state_folder() {
+    wchar_t folder[MAX_PATH + 1];
+    const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder, MAX_PATH + 1);
+    if (length == 0 || length > MAX_PATH) {
+        return std::nullopt;
+    }
+    const std::u8string text = (std::filesystem::path(folder) / L"Sudoku").u8string();
+    return std::string(text.begin(), text.end());
+}
+
 }  // namespace sudoku

@@ -1,5 +1,6 @@
 #include "lifecycle/saved_game.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -19,6 +20,8 @@ using nlohmann::json;
 constexpr int max_nesting = 64;
 
 constexpr int max_box_dimension = 9;
+// A hundred years of play: more is not a number the game wrote.
+constexpr std::uint64_t max_elapsed_seconds = 100ULL * 366 * 24 * 3600;
 
 void append_integer(std::string& out, std::int64_t value) {
     char digits[24];
@@ -238,6 +241,86 @@ const json* member(const json& object, const char* key) {
     return found == object.end() ? nullptr : &*found;
 }
 
+// The file's own words for the levels, whatever language the game speaks.
+constexpr std::string_view level_names[] = {"any", "easy", "medium", "hard", "expert"};
+
+void append_later_members(std::string& out, const SavedGame& game) {
+    if (game.elapsed > 0) {
+        out += ", \"elapsed\": ";
+        append_integer(out, static_cast<std::int64_t>(game.elapsed));
+    }
+    if (game.level != Level::any) {
+        out.append(", \"level\": \"").append(level_names[static_cast<int>(game.level)]) += '"';
+    }
+    if (game.cursor) {
+        out += ", \"cursor\": [";
+        append_integer(out, game.cursor->x);
+        out += ", ";
+        append_integer(out, game.cursor->y);
+        out += ']';
+    }
+}
+
+// "elapsed", "level" and "cursor", each optional; false when one is there but
+// not as the game writes it.
+bool read_later_members(const json& root, SavedGame& game) {
+    if (const json* elapsed = member(root, "elapsed")) {
+        const auto seconds = read_in_range(*elapsed, 0, max_elapsed_seconds);
+        if (!seconds) {
+            return false;
+        }
+        game.elapsed = *seconds;
+    }
+    if (const json* level = member(root, "level")) {
+        const auto* text = level->get_ptr<const json::string_t*>();
+        const auto* found =
+            text == nullptr ? std::end(level_names)
+                            : std::find(std::begin(level_names) + 1, std::end(level_names), *text);
+        if (found == std::end(level_names)) {
+            return false;
+        }
+        game.level = static_cast<Level>(found - std::begin(level_names));
+    }
+    if (const json* cursor = member(root, "cursor")) {
+        const std::uint64_t last = game.board.size() - 1;
+        if (!cursor->is_array() || cursor->size() != 2) {
+            return false;
+        }
+        const auto x = read_in_range((*cursor)[0], 0, last);
+        const auto y = read_in_range((*cursor)[1], 0, last);
+        if (!x || !y) {
+            return false;
+        }
+        game.cursor = Square{static_cast<int>(*x), static_cast<int>(*y)};
+    }
+    return true;
+}
+
+// The four members every saved game has, or nothing.
+std::optional<SavedGame> read_first_members(const json& root) {
+    const json* board_value = member(root, "board");
+    const json* original_value = member(root, "original");
+    const json* difficulty_value = member(root, "difficulty");
+    const json* size_value = member(root, "size");
+    if (!board_value || !original_value || !difficulty_value || !size_value ||
+        !size_value->is_array() || size_value->size() != 2 || !difficulty_value->is_number()) {
+        return std::nullopt;
+    }
+    const auto first = read_box_dimension((*size_value)[0]);
+    const auto second = read_box_dimension((*size_value)[1]);
+    const auto difficulty = difficulty_value->get<double>();
+    if (!first || !second || !std::isfinite(difficulty)) {
+        return std::nullopt;
+    }
+    const auto n = static_cast<std::size_t>(*first * *second);
+    auto board = read_board(*board_value, n);
+    auto original = read_board(*original_value, n);
+    if (!board || !original || !board_keeps_givens(*board, *original)) {
+        return std::nullopt;
+    }
+    return SavedGame{std::move(*board), std::move(*original), difficulty, {*first, *second}};
+}
+
 }  // namespace
 
 std::string encode_saved_game(const SavedGame& game) {
@@ -261,6 +344,7 @@ std::string encode_saved_game(const SavedGame& game) {
         append_notes(out, game.notes);
         out += ']';
     }
+    append_later_members(out, game);
     out += '}';
     return out;
 }
@@ -281,47 +365,21 @@ std::optional<SavedGame> decode_saved_game(std::string_view text) {
     if (!root.is_object()) {  // Also true for text that failed to parse.
         return std::nullopt;
     }
-    const json* board_value = member(root, "board");
-    const json* original_value = member(root, "original");
-    const json* difficulty_value = member(root, "difficulty");
-    const json* size_value = member(root, "size");
-    if (!board_value || !original_value || !difficulty_value || !size_value) {
+    std::optional<SavedGame> game = read_first_members(root);
+    if (!game) {
         return std::nullopt;
     }
-
-    if (!size_value->is_array() || size_value->size() != 2) {
-        return std::nullopt;
-    }
-    const auto first = read_box_dimension((*size_value)[0]);
-    const auto second = read_box_dimension((*size_value)[1]);
-    if (!first || !second) {
-        return std::nullopt;
-    }
-    const auto n = static_cast<std::size_t>(*first * *second);
-
-    if (!difficulty_value->is_number()) {
-        return std::nullopt;
-    }
-    const auto difficulty = difficulty_value->get<double>();
-    if (!std::isfinite(difficulty)) {
-        return std::nullopt;
-    }
-
-    auto board = read_board(*board_value, n);
-    auto original = read_board(*original_value, n);
-    if (!board || !original || !board_keeps_givens(*board, *original)) {
-        return std::nullopt;
-    }
-    CandidateBoard notes;
     if (const json* notes_value = member(root, "notes")) {
-        auto read = read_notes(*notes_value, *board);
+        auto read = read_notes(*notes_value, game->board);
         if (!read) {
             return std::nullopt;
         }
-        notes = std::move(*read);
+        game->notes = std::move(*read);
     }
-    return SavedGame{
-        std::move(*board), std::move(*original), difficulty, {*first, *second}, std::move(notes)};
+    if (!read_later_members(root, *game)) {
+        return std::nullopt;
+    }
+    return game;
 }
 
 }  // namespace sudoku

@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "board/board.h"
+#include "board/geometry.h"
+#include "lifecycle/rating.h"
 #include "lifecycle/solver.h"
 
 namespace sudoku {
@@ -19,6 +21,12 @@ struct SavedGame {
     BoxSize size;
     // Empty, or one set per square laid out like the board.
     CandidateBoard notes = {};
+    // Whole seconds played.
+    std::uint64_t elapsed = 0;
+    // The level the puzzle was made for; any for a game made for none.
+    Level level = Level::any;
+    // Where the cursor was: kept by the autosave only.
+    std::optional<Square> cursor = {};
     bool operator==(const SavedGame&) const = default;
 };
 
@@ -28,8 +36,11 @@ struct SavedGame {
 inline constexpr std::size_t max_saved_game_bytes = 4 * 1024 * 1024;
 
 // {"board": [...], "original": [...], "difficulty": 0.5, "size": [3, 3]} on one line,
-// then, only when a square has a note, "notes": [[x, y, [numbers]], ...] before the
-// closing brace: x and y from 0 as in "board", in board order, the numbers ascending.
+// then, only when a square has a note, "notes": [[x, y, [numbers]], ...]: x and y
+// from 0 as in "board", in board order, the numbers ascending; then, each only when
+// it is not 0, any or missing, "elapsed": seconds, "level": "easy" .. "expert" and
+// "cursor": [x, y], before the closing brace. A game without them is written as the
+// game always was.
 // The difficulty is written in its shortest exact form and always as a fraction
 // (1.0, not 1); JSON has no infinity or NaN, so those throw std::domain_error.
 std::string encode_saved_game(const SavedGame& game);

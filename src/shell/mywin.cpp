@@ -1,11 +1,64 @@
 #include "shell/mywin.h"
 
+#include <chrono>
+#include <cstdlib>
+
 #include <wx/panel.h>
 
+#ifdef __WXGTK__
+#include <glib-unix.h>
+#include <csignal>
+#endif
+
+#include "lifecycle/kept_game.h"
+
+namespace {
+
+#ifdef __WXGTK__
+// The session ending sends SIGTERM: the game is kept, then the program ends
+// as Exit. ends it, whatever dialog is open.
+gboolean on_terminate(gpointer window) {
+    auto* self = static_cast<Mywin*>(window);
+    self->play.clock().stop(std::chrono::steady_clock::now());
+    self->keepgame();
+    self->autosave->flush();
+    std::_Exit(0);
+}
+#endif
+
+}  // namespace
+
 Mywin::Mywin(wxWindow* parent, const wxString& title)
-    : wxFrame(parent, wxID_ANY, title, wxDefaultPosition, wxSize(350, 250)) {
+    : wxFrame(parent, wxID_ANY, title, wxDefaultPosition, wxSize(350, 250)),
+      autosave(std::make_unique<sudoku::Autosave>(sudoku::Autosave::default_path())) {
     SetName(title);
+    if (std::optional<sudoku::SavedGame> left = autosave->resume()) {
+        play = sudoku::play_of(std::move(*left));
+        kept = true;
+    }
+    Bind(wxEVT_CLOSE_WINDOW, &Mywin::onclose, this);
+    Bind(wxEVT_ACTIVATE, &Mywin::onactivate, this);
+#ifdef __WXGTK__
+    g_unix_signal_add(SIGTERM, on_terminate, this);
+#endif
     home();
+}
+
+void Mywin::onclose(wxCloseEvent& event) {
+    play.clock().stop(std::chrono::steady_clock::now());
+    keepgame();
+    autosave->flush();
+    event.Skip();
+}
+
+void Mywin::onactivate(wxActivateEvent& event) {
+    event.Skip();
+    const auto now = std::chrono::steady_clock::now();
+    if (grid != nullptr && event.GetActive()) {
+        play.clock().run(now);
+    } else {
+        play.clock().stop(now);
+    }
 }
 
 void Mywin::showpanel(wxPanel* new_panel, bool t) {
@@ -32,6 +85,8 @@ void Mywin::gohome(wxCommandEvent&) {
     // Deferred: the board may be handling the very key that asked for this,
     // and no window may be destroyed inside its own event.
     CallAfter([this] {
+        play.clock().stop(std::chrono::steady_clock::now());
+        keepgame();
         panel->Destroy();
         panel = nullptr;
         grid = nullptr;

@@ -7,9 +7,14 @@
 #include <wx/accel.h>
 #include <wx/frame.h>
 
+#include <memory>
+
 #include "board/play.h"
 #include "dialogs/wx/menu_list.h"
+#include "lifecycle/autosave.h"
 
+class wxActivateEvent;
+class wxCloseEvent;
 class wxCommandEvent;
 class wxGrid;
 class wxGridEvent;
@@ -30,6 +35,8 @@ class Mywin : public wxFrame {
     void loadgame();
     void new_game();
     void savegame();
+    // Writes the kept game to the autosave, cursor and time played with it.
+    void keepgame();
 
     // The board (src/board/wx): keys in, the play session's answers out.
     void run_game();
@@ -43,18 +50,27 @@ class Mywin : public wxFrame {
     wxAcceleratorTable accel_tbl;
     MenuList* items = nullptr;
     // What each row of the main menu does.
-    enum class Choice { new_game, load_game, exit };
+    enum class Choice { continue_game, new_game, load_game, exit };
     std::vector<Choice> choices;
 
     // The game in play: set by a new or loaded game, shown by the board
     // screen, changed only through its commands.
     sudoku::Play play;
+    // A game is kept (left by Escape, or found at start) until it is won or
+    // replaced: the menu offers to continue it, and the autosave holds it.
+    bool kept = false;
+    std::unique_ptr<sudoku::Autosave> autosave;
     wxGrid* grid = nullptr;
     wxGrid* myGrid = nullptr;
     // The board's zoom step, kept for the rest of the session.
     int zoom = 0;
 
   private:
+    // The window closed (its close box, Alt+F4, the session ending): the
+    // game is kept through the autosave, and nothing asks.
+    void onclose(wxCloseEvent& event);
+    // The time played runs only while the board is on screen and the window active.
+    void onactivate(wxActivateEvent& event);
     // Moves the grid's cursor to the play session's, without a word: the
     // answer that moved it says the square.
     void follow_cursor();

@@ -276,6 +276,31 @@ TEST(Play, WhatTheFrontEndIsToldBesidesTheWords) {
     EXPECT_TRUE(redo.won);
 }
 
+TEST(Play, TheTimePlayedAndTheLevel) {
+    Play timed(four, {}, std::chrono::seconds(725), Level::medium);
+    EXPECT_EQ(texts_of(timed.handle({V::say_time})),
+              (std::vector<std::string>{"Playing for 12 minutes 5 seconds."}));
+    EXPECT_EQ(texts_of(timed.handle({V::say_level})),
+              (std::vector<std::string>{"This puzzle is medium."}));
+    Play unrated(four);
+    EXPECT_EQ(texts_of(unrated.handle({V::say_level})),
+              (std::vector<std::string>{"This puzzle is easy."}))
+        << "a puzzle made for no level is rated";
+    Play open(empty_nine);
+    EXPECT_EQ(texts_of(open.handle({V::say_level})),
+              (std::vector<std::string>{"This puzzle needs guessing."}));
+}
+
+TEST(Play, AChangeOfANumberOrANoteIsWhatTheAutosaveKeeps) {
+    Play play(four);
+    EXPECT_FALSE(play.handle({V::right}).modified);
+    EXPECT_FALSE(play.handle({V::place, 1}).modified) << "refused";
+    EXPECT_TRUE(play.handle({V::note, 3}).modified);
+    EXPECT_TRUE(play.handle({V::place, 2}).modified);
+    EXPECT_TRUE(play.handle({V::undo}).modified);
+    EXPECT_FALSE(play.handle({V::hint}).modified);
+}
+
 TEST(Play, TheBoardsOwnMovesAreSaidAndForgetTheRefusal) {
     Play play(nine);
     EXPECT_EQ(texts_of(play.moved_to({1, 2})), (std::vector<std::string>{"2 3: empty."}));

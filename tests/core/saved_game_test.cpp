@@ -91,6 +91,21 @@ TEST(SavedGameNotes, AGameWithoutNotesIsWrittenAsBefore) {
     EXPECT_TRUE(decode_saved_game(example)->notes.empty());
 }
 
+TEST(SavedGameLaterMembers, TimeLevelAndCursorComeBackAfterTheOthers) {
+    SavedGame game = example_game();
+    game.elapsed = 3905;
+    game.level = sudoku::Level::medium;
+    game.cursor = sudoku::Square{3, 1};
+    const std::string text = encode_saved_game(game);
+    EXPECT_EQ(text,
+              replaced(example, "[2, 2]}",
+                       "[2, 2], \"elapsed\": 3905, \"level\": \"medium\", \"cursor\": [3, 1]}"));
+    EXPECT_EQ(decode_saved_game(text), game);
+    game.cursor.reset();
+    game.level = sudoku::Level::any;
+    EXPECT_EQ(encode_saved_game(game), replaced(example, "[2, 2]}", "[2, 2], \"elapsed\": 3905}"));
+}
+
 TEST(SavedGameRoundTrip, EncodingIsOneLineWithoutTrailingNewline) {
     const std::string text = encode_saved_game(nine_by_nine());
     EXPECT_EQ(text.find('\n'), std::string::npos);
@@ -252,7 +267,7 @@ std::vector<BrokenCase> broken_cases() {
         {"TopLevelNumber", "42"},
         {"MissingBoard", replaced(example, R"("board")", R"("boards")")},
         {"MissingOriginal", replaced(example, R"("original")", R"("originals")")},
-        {"MissingDifficulty", replaced(example, R"("difficulty")", R"("level")")},
+        {"MissingDifficulty", replaced(example, R"("difficulty")", R"("hardness")")},
         {"MissingSize", replaced(example, R"("size")", R"("box")")},
         {"SizeOneNumber", replaced(example, "[2, 2]}", "[2]}")},
         {"SizeThreeNumbers", replaced(example, "[2, 2]}", "[2, 2, 1]}")},
@@ -298,6 +313,16 @@ std::vector<BrokenCase> broken_cases() {
         {"DifficultyInfinity", replaced(example, "0.5", "Infinity")},
         {"DifficultyOverflows", replaced(example, "0.5", "1e400")},
         {"Truncated", example.substr(0, example.size() - 1)},
+        {"ElapsedNegative", replaced(example, "[2, 2]}", "[2, 2], \"elapsed\": -1}")},
+        {"ElapsedFraction", replaced(example, "[2, 2]}", "[2, 2], \"elapsed\": 1.5}")},
+        {"ElapsedString", replaced(example, "[2, 2]}", "[2, 2], \"elapsed\": \"60\"}")},
+        {"ElapsedCenturies", replaced(example, "[2, 2]}", "[2, 2], \"elapsed\": 4000000000}")},
+        {"LevelUnknown", replaced(example, "[2, 2]}", "[2, 2], \"level\": \"tricky\"}")},
+        {"LevelAny", replaced(example, "[2, 2]}", "[2, 2], \"level\": \"any\"}")},
+        {"LevelNumber", replaced(example, "[2, 2]}", "[2, 2], \"level\": 2}")},
+        {"CursorOffTheBoard", replaced(example, "[2, 2]}", "[2, 2], \"cursor\": [4, 0]}")},
+        {"CursorOneNumber", replaced(example, "[2, 2]}", "[2, 2], \"cursor\": [1]}")},
+        {"CursorNegative", replaced(example, "[2, 2]}", "[2, 2], \"cursor\": [0, -1]}")},
         {"TrailingGarbage", example + "}"},
         {"TwoGames", example + example},
         {"Comment", "/* saved */ " + example},

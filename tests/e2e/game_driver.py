@@ -4,6 +4,7 @@ accessibility tree a screen reader reads (AT-SPI), and the process itself."""
 import os
 import re
 import subprocess
+import tempfile
 import time
 
 import pyatspi
@@ -103,9 +104,15 @@ def current_item(table):
 class Game:
     """The game executable, started with its own environment."""
 
-    def __init__(self, env=None, args=(), cwd=None):
+    def __init__(self, env=None, args=(), cwd=None, state=None):
+        """`state`: the game's state folder (its autosave); a fresh one by default,
+        so no game meets another's."""
         self.exe = os.environ["SUDOKU_EXE"]
-        self.process = subprocess.Popen([self.exe, *args], env=env or os.environ.copy(), cwd=cwd,
+        env = dict(env or os.environ)
+        self.state = state or tempfile.mkdtemp(prefix="game-",
+                                               dir=os.environ.get("XDG_STATE_HOME"))
+        env["XDG_STATE_HOME"] = self.state
+        self.process = subprocess.Popen([self.exe, *args], env=env, cwd=cwd,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
 
     def main_menu(self, timeout=30):

@@ -127,7 +127,7 @@ class FullGame(unittest.TestCase):
             what="the completion message")
         press("Return")
 
-        # Back on the main menu, then leave the game.
+        # Back on the main menu, the won game gone from it, then leave the game.
         menu = self.game.main_menu()
         self.assertEqual(cell_texts(menu), ["New Game.", "Load Game.", "Exit."])
         press("Down", "Down", "Return")

@@ -178,6 +178,8 @@ void settle() {
 }
 
 void GuiTest::SetUp() {
+    state = std::make_unique<test_support::ScratchFolder>();
+    setenv("XDG_STATE_HOME", state->path().c_str(), 1);
     spoken = std::make_shared<SpeechRecorder>();
     speech::set_backend(spoken);
     window = new Mywin(nullptr, wx_text(texts::window_title));

@@ -22,6 +22,7 @@
 #include "board_rows.h"
 #include "dialogs/speech.h"
 #include "dialogs/wx/my_dialog.h"
+#include "scratch.h"
 #include "shell/mywin.h"
 
 namespace gui_test {
@@ -148,6 +149,8 @@ class GuiTest : public ::testing::Test {
 
     Mywin* window = nullptr;
     std::shared_ptr<SpeechRecorder> spoken;
+    // The game's state folder, the test's own: no test meets another's autosave.
+    std::unique_ptr<test_support::ScratchFolder> state;
     wxUIActionSimulator keys;
 };
 

@@ -91,7 +91,13 @@ TEST_F(EveryKey, EachBindingReachesItsCommand) {
                 heard.push_back(said.text);
             }
         }
-        EXPECT_EQ(spoken->texts(), heard);
+        if (binding.command.verb == sudoku::Verb::say_time) {
+            // The clock runs on: the words may be a second apart.
+            ASSERT_EQ(spoken->texts().size(), 1u);
+            EXPECT_EQ(spoken->texts()[0].rfind("Playing for ", 0), 0u);
+        } else {
+            EXPECT_EQ(spoken->texts(), heard);
+        }
         EXPECT_EQ(window->play.cursor(), expected.cursor());
         EXPECT_EQ(window->play.refusal(), expected.refusal());
         EXPECT_EQ(window->play.game().board(), expected.game().board());

@@ -103,6 +103,9 @@ class NewGame : public GuiTest {
     void start_from_menu(const std::vector<Key>& dialog_keys) {
         keys_for_dialog(dialog_keys);
         spoken->clear();
+        if (window->kept) {
+            press(WXK_DOWN);  // past "Continue Game."
+        }
         press(WXK_RETURN);  // "New Game." is the current menu entry
         ASSERT_TRUE(wait_for_speech(1));
     }
@@ -143,6 +146,7 @@ TEST_F(NewGame, ClosingTheDialogKeepsThePreviousGame) {
     wxPanel* menu = window->panel;
     keys_for_dialog({{WXK_DOWN}, {WXK_ESCAPE}});
     spoken->clear();
+    press(WXK_DOWN);
     press(WXK_RETURN);
     ASSERT_TRUE(pump_until([this] { return window->IsActive(); }));
     settle();

@@ -29,8 +29,13 @@ class Shell : public GuiTest {
         return count;
     }
 
-    void expect_fresh_menu() {
-        EXPECT_EQ(menu_entries(), (std::vector<wxString>{"New Game.", "Load Game.", "Exit."}));
+    // After a game left unfinished, "Continue Game." comes first.
+    void expect_fresh_menu(bool game_kept = false) {
+        std::vector<wxString> entries = {"New Game.", "Load Game.", "Exit."};
+        if (game_kept) {
+            entries.insert(entries.begin(), "Continue Game.");
+        }
+        EXPECT_EQ(menu_entries(), entries);
         EXPECT_EQ(current_row(*window->items), 0);
         EXPECT_EQ(window->items->GetSelectedRow(), 0);
         EXPECT_TRUE(pump_until([this] { return window->items->HasFocus(); }))
@@ -72,7 +77,7 @@ TEST_F(Shell, GoingHomeLeavesExactlyOneFreshMenu) {
     settle();
     EXPECT_EQ(window->grid, nullptr);
     EXPECT_EQ(wxWindow::FindWindowByName("Game board", window), nullptr);
-    expect_fresh_menu();
+    expect_fresh_menu(true);
     EXPECT_TRUE(window->IsFullScreen());
 }
 
@@ -80,7 +85,7 @@ TEST_F(Shell, BoardKeysAreDeadOnTheMenu) {
     start_game(small, small, {2, 2});
     press(WXK_ESCAPE);
     ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
-    expect_fresh_menu();
+    expect_fresh_menu(true);
     spoken->clear();
     const Board before = window->play.game().board();
     for (int key : {int('2'), int('n'), int(WXK_BACK)}) {
@@ -94,7 +99,7 @@ TEST_F(Shell, ControlEGoesHomeToo) {
     start_game(small, small, {2, 2});
     press('E', wxMOD_CONTROL);
     ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
-    expect_fresh_menu();
+    expect_fresh_menu(true);
 }
 
 TEST_F(Shell, ShowpanelWithoutTheFlagKeepsTheShortcuts) {
@@ -109,6 +114,26 @@ TEST_F(Shell, ShowpanelWithoutTheFlagKeepsTheShortcuts) {
     extra->Destroy();
     window->showpanel(window->panel);
     EXPECT_FALSE(window->GetAcceleratorTable()->IsOk());
+}
+
+TEST_F(Shell, EscapeThenContinueBringsTheBoardBackExactly) {
+    const Board open = from_rows({{1, 0, 3, 4}, {3, 4, 0, 2}, {0, 1, 4, 3}, {4, 3, 2, 0}});
+    start_game(open, open, {2, 2});
+    press('=', wxMOD_CONTROL | wxMOD_SHIFT);
+    const int zoomed = window->grid->GetColSize(0);
+    ASSERT_EQ(press_and_hear(WXK_RIGHT), "2 1: empty.");
+    ASSERT_EQ(press_and_hear('3', wxMOD_CONTROL), "Note 3 added.");
+    press(WXK_ESCAPE);
+    ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
+    expect_fresh_menu(true);
+    spoken->clear();
+    press(WXK_RETURN);
+    ASSERT_TRUE(pump_until([this] { return window->grid != nullptr; }));
+    ASSERT_TRUE(wait_for_speech(1));
+    EXPECT_EQ(spoken->texts().front(), "2 1: empty. Notes 3.") << "the cursor where it was";
+    EXPECT_EQ(window->grid->GetColSize(0), zoomed);
+    EXPECT_EQ(press_and_hear('z', wxMOD_CONTROL), "Undone. 2 1: empty.") << "and its history";
+    EXPECT_EQ(press_and_hear('t').rfind("Playing for ", 0), 0u);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@ Needs DISPLAY (scripts/with-test-services), a prepared WINEPREFIX
 
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -41,6 +42,9 @@ def window(title):
 
 class WineSmoke(unittest.TestCase):
     def setUp(self):
+        # The prefix outlives a run: no game kept by an earlier one.
+        for kept in Path(os.environ["WINEPREFIX"]).glob("drive_c/users/*/AppData/Local/Sudoku"):
+            shutil.rmtree(kept)
         self.folder = Path(tempfile.mkdtemp(prefix="sudoku-wine-"))
         self.log = self.folder / "speech.log"
         self.log.touch()
@@ -106,10 +110,11 @@ class WineSmoke(unittest.TestCase):
                                  windows_path(saved), then=lambda t: t == "Game saved.")
         self.assertIn('"board"', saved.read_text())
 
+        # Back on the menu, the game is kept: Continue Game., New Game., Load Game., Exit.
         self.focus(GAME_TITLE)
         self.keys("Escape")
         self.focus(GAME_TITLE)
-        self.keys("Down")
+        self.keys("Down", "Down")
         self.keys("Return")
         loaded = self.through_file_dialog("Please pick a file to load.", windows_path(saved),
                                           then=ANNOUNCEMENT.match)
@@ -119,7 +124,7 @@ class WineSmoke(unittest.TestCase):
         self.focus(GAME_TITLE)
         self.keys("Escape")
         self.focus(GAME_TITLE)
-        self.keys("Down", "Down", "Return")
+        self.keys("Down", "Down", "Down", "Return")
         self.assertEqual(self.game.wait(timeout=60), 0)
 
 

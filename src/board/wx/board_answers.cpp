@@ -47,6 +47,12 @@ void Mywin::show(const sudoku::Answer& answer) {
             tell(said.text, said.title);
         }
     }
+    if (answer.won) {
+        kept = false;
+        autosave->forget();
+    } else if (answer.modified) {
+        keepgame();
+    }
     wxCommandEvent placeholder;
     switch (answer.effect) {
         case sudoku::Effect::none:

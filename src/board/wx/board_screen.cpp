@@ -1,4 +1,6 @@
 // The board screen: the grid that shows the game and takes its keys.
+#include <chrono>
+
 #include <wx/grid.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
@@ -51,6 +53,12 @@ void Mywin::run_game() {
     showpanel(panel);
     panel->Bind(wxEVT_CHAR_HOOK, &Mywin::boardkey, this);
     follow_cursor();
+    // A new or loaded game replaces the kept one at once, on disk too.
+    kept = true;
+    keepgame();
+    if (IsActive()) {
+        play.clock().run(std::chrono::steady_clock::now());
+    }
     show(play.handle({sudoku::Verb::say_square}));
 }
 

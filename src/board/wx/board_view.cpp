@@ -48,7 +48,6 @@ look::Rgb error_colour(const wxGrid& grid) {
     return system(wxSYS_COLOUR_WINDOWTEXT);
 }
 
-
 class SquareRenderer : public wxGridCellRenderer {
   public:
     SquareRenderer(const sudoku::Game& game, const look::Palette& palette)
@@ -60,9 +59,8 @@ class SquareRenderer : public wxGridCellRenderer {
         const int cursor_row = grid.GetGridCursorRow();
         const int cursor_col = grid.GetGridCursorCol();
         const bool cursor = row == cursor_row && col == cursor_col;
-        const bool crossed =
-            row == cursor_row || col == cursor_col ||
-            box.same_box({col, row}, {cursor_col, cursor_row});
+        const bool crossed = row == cursor_row || col == cursor_col ||
+                             box.same_box({col, row}, {cursor_col, cursor_row});
         const look::Rgb under = cursor    ? palette_.cursor
                                 : crossed ? palette_.shade
                                           : palette_.background;
@@ -228,8 +226,7 @@ void redraw_move(wxGrid& grid, const sudoku::Geometry& box, Place from, Place to
     };
     const bool boxes = box.n() > 0;
     const bool jumped = !on_board(from);
-    const bool new_box =
-        !boxes || !box.same_box({from.col, from.row}, {to.col, to.row});
+    const bool new_box = !boxes || !box.same_box({from.col, from.row}, {to.col, to.row});
     for (const Place p : {from, to}) {
         if (!on_board(p)) {
             continue;

@@ -7,6 +7,7 @@
 #include "dialogs/wx/file_choice.h"
 #include "dialogs/wx/tell.h"
 #include "lifecycle/game_file.h"
+#include "lifecycle/kept_game.h"
 #include "lifecycle/saved_game.h"
 #include "shell/mywin.h"
 #include "shell/wx_text.h"
@@ -38,9 +39,8 @@ SavePath settle_save_path(wxString& path) {
 }  // namespace
 
 void Mywin::savegame() {
-    const sudoku::Game& game = play.game();
-    const sudoku::SavedGame saved{game.board(), game.original(), game.difficulty(), game.size(),
-                                  game.notes()};
+    const sudoku::SavedGame saved =
+        sudoku::saved_game_of(play, std::chrono::steady_clock::now(), false);
     wxFileDialog dialog(this, wx_text(texts::save_prompt), wxString(), wxString(),
                         wx_text(texts::file_wildcard), wxFD_SAVE);
     const std::optional<wxString> chosen = choose_file(dialog);
@@ -75,7 +75,12 @@ void Mywin::loadgame() {
         tell(texts::load_failed, texts::load_failed_title);
         return;
     }
-    play = sudoku::Play(sudoku::Game(std::move(saved->board), std::move(saved->original),
-                                     saved->size, saved->difficulty, std::move(saved->notes)));
+    play = sudoku::play_of(std::move(*saved));
     run_game();
+}
+
+void Mywin::keepgame() {
+    if (kept) {
+        autosave->keep(sudoku::saved_game_of(play, std::chrono::steady_clock::now(), true));
+    }
 }

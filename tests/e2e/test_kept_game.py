@@ -1,0 +1,118 @@
+"""A game is never lost: the real game killed, closed or stopped by the session
+mid-game comes back as "Continue Game." on the next start, with its notes and
+cursor; a broken autosave is set aside and never stops the game. Real X keys,
+a capturing speech-dispatcher, the accessibility tree and the autosave file."""
+
+import json
+import os
+import signal
+import tempfile
+import unittest
+from pathlib import Path
+
+from game_driver import Game, cell_texts, find_in_game, has_focus, press, wait_until
+from speechd_capture import SpeechCapture
+
+KEPT_MENU = ["Continue Game.", "New Game.", "Load Game.", "Exit."]
+MENU = ["New Game.", "Load Game.", "Exit."]
+
+
+class KeptGame(unittest.TestCase):
+    def setUp(self):
+        self.speech = SpeechCapture()
+        self.speech.start()
+        self.addCleanup(self.speech.stop)
+        self.state = tempfile.mkdtemp(prefix="kept-", dir=os.environ.get("XDG_STATE_HOME"))
+        self.autosave = Path(self.state) / "sudoku" / "current.sudoku"
+        self.game = None
+
+    def tearDown(self):
+        if self.game:
+            self.game.stop()
+
+    def start(self, menu):
+        self.game = Game(self.speech.env(), state=self.state)
+        table = self.game.main_menu(timeout=60)
+        wait_until(lambda: cell_texts(table) == menu, 30, f"the menu {menu}")
+        return table
+
+    def heard(self, matches, since):
+        return wait_until(lambda: next((t for t in self.speech.texts()[since:] if matches(t)),
+                                       None), 30, "a spoken text")
+
+    def key(self, key, matches):
+        since = len(self.speech.texts())
+        press(key)
+        return self.heard(matches, since)
+
+    def play_a_note(self):
+        """A new 4x4 game, the cursor to its first empty square and a note 1
+        there; returns that square as spoken ("3 1")."""
+        self.start(MENU)
+        since = len(self.speech.texts())
+        press("Return")
+        wait_until(lambda: find_in_game(self.game.process.pid,
+                                        lambda n: n.name == "Board size." and has_focus(n)),
+                   what="the size dialog")
+        press("Tab", "Tab", "space")
+        self.heard(lambda t: t.startswith("1 1: "), since)
+        square = self.key("e", lambda t: t.endswith(": empty.")).removesuffix(": empty.")
+        self.key("ctrl+1", lambda t: t == "Note 1 added.")
+        return square
+
+    def kept_on_disk(self):
+        """The autosave's cursor, once it holds the note."""
+        def kept():
+            if not self.autosave.exists():
+                return None
+            text = json.loads(self.autosave.read_text())
+            return text.get("cursor") if "notes" in text else None
+        return wait_until(kept, 10, "the note in the autosave")
+
+    def continued(self, square):
+        table = self.start(KEPT_MENU)
+        self.assertEqual(cell_texts(table)[0], "Continue Game.")
+        since = len(self.speech.texts())
+        press("Return")
+        self.heard(lambda t: t == f"{square}: empty. Notes 1.", since)
+
+    def test_killed_mid_game_it_comes_back(self):
+        square = self.play_a_note()
+        x, y = (int(part) - 1 for part in square.split())
+        self.assertEqual(self.kept_on_disk(), [x, y])
+        self.game.process.send_signal(signal.SIGKILL)
+        self.game.process.wait()
+        self.continued(square)
+
+    def test_the_session_ending_or_the_close_box_keeps_it(self):
+        for stop in ("SIGTERM", "alt+F4"):
+            with self.subTest(stop):
+                square = self.play_a_note()
+                x, y = (int(part) - 1 for part in square.split())
+                # A cursor move writes nothing by itself: the close must.
+                self.key("Left" if x == 3 else "Right", lambda t: t[0].isdigit())
+                if stop == "SIGTERM":
+                    self.game.process.send_signal(signal.SIGTERM)
+                else:
+                    press(stop)
+                self.assertEqual(self.game.wait_exit(30), 0)
+                self.assertNotEqual(self.kept_on_disk(), [x, y], "the cursor as it was left")
+                self.continued_elsewhere()
+                self.autosave.unlink()
+
+    def continued_elsewhere(self):
+        table = self.start(KEPT_MENU)
+        self.assertEqual(cell_texts(table)[0], "Continue Game.")
+        self.game.stop()
+
+    def test_a_broken_autosave_is_set_aside(self):
+        self.autosave.parent.mkdir(parents=True)
+        self.autosave.write_text('{"board": [[1, 2')
+        self.start(MENU)
+        self.assertFalse(self.autosave.exists())
+        self.assertEqual((self.autosave.parent / "current.sudoku.broken").read_text(),
+                         '{"board": [[1, 2')
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
