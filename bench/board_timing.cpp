@@ -192,6 +192,7 @@ int run(int runs, bool every_size) {
                     keys.Char(WXK_DOWN);
                 }
                 keys.Char(WXK_TAB);
+                keys.Char(WXK_TAB);
                 gui_test::settle();
                 watch->arm();
                 pressed = Clock::now();

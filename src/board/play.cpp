@@ -94,6 +94,16 @@ Answer Play::gotosquare(std::optional<std::string_view> typed) {
     return {};
 }
 
+Answer Play::start(std::string_view notice) const {
+    Answer answer = sayagain();
+    if (!notice.empty()) {
+        answer.said.front().text.insert(0, std::string(notice).append(" "));
+        // A message now: no next square may cut it off.
+        answer.said.front().square = false;
+    }
+    return answer;
+}
+
 Answer Play::sayagain() const {
     Answer answer;
     answer.said.push_back({texts::announce(game_, cursor_), {}, true});

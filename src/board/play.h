@@ -57,6 +57,9 @@ class Play {
     Answer handle(Command command, std::optional<std::string_view> typed = std::nullopt);
     // The board moved the cursor itself (a click, the grid's own keys).
     Answer moved_to(Square square);
+    // The first words of a board: the square under the cursor, after `notice`
+    // when there is one, in one text that nothing cuts off.
+    Answer start(std::string_view notice) const;
 
     // What the verb does, as the key help says it ("%d" for its number).
     static std::string_view description(Verb verb);

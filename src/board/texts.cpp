@@ -73,6 +73,11 @@ std::string_view level_name(sudoku::Level level) {
     return names[static_cast<int>(level)];
 }
 
+std::string_view level_item(sudoku::Level level) {
+    constexpr std::string_view items[] = {"Any level", "Easy", "Medium", "Hard", "Expert"};
+    return items[static_cast<int>(level)];
+}
+
 std::string level_said(sudoku::Level level) {
     return level == sudoku::Level::any ? std::string("This puzzle needs guessing.")
                                        : "This puzzle is " + std::string(level_name(level)) + ".";

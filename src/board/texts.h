@@ -28,6 +28,9 @@ inline constexpr std::string_view game_board = "Game board";
 inline constexpr std::string_view new_game_title = "New game";
 inline constexpr std::string_view board_size = "Board size.";
 inline constexpr std::string_view board_difficulty = "Board difficulty.";
+inline constexpr std::string_view solving_level = "Solving level.";
+// "Any level", "Easy", ... "Expert": the level list's items.
+std::string_view level_item(sudoku::Level level);
 inline constexpr std::string_view go = "Go!";
 std::string size_item(int box);            // "3x3"
 std::string difficulty_item(int percent);  // "30 percent empty"

@@ -8,6 +8,7 @@
 #include <wx/frame.h>
 
 #include <memory>
+#include <string>
 
 #include "board/play.h"
 #include "dialogs/wx/menu_list.h"
@@ -64,6 +65,9 @@ class Mywin : public wxFrame {
     wxGrid* myGrid = nullptr;
     // The board's zoom step, kept for the rest of the session.
     int zoom = 0;
+    // Said before the first square of the next board (a level that could not
+    // be made), then forgotten.
+    std::string notice;
 
   private:
     // The window closed (its close box, Alt+F4, the session ending): the

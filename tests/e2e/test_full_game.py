@@ -88,7 +88,7 @@ class FullGame(unittest.TestCase):
         self.assertTrue(find_in_game(pid, lambda n: n.getRoleName() in ("dialog", "frame")
                                      and n.name == "New game"), "the dialog says what it is")
 
-        press("Tab", "Tab", "space")
+        press("Tab", "Tab", "Tab", "space")
         first = wait_until(lambda: self.speech.texts(), what="the first square")[0]
         match = ANNOUNCEMENT.match(first)
         self.assertIsNotNone(match, first)

@@ -54,7 +54,7 @@ class KeptGame(unittest.TestCase):
         wait_until(lambda: find_in_game(self.game.process.pid,
                                         lambda n: n.name == "Board size." and has_focus(n)),
                    what="the size dialog")
-        press("Tab", "Tab", "space")
+        press("Tab", "Tab", "Tab", "space")
         self.heard(lambda t: t.startswith("1 1: "), since)
         square = self.key("e", lambda t: t.endswith(": empty.")).removesuffix(": empty.")
         self.key("ctrl+1", lambda t: t == "Note 1 added.")

@@ -25,7 +25,7 @@ class NumberDialog(unittest.TestCase):
         press("Return")
         wait_until(lambda: find_in_game(pid, lambda n: n.name == "Board size." and has_focus(n)),
                    what="the size dialog")
-        press("Tab", "Tab", "space")
+        press("Tab", "Tab", "Tab", "space")
         wait_until(lambda: self.speech.texts(), what="the first square")
         # An empty square: on a given, Enter opens nothing.
         press("e")

@@ -37,7 +37,7 @@ class SpeechRoute(unittest.TestCase):
         wait_until(lambda: find_in_game(self.game.process.pid,
                                         lambda n: n.name == "Board size." and has_focus(n)),
                    what="the size dialog")
-        press("Tab", "Tab", "space")
+        press("Tab", "Tab", "Tab", "space")
         wait_until(lambda: any(t.startswith("1 1: ") for t in self.speech.texts()),
                    what="the first square, through speech-dispatcher")
 

@@ -97,7 +97,7 @@ class WithOrca(unittest.TestCase):
                                         lambda n: n.name == "Board size." and has_focus(n)),
                    what="the size dialog")
         since = len(self.speech.texts())
-        press("Tab", "Tab", "space")
+        press("Tab", "Tab", "Tab", "space")
         # The first square, heard once the board has the focus. Under Orca this
         # is also where Orca has presented the board: keys pressed before that
         # are heard as part of that presentation instead.
@@ -226,6 +226,9 @@ class WithOrca(unittest.TestCase):
         since = self.keyed("Tab")
         self.hear("Board difficulty.", since)
         self.hear("10 percent empty.", since)
+        since = self.keyed("Tab")
+        self.hear("Solving level.", since)
+        self.hear("Any level.", since)
         self.after("Tab", "Go! push button.")
 
         since = self.keyed("space")

@@ -26,7 +26,7 @@ void keys_for_dialog(std::vector<Key> keys) {
     });
 }
 
-const std::vector<Key> go_now = {{WXK_TAB}, {WXK_TAB}, {WXK_SPACE}};
+const std::vector<Key> go_now = {{WXK_TAB}, {WXK_TAB}, {WXK_TAB}, {WXK_SPACE}};
 
 std::vector<Key> downs(int count) {
     return std::vector<Key>(static_cast<std::size_t>(count), {WXK_DOWN});
@@ -52,8 +52,14 @@ TEST_F(SizeDialog, ListsNamedAndFilledFirstItemsCurrentFocusOnSizes) {
     EXPECT_EQ(dialog.dmenu->GetName(), "Board difficulty.");
     EXPECT_EQ(dialog.bmenu->GetColumn(0)->GetTitle(), "Board size.");
     EXPECT_EQ(dialog.dmenu->GetColumn(0)->GetTitle(), "Board difficulty.");
+    ASSERT_EQ(dialog.lmenu->GetItemCount(), 5);
+    EXPECT_EQ(dialog.lmenu->GetTextValue(0, 0), "Any level");
+    EXPECT_EQ(dialog.lmenu->GetTextValue(4, 0), "Expert");
+    EXPECT_EQ(dialog.lmenu->GetName(), "Solving level.");
+    EXPECT_EQ(dialog.lmenu->GetColumn(0)->GetTitle(), "Solving level.");
     EXPECT_EQ(dialog.bmenu->GetSelectedRow(), 0);
     EXPECT_EQ(dialog.dmenu->GetSelectedRow(), 0);
+    EXPECT_EQ(dialog.lmenu->GetSelectedRow(), 0);
     EXPECT_FALSE(dialog.GetValue().has_value());
 }
 
@@ -67,7 +73,7 @@ TEST_F(SizeDialog, GoAtOnceGivesTheFirstItems) {
 
 TEST_F(SizeDialog, TheLastItemsGiveNineByNineAndNinetyPercent) {
     keys_for_dialog(downs(7) + std::vector<Key>{{WXK_TAB}} + downs(8) +
-                    std::vector<Key>{{WXK_TAB}, {WXK_SPACE}});
+                    std::vector<Key>{{WXK_TAB}, {WXK_TAB}, {WXK_SPACE}});
     const auto choice = size_select();
     ASSERT_TRUE(choice.has_value());
     EXPECT_EQ(choice->size, (sudoku::BoxSize{9, 9}));
@@ -82,10 +88,40 @@ TEST_F(SizeDialog, TheThirdDifficultyIsThreeTenths) {
     EXPECT_EQ(choice->difficulty, 3.0 / 10);
 }
 
+TEST_F(SizeDialog, TheLevelListIsThirdAndEnterInAnyListPressesGo) {
+    const std::vector<std::pair<std::vector<Key>, SizeChoice>> cases = {
+        {{{WXK_TAB}, {WXK_TAB}, {WXK_DOWN}, {WXK_DOWN}, {WXK_RETURN}},
+         {{2, 2}, 0.1, sudoku::Level::medium}},
+        {{{WXK_DOWN}, {WXK_RETURN}}, {{3, 3}, 0.1, sudoku::Level::any}},
+        {{{WXK_TAB}, {WXK_DOWN}, {WXK_RETURN}}, {{2, 2}, 0.2, sudoku::Level::any}},
+        {{{WXK_TAB},
+          {WXK_TAB},
+          {WXK_DOWN},
+          {WXK_DOWN},
+          {WXK_DOWN},
+          {WXK_DOWN},
+          {WXK_TAB},
+          {WXK_SPACE}},
+         {{2, 2}, 0.1, sudoku::Level::expert}},
+    };
+    for (const auto& [keys, expected] : cases) {
+        keys_for_dialog(keys);
+        const auto choice = size_select();
+        ASSERT_TRUE(choice.has_value());
+        EXPECT_EQ(choice->size, expected.size);
+        EXPECT_EQ(choice->difficulty, expected.difficulty);
+        EXPECT_EQ(choice->level, expected.level);
+    }
+}
+
 TEST_F(SizeDialog, TheItemUnderTheCursorCountsNotTheSelectedOne) {
     // Ctrl+Down moves the list cursor and leaves the selection on the first item.
-    keys_for_dialog(
-        {{WXK_DOWN, wxMOD_CONTROL}, {WXK_DOWN, wxMOD_CONTROL}, {WXK_TAB}, {WXK_TAB}, {WXK_SPACE}});
+    keys_for_dialog({{WXK_DOWN, wxMOD_CONTROL},
+                     {WXK_DOWN, wxMOD_CONTROL},
+                     {WXK_TAB},
+                     {WXK_TAB},
+                     {WXK_TAB},
+                     {WXK_SPACE}});
     const auto choice = size_select();
     ASSERT_TRUE(choice.has_value());
     EXPECT_EQ(choice->size, (sudoku::BoxSize{4, 4}));
@@ -120,7 +156,7 @@ TEST_F(NewGame, BoxSizesGiveTheirBoardsWithTheRightEmptyCount) {
     for (const Case& c : {Case{0, 2, 0.1}, Case{1, 3, 0.5}, Case{7, 9, 0.9}}) {
         const int difficulty_downs = static_cast<int>(c.fraction * 10 + 0.5) - 1;
         start_from_menu(downs(c.downs) + std::vector<Key>{{WXK_TAB}} + downs(difficulty_downs) +
-                        std::vector<Key>{{WXK_TAB}, {WXK_SPACE}});
+                        std::vector<Key>{{WXK_TAB}, {WXK_TAB}, {WXK_SPACE}});
         const int n = c.size * c.size;
         EXPECT_EQ(window->play.game().size(), (sudoku::BoxSize{c.size, c.size}));
         EXPECT_EQ(window->play.game().difficulty(), c.fraction);

@@ -86,7 +86,7 @@ class WineSmoke(unittest.TestCase):
         (a 4x4 board); returns the first square spoken on the board."""
         self.keys("Return")
         self.focus("New game")
-        first = self.keys("Tab", "Tab", "space", then=ANNOUNCEMENT.match)
+        first = self.keys("Tab", "Tab", "Tab", "space", then=ANNOUNCEMENT.match)
         self.assertEqual(square(first), ("1", "1"), first)
         return first
 

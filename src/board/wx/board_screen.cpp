@@ -59,7 +59,8 @@ void Mywin::run_game() {
     if (IsActive()) {
         play.clock().run(std::chrono::steady_clock::now());
     }
-    show(play.handle({sudoku::Verb::say_square}));
+    show(play.start(notice));
+    notice.clear();
 }
 
 void Mywin::follow_cursor() {

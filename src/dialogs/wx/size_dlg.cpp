@@ -24,6 +24,14 @@ std::vector<std::string> size_items() {
     return result;
 }
 
+std::vector<std::string> level_items() {
+    std::vector<std::string> result;
+    for (int level = 0; level <= static_cast<int>(sudoku::Level::expert); ++level) {
+        result.emplace_back(texts::level_item(static_cast<sudoku::Level>(level)));
+    }
+    return result;
+}
+
 std::vector<std::string> difficulty_items() {
     std::vector<std::string> result;
     for (int step = 1; step <= difficulty_steps; ++step) {
@@ -39,12 +47,19 @@ std::vector<std::string> difficulty_items() {
 size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wx_text(texts::new_game_title)) {
     bmenu = make_menu_list(this, wx_text(texts::board_size), size_items());
     dmenu = make_menu_list(this, wx_text(texts::board_difficulty), difficulty_items());
+    lmenu = make_menu_list(this, wx_text(texts::solving_level), level_items());
     auto* go = new wxButton(this, wxID_ANY, wx_text(texts::go));
     go->SetFont(go->GetFont().Scaled(readable_scale));
     go->Bind(wxEVT_BUTTON, &size_dlg::endit, this);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(bmenu, 1, wxEXPAND | wxALL, 5);
-    sizer->Add(dmenu, 1, wxEXPAND | wxALL, 5);
+    for (MenuList* list : {bmenu, dmenu, lmenu}) {
+        sizer->Add(list, 1, wxEXPAND | wxALL, 5);
+        // Enter in any list presses Go!, with what the lists show.
+        on_row_chosen(*list, [this](int) {
+            wxCommandEvent pressed;
+            endit(pressed);
+        });
+    }
     sizer->Add(go, 1, wxEXPAND | wxALL, 5);
     SetSizerAndFit(sizer);
     CentreOnScreen();
@@ -63,11 +78,12 @@ size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wx_text(texts::new_game_title
 void size_dlg::endit(wxCommandEvent&) {
     const int size_row = current_row(*bmenu);
     const int difficulty_row = current_row(*dmenu);
-    if (size_row < 0 || difficulty_row < 0) {
+    const int level_row = current_row(*lmenu);
+    if (size_row < 0 || difficulty_row < 0 || level_row < 0) {
         return;
     }
     const int box = smallest_box + size_row;
-    s = SizeChoice{{box, box}, (difficulty_row + 1) / 10.0};
+    s = SizeChoice{{box, box}, (difficulty_row + 1) / 10.0, static_cast<sudoku::Level>(level_row)};
     EndModal(1);
 }
 

@@ -1,4 +1,4 @@
-// The new-game dialog: box size, share of empty squares, and "Go!".
+// The new-game dialog: box size, share of empty squares, solving level, and "Go!".
 #pragma once
 
 #include <optional>
@@ -7,10 +7,12 @@
 
 #include "board/board.h"
 #include "dialogs/wx/menu_list.h"
+#include "lifecycle/rating.h"
 
 struct SizeChoice {
     sudoku::BoxSize size;
     double difficulty = 0.0;
+    sudoku::Level level = sudoku::Level::any;
 };
 
 class size_dlg : public wxDialog {
@@ -23,6 +25,7 @@ class size_dlg : public wxDialog {
 
     MenuList* bmenu = nullptr;
     MenuList* dmenu = nullptr;
+    MenuList* lmenu = nullptr;
 
   private:
     std::optional<SizeChoice> s;
