@@ -1,6 +1,7 @@
 #include "lifecycle/hint_techniques.h"
 
 #include <algorithm>
+#include <span>
 
 #include "lifecycle/techniques.h"
 
@@ -10,7 +11,7 @@ namespace {
 using Kind = Unit;
 
 // Numbers standing in exactly one of the sets.
-Candidates alone(const std::vector<Candidates>& sets) {
+Candidates alone(std::span<const Candidates> sets) {
     Candidates once;
     Candidates twice;
     for (const Candidates& set : sets) {
@@ -58,23 +59,28 @@ void each_single(const Layout& layout, const CandidateBoard& candidates, Found f
 // (from a line to a box).
 std::optional<Elimination> confinement(const Layout& layout, const CandidateBoard& candidates,
                                        Group unit, Kind line_kind, Elimination::Kind kind) {
-    std::vector<Candidates> by_line(static_cast<std::size_t>(layout.n()));
+    // On the stack, with room for the largest board: this runs for every
+    // unit at nearly every step of a climb.
+    std::array<Candidates, 81> by_line{};
     for (const Square square : layout.squares(unit)) {
         by_line[static_cast<std::size_t>(layout.unit_of(square, line_kind).index)] |=
             at(candidates, square);
     }
-    const Candidates lone = alone(by_line);
+    const auto lines = std::span(by_line).first(static_cast<std::size_t>(layout.n()));
+    const Candidates lone = alone(lines);
     for (int index = 0; index < layout.n(); ++index) {
         const Group line{line_kind, index};
-        for (const int number : numbers_in(by_line[static_cast<std::size_t>(index)] & lone)) {
-            Elimination step{kind, unit, line, {number}, {}, {}, {number}};
+        const Candidates here = lines[static_cast<std::size_t>(index)] & lone;
+        for (std::size_t k = here._Find_first(); k < here.size(); k = here._Find_next(k)) {
+            const int number = static_cast<int>(k) + 1;
+            std::vector<Square> ruled_out;
             for (const Square square : layout.squares(line)) {
-                if (layout.unit_of(square, unit.unit) != unit && has(candidates, square, number)) {
-                    step.ruled_out.push_back(square);
+                if (has(candidates, square, number) && layout.unit_of(square, unit.unit) != unit) {
+                    ruled_out.push_back(square);
                 }
             }
-            if (!step.ruled_out.empty()) {
-                return step;
+            if (!ruled_out.empty()) {
+                return Elimination{kind, unit, line, {number}, {}, std::move(ruled_out), {number}};
             }
         }
     }
@@ -134,14 +140,20 @@ Layout::Layout(BoxSize size) : geometry_(size), n_(geometry_.n()), units_(geomet
     for (const Group& unit : units_) {
         squares_.push_back(geometry_.squares_of(unit));
     }
+    for (int x = 0; x < n_; ++x) {
+        for (int y = 0; y < n_; ++y) {
+            const std::array<Group, 3> groups = geometry_.groups_of({x, y});
+            std::array<int, 3> at{};
+            for (std::size_t k = 0; k < groups.size(); ++k) {
+                at[k] = static_cast<int>(groups[k].unit) * n_ + groups[k].index;
+            }
+            units_of_.push_back(at);
+        }
+    }
 }
 
 const std::vector<Square>& Layout::squares(Group unit) const {
     return squares_[static_cast<std::size_t>(static_cast<int>(unit.unit) * n_ + unit.index)];
-}
-
-Group Layout::unit_of(Square square, Kind kind) const {
-    return geometry_.group_of(kind, square);
 }
 
 std::optional<Elimination> pointing(const Layout& layout, const CandidateBoard& candidates) {

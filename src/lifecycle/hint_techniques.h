@@ -2,6 +2,7 @@
 // square, as Solver::candidates gives them).
 #pragma once
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -22,13 +23,21 @@ class Layout {
     // The unit's squares in reading order.
     const std::vector<Square>& squares(Group unit) const;
     // The unit of that kind the square lies in.
-    Group unit_of(Square square, Unit kind) const;
+    Group unit_of(Square square, Unit kind) const {
+        const int at = units_of(square)[static_cast<std::size_t>(kind)];
+        return {kind, at - static_cast<int>(kind) * n_};
+    }
+    // The positions in units() of the square's row, column and box.
+    const std::array<int, 3>& units_of(Square square) const {
+        return units_of_[static_cast<std::size_t>(square.x * n_ + square.y)];
+    }
 
   private:
     Geometry geometry_;
     int n_;
     std::vector<Group> units_;
     std::vector<std::vector<Square>> squares_;  // indexed like units_
+    std::vector<std::array<int, 3>> units_of_;  // square x * n + y
 };
 
 // A square with one candidate left, or a number with one square left in a
