@@ -6,10 +6,11 @@
 namespace sudoku {
 namespace {
 
-// What one search of each level costs, per square of the board, in the
-// climb's steps; set from generation times on 9x9 to 25x25 boards
+// What one search up to each level costs, per square of the board, in the
+// climb's steps, beside what the chains and forcing chains count of their
+// own (Layout::work); set from generation times on 4x4 to 81x81 boards
 // (bench/puzzle_bench).
-constexpr std::uint64_t kSearchCost[] = {0, 4, 12, 40, 800};
+constexpr std::uint64_t kSearchCost[] = {0, 4, 12, 40, 60};
 
 }  // namespace
 
@@ -26,10 +27,12 @@ Climb Climber::climb(const Board& board, const CandidateBoard& candidates,
     start(board, candidates);
     Climb out;
     while (!settle() && work_ <= limits.work) {
+        const std::uint64_t counted = layout_.work();
         const std::optional<Elimination> step =
             hints::elimination(layout_, candidates_, limits.most);
         const Level level = step ? hints::level_of(step->kind) : limits.most;
-        work_ += kSearchCost[static_cast<int>(level)] * static_cast<std::uint64_t>(n_ * n_);
+        work_ += kSearchCost[static_cast<int>(level)] * static_cast<std::uint64_t>(n_ * n_) +
+                 layout_.work() - counted;
         if (!step) {
             break;
         }

@@ -44,7 +44,13 @@ void DugBoard::empty(Square square) {
     candidates_at(square) = every_ & ~seen(square);
     const auto k = static_cast<std::size_t>(number(square) - 1);
     hints::each_peer(layout_, square, [&](Square peer) {
-        if (!given(peer) && !seen(peer).test(k)) {
+        if (given(peer)) {
+            return;
+        }
+        const std::array<int, 3>& units = layout_.units_of(peer);
+        if (std::none_of(units.begin(), units.end(), [&](int unit) {
+                return given_in_[static_cast<std::size_t>(unit)].test(k);
+            })) {
             candidates_at(peer).set(k);
         }
     });
@@ -60,19 +66,27 @@ void DugBoard::restore(Square square) {
 }
 
 bool DugBoard::forced(Square square) const {
-    if (hints::count_to(hints::at(candidates_, square), 1) == 1) {
-        return true;
+    const auto k = static_cast<std::size_t>(number(square) - 1);
+    Candidates others = every_ & ~seen(square);
+    if (others.none()) {
+        return true;  // the square sees every other number
     }
-    const int number_there = number(square);
-    for (const Unit kind : {Unit::row, Unit::column, Unit::box}) {
-        const std::vector<Square>& unit = layout_.squares(layout_.unit_of(square, kind));
-        if (std::none_of(unit.begin(), unit.end(), [&](Square other) {
-                return other != square && hints::has(candidates_, other, number_there);
-            })) {
-            return true;
-        }
-    }
-    return false;
+    // Emptied, the square's number leaves its own units' givens; another
+    // open square takes it again unless one of its other units gives it.
+    const std::array<int, 3>& own = layout_.units_of(square);
+    const auto takes = [&](Square other) {
+        const std::array<int, 3>& units = layout_.units_of(other);
+        return other != square && !given(other) &&
+               std::none_of(units.begin(), units.end(), [&](int unit) {
+                   return std::find(own.begin(), own.end(), unit) == own.end() &&
+                          given_in_[static_cast<std::size_t>(unit)].test(k);
+               });
+    };
+    return std::any_of(own.begin(), own.end(), [&](int unit) {
+        const std::vector<Square>& squares =
+            layout_.squares({static_cast<Unit>(unit / layout_.n()), unit % layout_.n()});
+        return std::none_of(squares.begin(), squares.end(), takes);
+    });
 }
 
 }  // namespace sudoku

@@ -24,8 +24,10 @@ class DugBoard {
     void empty(Square square);
     void restore(Square square);
 
-    // Whether the givens alone put the emptied square's number back: it can
-    // take only that number, or no other square of one of its units can.
+    // Whether, were the given `square` emptied, the givens alone would put
+    // its number back: it could take only that number, or no other square of
+    // one of its units could. Asked before emptying, as most squares tried
+    // are not.
     bool forced(Square square) const;
 
   private:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -31,6 +32,12 @@ class Layout {
     const std::array<int, 3>& units_of(Square square) const {
         return units_of_[static_cast<std::size_t>(square.x * n_ + square.y)];
     }
+    // Work the searches on this layout have done, in steps of about one
+    // candidate set looked at. The chains and forcing chains count theirs as
+    // they go: it varies far more from board to board than the other
+    // techniques' does, and the generator's budget must follow it.
+    void count(std::uint64_t steps) const { work_ += steps; }
+    std::uint64_t work() const { return work_; }
 
   private:
     Geometry geometry_;
@@ -38,6 +45,7 @@ class Layout {
     std::vector<Group> units_;
     std::vector<std::vector<Square>> squares_;  // indexed like units_
     std::vector<std::array<int, 3>> units_of_;  // square x * n + y
+    mutable std::uint64_t work_ = 0;
 };
 
 // A square with one candidate left, or a number with one square left in a

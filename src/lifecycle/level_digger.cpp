@@ -59,12 +59,24 @@ class Dig {
     }
 
     // Empties `square` when the ladder up to `most` still brings its number
-    // back; true when it did.
+    // back: at once when the givens alone put it back, else by a climb that
+    // stops as soon as it is placed. Whatever else that climb needed raises
+    // the rating; the rest of the board is as it was, easier techniques
+    // filling it as before. True when it did.
     bool try_empty(Square square, Level most) {
-        board_.empty(square);
-        if (!comes_back(square, most)) {
-            board_.restore(square);
-            return false;
+        if (!board_.forced(square)) {
+            if (budget_ == 0) {
+                return false;
+            }
+            board_.empty(square);
+            const Climb result = climb_now({most, square});
+            if (!result.solved) {
+                board_.restore(square);
+                return false;
+            }
+            rating_ = std::max(rating_, result.hardest);
+        } else {
+            board_.empty(square);
         }
         emptied_.push_back(square);
         return true;
@@ -93,22 +105,6 @@ class Dig {
     Climb pay(const Climb& result) {
         budget_ -= std::min(budget_, result.work);
         return result;
-    }
-
-    // Whether the number of the emptied `square` comes back: at once when
-    // the givens alone put it back, else by a climb that stops as soon as it
-    // is placed. Whatever else that climb needed raises the rating; the rest
-    // of the board is as it was, easier techniques filling it as before.
-    bool comes_back(Square square, Level most) {
-        if (board_.forced(square)) {
-            return true;
-        }
-        if (budget_ == 0) {
-            return false;
-        }
-        const Climb result = climb_now({most, square});
-        rating_ = result.solved ? std::max(rating_, result.hardest) : rating_;
-        return result.solved;
     }
 
     hints::Layout layout_;
@@ -169,7 +165,7 @@ LevelPuzzle attempt(BoxSize size, std::size_t count, Level level, const Board& g
     dig_pass(dig, order, level,
              [&] { return holes() >= count && (dig.rating() == level || level == Level::easy); });
     // Too many holes for this level: the next levels up continue.
-    for (Level most = level; holes() < count && most != Level::expert;) {
+    for (Level most = level; holes() < count && most != Level::expert && !dig.out_of_budget();) {
         most = above(most);
         dig_pass(dig, order, most, [&] { return holes() >= count; });
     }
@@ -193,7 +189,7 @@ LevelPuzzle attempt(BoxSize size, std::size_t count, Level level, const Board& g
 
 }  // namespace
 
-LevelPuzzle dig_for_level(BoxSize size, int holes, Level level,
+LevelPuzzle dig_for_level(BoxSize size, int holes, Level level, bool too_many,
                           const std::function<Board()>& new_grid, std::mt19937_64& rng) {
     const int n = size.first * size.second;
     std::vector<Square> order;
@@ -209,6 +205,9 @@ LevelPuzzle dig_for_level(BoxSize size, int holes, Level level,
     }
     std::uint64_t budget = kLevelBudget;
     LevelPuzzle best = attempt(size, count, level, new_grid(), order, rng, budget);
+    if (too_many) {
+        return best;
+    }
     // A quarter of the budget stays for an easy puzzle, which is quick to
     // make, should the level asked for not be found.
     for (int tries = 1; tries < kMaxAttempts && best.level != level && budget > kLevelBudget / 4;

@@ -97,6 +97,7 @@ std::optional<Elimination> one_number_chain(const Layout& layout, const Candidat
                 for (std::size_t i = 0; i < trail.nodes.size(); ++i) {
                     const ChainNode node = trail.nodes[i];
                     const int at_index = static_cast<int>(i);
+                    layout.count(static_cast<std::uint64_t>(3 * n));
                     if (node.on && node.square != start) {
                         std::vector<Square> victims =
                             seeing_both(layout, candidates, start, node.square, number);
@@ -182,6 +183,7 @@ std::optional<Elimination> xy_chain(const Layout& layout, const CandidateBoard& 
                 for (std::size_t i = 1; i < trail.nodes.size(); i += 2) {
                     const ChainNode node = trail.nodes[i];
                     const int at_index = static_cast<int>(i);
+                    layout.count(static_cast<std::uint64_t>(3 * n));
                     if (node.number == first && node.square != start) {
                         std::vector<Square> victims =
                             seeing_both(layout, candidates, start, node.square, first);

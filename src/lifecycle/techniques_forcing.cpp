@@ -129,6 +129,7 @@ class Supposition {
     }
 
     std::optional<Clash> place(Square square, int number) {
+        layout_.count(static_cast<std::uint64_t>(3 * n_));
         const int by = static_cast<int>(placed_.size()) - 1;
         std::vector<std::pair<Square, int>>& lost = lost_;
         lost.clear();
@@ -184,6 +185,7 @@ class Supposition {
         if (!missing_[u].test(static_cast<std::size_t>(number - 1))) {
             return std::nullopt;
         }
+        layout_.count(static_cast<std::uint64_t>(n_));
         std::optional<Square> only;
         const std::size_t begin = pool_.size();
         for (const Square square : layout_.squares(unit)) {
