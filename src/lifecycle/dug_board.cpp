@@ -10,6 +10,7 @@ DugBoard::DugBoard(const hints::Layout& layout, const Board& grid)
     : layout_(layout),
       grid_(grid),
       puzzle_(grid),
+      flat_(grid.size() * grid.size()),
       candidates_(grid.size(), std::vector<Candidates>(grid.size())),
       given_in_(layout.units().size()) {
     const int n = layout.n();
@@ -19,6 +20,7 @@ DugBoard::DugBoard(const hints::Layout& layout, const Board& grid)
     for (int x = 0; x < n; ++x) {
         for (int y = 0; y < n; ++y) {
             toggle({x, y});
+            flat_[cell({x, y})] = number({x, y});
         }
     }
 }
@@ -40,6 +42,7 @@ void DugBoard::toggle(Square square) {
 
 void DugBoard::empty(Square square) {
     puzzle_[static_cast<std::size_t>(square.x)][static_cast<std::size_t>(square.y)].reset();
+    flat_[cell(square)] = 0;
     toggle(square);
     candidates_at(square) = every_ & ~seen(square);
     const auto k = static_cast<std::size_t>(number(square) - 1);
@@ -59,6 +62,7 @@ void DugBoard::empty(Square square) {
 void DugBoard::restore(Square square) {
     puzzle_[static_cast<std::size_t>(square.x)][static_cast<std::size_t>(square.y)] =
         at(grid_, square);
+    flat_[cell(square)] = number(square);
     toggle(square);
     candidates_at(square).reset();
     const auto k = static_cast<std::size_t>(number(square) - 1);

@@ -8,6 +8,7 @@
 
 #include "board/board.h"
 #include "lifecycle/hint_techniques.h"
+#include "lifecycle/solver.h"
 
 namespace sudoku {
 
@@ -16,6 +17,11 @@ class DugBoard {
     DugBoard(const hints::Layout& layout, const Board& grid);
 
     const Board& puzzle() const { return puzzle_; }
+    // The puzzle as the solver takes it: square (x, y) at x * N + y, 0 when empty.
+    const Solver::Grid& flat() const { return flat_; }
+    std::size_t cell(Square square) const {
+        return static_cast<std::size_t>(square.x * layout_.n() + square.y);
+    }
     const CandidateBoard& candidates() const { return candidates_; }
     bool given(Square square) const { return at(puzzle_, square).has_value(); }
     // The number the grid has there.
@@ -45,6 +51,7 @@ class DugBoard {
     const hints::Layout& layout_;
     const Board& grid_;
     Board puzzle_;
+    Solver::Grid flat_;
     CandidateBoard candidates_;
     std::vector<Candidates> given_in_;  // per unit, indexed like layout_.units()
     Candidates every_;                  // 1..N

@@ -36,7 +36,11 @@ int distance(Level reached, Level asked) {
 class Dig {
   public:
     Dig(BoxSize size, const Board& grid, std::uint64_t& budget)
-        : layout_(size), climber_(layout_), board_(layout_, grid), budget_(budget) {}
+        : layout_(size),
+          climber_(layout_),
+          solver_(size.first, size.second),
+          board_(layout_, grid),
+          budget_(budget) {}
 
     const Board& puzzle() const { return board_.puzzle(); }
     Level rating() const { return rating_; }
@@ -69,7 +73,7 @@ class Dig {
                 return false;
             }
             board_.empty(square);
-            const Climb result = climb_now({most, square});
+            const Climb result = still_unique(square, most) ? climb_now({most, square}) : Climb{};
             if (!result.solved) {
                 board_.restore(square);
                 return false;
@@ -102,6 +106,20 @@ class Dig {
     }
 
   private:
+    // Whether the puzzle still has one solution with `square` emptied: it
+    // had one, and keeps it unless another number fits there. Most squares
+    // a climb above the singles would reject fail here, for far less work.
+    bool still_unique(Square square, Level most) {
+        if (most == Level::easy) {
+            return true;  // a climb of singles alone costs less than the search
+        }
+        solver_.set_budget(budget_);
+        const int others = solver_.count(
+            board_.flat(), 1, {static_cast<int>(board_.cell(square)), board_.number(square)});
+        budget_ -= std::min(budget_, solver_.steps());
+        return others == 0 && !solver_.out_of_budget();
+    }
+
     Climb pay(const Climb& result) {
         budget_ -= std::min(budget_, result.work);
         return result;
@@ -109,6 +127,7 @@ class Dig {
 
     hints::Layout layout_;
     Climber climber_;
+    Solver solver_;
     DugBoard board_;
     std::vector<Square> emptied_;
     Level rating_ = Level::easy;
