@@ -29,7 +29,7 @@ Climb Climber::climb(const Board& board, const CandidateBoard& candidates,
     while (!settle() && work_ <= limits.work) {
         const std::uint64_t counted = layout_.work();
         const std::optional<Elimination> step =
-            hints::elimination(layout_, candidates_, limits.most);
+            hints::elimination(layout_, candidates_, limits.most, true);
         const Level level = step ? hints::level_of(step->kind) : limits.most;
         work_ += kSearchCost[static_cast<int>(level)] * static_cast<std::uint64_t>(n_ * n_) +
                  layout_.work() - counted;

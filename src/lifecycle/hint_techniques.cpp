@@ -95,6 +95,7 @@ struct Technique {
     int most_n;
     Finder find;
     Check holds;
+    Finder find_any = nullptr;  // any step of it, when that is cheaper than `find`
 };
 
 // The ladder, easiest first.
@@ -114,7 +115,8 @@ constexpr Technique kLadder[] = {
     {Elimination::Kind::colouring, Level::expert, 25, colouring, chain_holds},
     {Elimination::Kind::x_chain, Level::expert, 25, x_chain, chain_holds},
     {Elimination::Kind::xy_chain, Level::expert, 25, xy_chain, chain_holds},
-    {Elimination::Kind::forcing_chain, Level::expert, 16, forcing_chain, forcing_holds},
+    {Elimination::Kind::forcing_chain, Level::expert, 16, forcing_chain, forcing_holds,
+     first_forcing_chain},
 };
 
 const Technique& technique(Elimination::Kind kind) {
@@ -211,13 +213,14 @@ Level level_of(Elimination::Kind kind) {
 }
 
 std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates,
-                                       Level most) {
+                                       Level most, bool any) {
     for (const Technique& t : kLadder) {
         if (t.level > most) {
             break;
         }
         if (layout.n() <= t.most_n) {
-            if (auto step = t.find(layout, candidates)) {
+            const Finder find = any && t.find_any != nullptr ? t.find_any : t.find;
+            if (auto step = find(layout, candidates)) {
                 return step;
             }
         }

@@ -62,9 +62,11 @@ Level level_of(Elimination::Kind kind);
 // technique that gives one, up to the techniques of level `most`: pointing,
 // claiming, naked and hidden pairs and triples; X-wing, swordfish, XY-wing,
 // naked and hidden quads; simple colouring, X-chains, XY-chains, forcing
-// chains. On large boards the costliest techniques are left out.
+// chains. On large boards the costliest techniques are left out. With
+// `any`, for a rating, a technique may give any of its steps rather than the
+// one easiest to follow: forcing chains then stop at the first they find.
 std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates,
-                                       Level most = Level::expert);
+                                       Level most = Level::expert, bool any = false);
 
 void apply(const Elimination& step, CandidateBoard& candidates);
 

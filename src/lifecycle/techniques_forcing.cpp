@@ -226,20 +226,34 @@ std::size_t longest(const Layout& layout) {
     return static_cast<std::size_t>(2 * layout.n());
 }
 
-}  // namespace
+// The step a clash gives: the supposed number cannot be at the square.
+Elimination forcing_step(const Clash& clash, Square square, int number,
+                         std::vector<ChainNode> chain) {
+    return Elimination{Elimination::Kind::forcing_chain,
+                       {},
+                       clash.unit,
+                       clash.stuck ? std::vector<int>{} : std::vector<int>{clash.number},
+                       {},
+                       {square},
+                       {number},
+                       {},
+                       {},
+                       std::move(chain),
+                       clash.stuck};
+}
 
-std::optional<Elimination> forcing_chain(const Layout& layout, const CandidateBoard& candidates) {
+// Every supposition, squares with the fewest numbers first: the shortest
+// chain found, or with `first` the first one.
+std::optional<Elimination> forcing_search(const Layout& layout, const CandidateBoard& candidates,
+                                          bool first) {
     std::optional<Elimination> best;
     // The shortest chain is the easiest to follow by ear; once one is found,
     // longer suppositions are cut off.
     std::size_t most = longest(layout);
     Supposition supposition(layout, candidates);
     for (std::size_t size = 2; size <= static_cast<std::size_t>(layout.n()); ++size) {
-        for (const Group& row : layout.units()) {
-            if (row.unit != Unit::row) {
-                break;
-            }
-            for (const Square square : layout.squares(row)) {
+        for (int y = 0; y < layout.n(); ++y) {
+            for (const Square square : layout.squares({Unit::row, y})) {
                 if (count_to(at(candidates, square), size) != size) {
                     continue;
                 }
@@ -249,26 +263,29 @@ std::optional<Elimination> forcing_chain(const Layout& layout, const CandidateBo
                         continue;
                     }
                     std::vector<ChainNode> chain = supposition.chain(*clash);
+                    if (first) {
+                        return forcing_step(*clash, square, number, std::move(chain));
+                    }
                     if (chain.size() < most) {
                         most = chain.size();
-                        best = Elimination{
-                            Elimination::Kind::forcing_chain,
-                            {},
-                            clash->unit,
-                            clash->stuck ? std::vector<int>{} : std::vector<int>{clash->number},
-                            {},
-                            {square},
-                            {number},
-                            {},
-                            {},
-                            std::move(chain),
-                            clash->stuck};
+                        best = forcing_step(*clash, square, number, std::move(chain));
                     }
                 }
             }
         }
     }
     return best;
+}
+
+}  // namespace
+
+std::optional<Elimination> forcing_chain(const Layout& layout, const CandidateBoard& candidates) {
+    return forcing_search(layout, candidates, false);
+}
+
+std::optional<Elimination> first_forcing_chain(const Layout& layout,
+                                               const CandidateBoard& candidates) {
+    return forcing_search(layout, candidates, true);
 }
 
 bool forcing_holds(const Layout& layout, const CandidateBoard& candidates,
