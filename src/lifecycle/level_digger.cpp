@@ -222,21 +222,21 @@ LevelPuzzle dig_for_level(BoxSize size, int holes, Level level, bool too_many,
         const Board grid = new_grid();
         return {grid, grid, Level::easy};
     }
-    std::uint64_t budget = kLevelBudget;
-    LevelPuzzle best = attempt(size, count, level, new_grid(), order, rng, budget);
-    if (too_many) {
-        return best;
-    }
     // A quarter of the budget stays for an easy puzzle, which is quick to
-    // make, should the level asked for not be found.
-    for (int tries = 1; tries < kMaxAttempts && best.level != level && budget > kLevelBudget / 4;
+    // make, should the level asked for not be found: on the large boards
+    // one attempt at a hard level can spend all the rest.
+    const std::uint64_t reserve = level == Level::easy ? 0 : kLevelBudget / 4;
+    std::uint64_t budget = kLevelBudget - reserve;
+    LevelPuzzle best = attempt(size, count, level, new_grid(), order, rng, budget);
+    for (int tries = 1; !too_many && tries < kMaxAttempts && best.level != level && budget > 0;
          ++tries) {
         LevelPuzzle next = attempt(size, count, level, new_grid(), order, rng, budget);
         if (distance(next.level, level) < distance(best.level, level)) {
             best = std::move(next);
         }
     }
-    if (best.level == Level::any && level != Level::easy) {
+    budget += reserve;
+    if (!too_many && best.level == Level::any && level != Level::easy) {
         LevelPuzzle easy = attempt(size, count, Level::easy, new_grid(), order, rng, budget);
         if (easy.level != Level::any) {
             best = std::move(easy);
