@@ -36,10 +36,7 @@ Climb Climber::climb(const Board& board, const CandidateBoard& candidates,
         if (!step) {
             break;
         }
-        if (level > out.hardest) {
-            out.hardest = level;
-            out.before_hardest = placements_;
-        }
+        out.hardest = std::max(out.hardest, level);
         apply(*step);
     }
     out.solved = done_;
@@ -54,7 +51,6 @@ void Climber::start(const Board& board, const CandidateBoard& candidates) {
     std::fill(placed_in_.begin(), placed_in_.end(), Candidates{});
     queue_.clear();
     left_ = 0;
-    placements_ = 0;
     work_ = 0;
     broken_ = false;
     done_ = false;
@@ -149,7 +145,6 @@ void Climber::remove(Square square, int k) {
 void Climber::place(Square square, int k) {
     value_[cell(square)] = k;
     --left_;
-    ++placements_;
     if (limits_->placed != nullptr) {
         limits_->placed->push_back(square);
     }

@@ -29,9 +29,6 @@ struct ClimbLimits {
 struct Climb {
     bool solved = false;          // the board is full, or `until` was placed
     Level hardest = Level::easy;  // the hardest technique the climb needed
-    // Placements made before the first step of level `hardest`: the squares
-    // the easier techniques alone already fill.
-    std::size_t before_hardest = 0;
     // Work done, in steps of about one candidate set looked at, so that a
     // budget of it stands for time on any machine alike.
     std::uint64_t work = 0;
@@ -80,7 +77,6 @@ class Climber {
     std::vector<std::pair<Square, int>> queue_;  // singles found, not yet placed
     const ClimbLimits* limits_ = nullptr;
     int left_ = 0;
-    std::size_t placements_ = 0;
     std::uint64_t work_ = 0;
     bool broken_ = false;
     bool done_ = false;

@@ -149,13 +149,15 @@ void dig_pass(Dig& dig, const std::vector<Square>& order, Level most, Enough eno
 }
 
 // Squares go back until `count` are left empty, while the puzzle still needs
-// `level`: first those that the easier techniques fill before the level's
-// first step, which cannot change the rating, then others, each kept only
-// when the easier techniques still leave the board unfinished.
+// `level`: first those that the easier techniques fill before they are stuck,
+// which cannot change the rating (the climb reaches the same place), then
+// others, each kept only when the easier techniques still leave the board
+// unfinished.
 void give_back(Dig& dig, std::size_t count, Level level, std::mt19937_64& rng) {
     std::vector<Square> placed;
-    const Climb full = dig.climb_now({level, std::nullopt, 0, &placed});
-    placed.resize(full.hardest == level ? full.before_hardest : 0);
+    if (dig.climb_now({below(level), std::nullopt, 0, &placed}).solved) {
+        placed.clear();  // not the level after all: nothing is safe
+    }
     std::shuffle(placed.begin(), placed.end(), rng);
     for (std::size_t i = 0; i < placed.size() && dig.emptied().size() > count; ++i) {
         dig.restore(placed[i]);
