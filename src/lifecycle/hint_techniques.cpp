@@ -57,16 +57,17 @@ void each_single(const Layout& layout, const CandidateBoard& candidates, Found f
 // A number confined, within `unit`, to one `line_kind` unit rules it out of
 // that unit's other squares: pointing (from a box to a line) and claiming
 // (from a line to a box).
+// `by_line` has room for one set per line, kept by the caller from unit to
+// unit: this runs for every unit at nearly every step of a climb.
 std::optional<Elimination> confinement(const Layout& layout, const CandidateBoard& candidates,
-                                       Group unit, Kind line_kind, Elimination::Kind kind) {
-    // On the stack, with room for the largest board: this runs for every
-    // unit at nearly every step of a climb.
-    std::array<Candidates, 81> by_line{};
+                                       Group unit, Kind line_kind, Elimination::Kind kind,
+                                       std::vector<Candidates>& by_line) {
+    std::fill(by_line.begin(), by_line.end(), Candidates{});
     for (const Square square : layout.squares(unit)) {
         by_line[static_cast<std::size_t>(layout.unit_of(square, line_kind).index)] |=
             at(candidates, square);
     }
-    const auto lines = std::span(by_line).first(static_cast<std::size_t>(layout.n()));
+    const std::span<const Candidates> lines(by_line);
     const Candidates lone = alone(lines);
     for (int index = 0; index < layout.n(); ++index) {
         const Group line{line_kind, index};
@@ -139,17 +140,15 @@ bool holds(const Layout& layout, const CandidateBoard& candidates, const Hint& s
 }  // namespace
 
 Layout::Layout(BoxSize size) : geometry_(size), n_(geometry_.n()), units_(geometry_.groups()) {
+    squares_.reserve(units_.size());
     for (const Group& unit : units_) {
         squares_.push_back(geometry_.squares_of(unit));
     }
+    units_of_.reserve(static_cast<std::size_t>(n_ * n_));
     for (int x = 0; x < n_; ++x) {
         for (int y = 0; y < n_; ++y) {
-            const std::array<Group, 3> groups = geometry_.groups_of({x, y});
-            std::array<int, 3> at{};
-            for (std::size_t k = 0; k < groups.size(); ++k) {
-                at[k] = static_cast<int>(groups[k].unit) * n_ + groups[k].index;
-            }
-            units_of_.push_back(at);
+            // Rows, then columns, then boxes, as units_ has them.
+            units_of_.push_back({y, n_ + x, 2 * n_ + geometry_.box_of({x, y})});
         }
     }
 }
@@ -159,11 +158,12 @@ const std::vector<Square>& Layout::squares(Group unit) const {
 }
 
 std::optional<Elimination> pointing(const Layout& layout, const CandidateBoard& candidates) {
+    std::vector<Candidates> by_line(static_cast<std::size_t>(layout.n()));
     for (const Group& unit : layout.units()) {
         if (unit.unit == Kind::box) {
             for (const Kind line : {Kind::row, Kind::column}) {
-                if (auto step =
-                        confinement(layout, candidates, unit, line, Elimination::Kind::pointing)) {
+                if (auto step = confinement(layout, candidates, unit, line,
+                                            Elimination::Kind::pointing, by_line)) {
                     return step;
                 }
             }
@@ -173,10 +173,11 @@ std::optional<Elimination> pointing(const Layout& layout, const CandidateBoard& 
 }
 
 std::optional<Elimination> claiming(const Layout& layout, const CandidateBoard& candidates) {
+    std::vector<Candidates> by_line(static_cast<std::size_t>(layout.n()));
     for (const Group& unit : layout.units()) {
         if (unit.unit != Kind::box) {
-            if (auto step =
-                    confinement(layout, candidates, unit, Kind::box, Elimination::Kind::claiming)) {
+            if (auto step = confinement(layout, candidates, unit, Kind::box,
+                                        Elimination::Kind::claiming, by_line)) {
                 return step;
             }
         }
