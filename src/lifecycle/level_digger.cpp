@@ -10,7 +10,7 @@
 namespace sudoku {
 namespace {
 
-// Work the generator may spend on climbs, in the climb's steps. Set with
+// Work the generator may spend on climbs and searches, in their steps. Set with
 // bench/puzzle_bench so that the slowest board and level stays well under
 // the 150 ms from "Go!" to the first square; counted in work rather than
 // time, so a seed gives the same puzzle on any machine.
