@@ -236,11 +236,13 @@ void large_level_table(int seeds) {
 
 // The slowest generation for a level at each board size, over every share
 // of empty squares the new-game dialog offers: what "Go!" waits for before
-// the first square is spoken.
+// the first square is spoken; and up to which share every puzzle made was
+// rated, so that the ladder finishes it and it has one solution.
 void go_table(int seeds) {
     std::printf("\nPuzzles made for a level, every size, 10%% to 90%% empty, %d seeds each\n",
                 seeds);
-    std::printf("%-7s %-7s %10s %11s %8s\n", "board", "level", "median ms", "slowest ms", "at");
+    std::printf("%-7s %-7s %10s %11s %8s %9s\n", "board", "level", "median ms", "slowest ms", "at",
+                "rated to");
     constexpr const char* names[] = {"any", "easy", "medium", "hard", "expert"};
     for (int side = 2; side <= 9; ++side) {
         const sudoku::Sudoku empty(side, side);
@@ -249,7 +251,9 @@ void go_table(int seeds) {
             std::vector<double> us;
             double slowest = 0;
             int slowest_at = 0;
+            int rated_to = 0;
             for (int percent = 10; percent <= 90; percent += 10) {
+                bool all_rated = true;
                 for (int seed = 0; seed < seeds; ++seed) {
                     const auto start = Clock::now();
                     const sudoku::Sudoku puzzle =
@@ -259,13 +263,15 @@ void go_table(int seeds) {
                         slowest = us.back();
                         slowest_at = percent;
                     }
+                    all_rated = all_rated && puzzle.level() != sudoku::Level::any;
                 }
+                rated_to = all_rated && rated_to == percent - 10 ? percent : rated_to;
             }
             const std::string board =
                 std::to_string(side * side) + "x" + std::to_string(side * side);
-            std::printf("%-7s %-7s %10.2f %11.2f %7d%%\n", board.c_str(),
+            std::printf("%-7s %-7s %10.2f %11.2f %7d%% %8d%%\n", board.c_str(),
                         names[static_cast<int>(level)], spread(us).median / 1000.0,
-                        slowest / 1000.0, slowest_at);
+                        slowest / 1000.0, slowest_at, rated_to);
             std::fflush(stdout);
         }
     }
