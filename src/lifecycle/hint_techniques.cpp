@@ -215,14 +215,20 @@ Level level_of(Elimination::Kind kind) {
 
 std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates,
                                        Level most, bool any) {
-    for (const Technique& t : kLadder) {
-        if (t.level > most) {
-            break;
-        }
-        if (layout.n() <= t.most_n) {
-            const Finder find = any && t.find_any != nullptr ? t.find_any : t.find;
-            if (auto step = find(layout, candidates)) {
-                return step;
+    // A rating needs only the level, so within a level the techniques that
+    // may stop at the first step they find go first: the first forcing chain
+    // turns up sooner than the chains are ruled out.
+    for (int level = static_cast<int>(Level::medium); level <= static_cast<int>(most); ++level) {
+        for (const bool quick_first : {true, false}) {
+            for (const Technique& t : kLadder) {
+                const bool quick = any && t.find_any != nullptr;
+                if (static_cast<int>(t.level) != level || quick != quick_first ||
+                    layout.n() > t.most_n) {
+                    continue;
+                }
+                if (auto step = (quick ? t.find_any : t.find)(layout, candidates)) {
+                    return step;
+                }
             }
         }
     }
