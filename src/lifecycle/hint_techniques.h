@@ -64,7 +64,8 @@ Level level_of(Elimination::Kind kind);
 // naked and hidden quads; simple colouring, X-chains, XY-chains, forcing
 // chains. On large boards the costliest techniques are left out. With
 // `any`, for a rating, a technique may give any of its steps rather than the
-// one easiest to follow: forcing chains then stop at the first they find.
+// one easiest to follow, and those that stop at the first step they find go
+// first within their level: forcing chains.
 std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates,
                                        Level most = Level::expert, bool any = false);
 

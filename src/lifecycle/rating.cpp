@@ -3,9 +3,9 @@
 #include "lifecycle/ladder.h"
 #include "lifecycle/solver.h"
 #include "lifecycle/sudoku.h"
-#include "lifecycle/techniques.h"
 
 namespace sudoku {
+
 Level rate(const Board& puzzle, BoxSize size) {
     if (size.first < 1 || size.first > 9 || size.second < 1 || size.second > 9 ||
         !Sudoku(size.first, size.second, puzzle).validate()) {
