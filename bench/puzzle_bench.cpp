@@ -7,6 +7,7 @@
 //   puzzle_bench short    two seeds per row, to check that it runs
 //   puzzle_bench SEEDS    that many seeds per row up to 16x16
 //   puzzle_bench levels [SEEDS]  only the tables of puzzles made for a level
+//   puzzle_bench go [SEEDS]      only the slowest puzzle made for a level, per size
 #include <qqwing.hpp>
 
 #include <algorithm>
@@ -233,10 +234,57 @@ void large_level_table(int seeds) {
     }
 }
 
+// The slowest generation for a level at each board size, over every share
+// of empty squares the new-game dialog offers: what "Go!" waits for before
+// the first square is spoken; and up to which share every puzzle made was
+// rated, so that the ladder finishes it and it has one solution.
+void go_table(int seeds) {
+    std::printf("\nPuzzles made for a level, every size, 10%% to 90%% empty, %d seeds each\n",
+                seeds);
+    std::printf("%-7s %-7s %10s %11s %8s %9s\n", "board", "level", "median ms", "slowest ms", "at",
+                "rated to");
+    constexpr const char* names[] = {"any", "easy", "medium", "hard", "expert"};
+    for (int side = 2; side <= 9; ++side) {
+        const sudoku::Sudoku empty(side, side);
+        for (const auto level : {sudoku::Level::easy, sudoku::Level::medium, sudoku::Level::hard,
+                                 sudoku::Level::expert}) {
+            std::vector<double> us;
+            double slowest = 0;
+            int slowest_at = 0;
+            int rated_to = 0;
+            for (int percent = 10; percent <= 90; percent += 10) {
+                bool all_rated = true;
+                for (int seed = 0; seed < seeds; ++seed) {
+                    const auto start = Clock::now();
+                    const sudoku::Sudoku puzzle =
+                        empty.difficulty(percent / 100.0, level, static_cast<std::uint64_t>(seed));
+                    us.push_back(micros_since(start));
+                    if (us.back() > slowest) {
+                        slowest = us.back();
+                        slowest_at = percent;
+                    }
+                    all_rated = all_rated && puzzle.level() != sudoku::Level::any;
+                }
+                rated_to = all_rated && rated_to == percent - 10 ? percent : rated_to;
+            }
+            const std::string board =
+                std::to_string(side * side) + "x" + std::to_string(side * side);
+            std::printf("%-7s %-7s %10.2f %11.2f %7d%% %8d%%\n", board.c_str(),
+                        names[static_cast<int>(level)], spread(us).median / 1000.0,
+                        slowest / 1000.0, slowest_at, rated_to);
+            std::fflush(stdout);
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string arg = argc > 1 ? argv[1] : "";
+    if (arg == "go") {
+        go_table(argc > 2 ? std::max(1, std::atoi(argv[2])) : 3);
+        return 0;
+    }
     if (arg == "levels") {
         const int seeds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 50;
         level_table(seeds, seeds);
@@ -255,5 +303,6 @@ int main(int argc, char** argv) {
     count_table(brief ? 10 : 1000);
     level_table(brief ? 2 : 50, brief ? 2 : 50);
     large_level_table(brief ? 1 : 5);
+    go_table(brief ? 1 : 3);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "lifecycle/hint_techniques.h"
 
 #include <algorithm>
+#include <span>
 
 #include "lifecycle/techniques.h"
 
@@ -10,7 +11,7 @@ namespace {
 using Kind = Unit;
 
 // Numbers standing in exactly one of the sets.
-Candidates alone(const std::vector<Candidates>& sets) {
+Candidates alone(std::span<const Candidates> sets) {
     Candidates once;
     Candidates twice;
     for (const Candidates& set : sets) {
@@ -56,25 +57,31 @@ void each_single(const Layout& layout, const CandidateBoard& candidates, Found f
 // A number confined, within `unit`, to one `line_kind` unit rules it out of
 // that unit's other squares: pointing (from a box to a line) and claiming
 // (from a line to a box).
+// `by_line` has room for one set per line, kept by the caller from unit to
+// unit: this runs for every unit at nearly every step of a climb.
 std::optional<Elimination> confinement(const Layout& layout, const CandidateBoard& candidates,
-                                       Group unit, Kind line_kind, Elimination::Kind kind) {
-    std::vector<Candidates> by_line(static_cast<std::size_t>(layout.n()));
+                                       Group unit, Kind line_kind, Elimination::Kind kind,
+                                       std::vector<Candidates>& by_line) {
+    std::fill(by_line.begin(), by_line.end(), Candidates{});
     for (const Square square : layout.squares(unit)) {
         by_line[static_cast<std::size_t>(layout.unit_of(square, line_kind).index)] |=
             at(candidates, square);
     }
-    const Candidates lone = alone(by_line);
+    const std::span<const Candidates> lines(by_line);
+    const Candidates lone = alone(lines);
     for (int index = 0; index < layout.n(); ++index) {
         const Group line{line_kind, index};
-        for (const int number : numbers_in(by_line[static_cast<std::size_t>(index)] & lone)) {
-            Elimination step{kind, unit, line, {number}, {}, {}, {number}};
+        const Candidates here = lines[static_cast<std::size_t>(index)] & lone;
+        for (std::size_t k = here._Find_first(); k < here.size(); k = here._Find_next(k)) {
+            const int number = static_cast<int>(k) + 1;
+            std::vector<Square> ruled_out;
             for (const Square square : layout.squares(line)) {
-                if (layout.unit_of(square, unit.unit) != unit && has(candidates, square, number)) {
-                    step.ruled_out.push_back(square);
+                if (has(candidates, square, number) && layout.unit_of(square, unit.unit) != unit) {
+                    ruled_out.push_back(square);
                 }
             }
-            if (!step.ruled_out.empty()) {
-                return step;
+            if (!ruled_out.empty()) {
+                return Elimination{kind, unit, line, {number}, {}, std::move(ruled_out), {number}};
             }
         }
     }
@@ -89,6 +96,7 @@ struct Technique {
     int most_n;
     Finder find;
     Check holds;
+    Finder find_any = nullptr;  // any step of it, when that is cheaper than `find`
 };
 
 // The ladder, easiest first.
@@ -108,7 +116,8 @@ constexpr Technique kLadder[] = {
     {Elimination::Kind::colouring, Level::expert, 25, colouring, chain_holds},
     {Elimination::Kind::x_chain, Level::expert, 25, x_chain, chain_holds},
     {Elimination::Kind::xy_chain, Level::expert, 25, xy_chain, chain_holds},
-    {Elimination::Kind::forcing_chain, Level::expert, 16, forcing_chain, forcing_holds},
+    {Elimination::Kind::forcing_chain, Level::expert, 16, forcing_chain, forcing_holds,
+     first_forcing_chain},
 };
 
 const Technique& technique(Elimination::Kind kind) {
@@ -131,8 +140,16 @@ bool holds(const Layout& layout, const CandidateBoard& candidates, const Hint& s
 }  // namespace
 
 Layout::Layout(BoxSize size) : geometry_(size), n_(geometry_.n()), units_(geometry_.groups()) {
+    squares_.reserve(units_.size());
     for (const Group& unit : units_) {
         squares_.push_back(geometry_.squares_of(unit));
+    }
+    units_of_.reserve(static_cast<std::size_t>(n_ * n_));
+    for (int x = 0; x < n_; ++x) {
+        for (int y = 0; y < n_; ++y) {
+            // Rows, then columns, then boxes, as units_ has them.
+            units_of_.push_back({y, n_ + x, 2 * n_ + geometry_.box_of({x, y})});
+        }
     }
 }
 
@@ -140,16 +157,13 @@ const std::vector<Square>& Layout::squares(Group unit) const {
     return squares_[static_cast<std::size_t>(static_cast<int>(unit.unit) * n_ + unit.index)];
 }
 
-Group Layout::unit_of(Square square, Kind kind) const {
-    return geometry_.group_of(kind, square);
-}
-
 std::optional<Elimination> pointing(const Layout& layout, const CandidateBoard& candidates) {
+    std::vector<Candidates> by_line(static_cast<std::size_t>(layout.n()));
     for (const Group& unit : layout.units()) {
         if (unit.unit == Kind::box) {
             for (const Kind line : {Kind::row, Kind::column}) {
-                if (auto step =
-                        confinement(layout, candidates, unit, line, Elimination::Kind::pointing)) {
+                if (auto step = confinement(layout, candidates, unit, line,
+                                            Elimination::Kind::pointing, by_line)) {
                     return step;
                 }
             }
@@ -159,10 +173,11 @@ std::optional<Elimination> pointing(const Layout& layout, const CandidateBoard& 
 }
 
 std::optional<Elimination> claiming(const Layout& layout, const CandidateBoard& candidates) {
+    std::vector<Candidates> by_line(static_cast<std::size_t>(layout.n()));
     for (const Group& unit : layout.units()) {
         if (unit.unit != Kind::box) {
-            if (auto step =
-                    confinement(layout, candidates, unit, Kind::box, Elimination::Kind::claiming)) {
+            if (auto step = confinement(layout, candidates, unit, Kind::box,
+                                        Elimination::Kind::claiming, by_line)) {
                 return step;
             }
         }
@@ -199,14 +214,21 @@ Level level_of(Elimination::Kind kind) {
 }
 
 std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates,
-                                       Level most) {
-    for (const Technique& t : kLadder) {
-        if (t.level > most) {
-            break;
-        }
-        if (layout.n() <= t.most_n) {
-            if (auto step = t.find(layout, candidates)) {
-                return step;
+                                       Level most, bool any) {
+    // A rating needs only the level, so within a level the techniques that
+    // may stop at the first step they find go first: the first forcing chain
+    // turns up sooner than the chains are ruled out.
+    for (int level = static_cast<int>(Level::medium); level <= static_cast<int>(most); ++level) {
+        for (const bool quick_first : {true, false}) {
+            for (const Technique& t : kLadder) {
+                const bool quick = any && t.find_any != nullptr;
+                if (static_cast<int>(t.level) != level || quick != quick_first ||
+                    layout.n() > t.most_n) {
+                    continue;
+                }
+                if (auto step = (quick ? t.find_any : t.find)(layout, candidates)) {
+                    return step;
+                }
             }
         }
     }

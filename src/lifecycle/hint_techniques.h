@@ -2,6 +2,8 @@
 // square, as Solver::candidates gives them).
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -22,13 +24,28 @@ class Layout {
     // The unit's squares in reading order.
     const std::vector<Square>& squares(Group unit) const;
     // The unit of that kind the square lies in.
-    Group unit_of(Square square, Unit kind) const;
+    Group unit_of(Square square, Unit kind) const {
+        const int at = units_of(square)[static_cast<std::size_t>(kind)];
+        return {kind, at - static_cast<int>(kind) * n_};
+    }
+    // The positions in units() of the square's row, column and box.
+    const std::array<int, 3>& units_of(Square square) const {
+        return units_of_[static_cast<std::size_t>(square.x * n_ + square.y)];
+    }
+    // Work the searches on this layout have done, in steps of about one
+    // candidate set looked at. The chains and forcing chains count theirs as
+    // they go: it varies far more from board to board than the other
+    // techniques' does, and the generator's budget must follow it.
+    void count(std::uint64_t steps) const { work_ += steps; }
+    std::uint64_t work() const { return work_; }
 
   private:
     Geometry geometry_;
     int n_;
     std::vector<Group> units_;
     std::vector<std::vector<Square>> squares_;  // indexed like units_
+    std::vector<std::array<int, 3>> units_of_;  // square x * n + y
+    mutable std::uint64_t work_ = 0;
 };
 
 // A square with one candidate left, or a number with one square left in a
@@ -45,9 +62,12 @@ Level level_of(Elimination::Kind kind);
 // technique that gives one, up to the techniques of level `most`: pointing,
 // claiming, naked and hidden pairs and triples; X-wing, swordfish, XY-wing,
 // naked and hidden quads; simple colouring, X-chains, XY-chains, forcing
-// chains. On large boards the costliest techniques are left out.
+// chains. On large boards the costliest techniques are left out. With
+// `any`, for a rating, a technique may give any of its steps rather than the
+// one easiest to follow, and those that stop at the first step they find go
+// first within their level: forcing chains.
 std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates,
-                                       Level most = Level::expert);
+                                       Level most = Level::expert, bool any = false);
 
 void apply(const Elimination& step, CandidateBoard& candidates);
 

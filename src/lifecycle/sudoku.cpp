@@ -286,7 +286,9 @@ Sudoku Sudoku::difficulty(double f, Level level, std::uint64_t seed) const {
     Rng rng(seed);
     const int n = d1_ * d2_;
     const auto new_grid = [&] { return to_board(full_grid(d1_, d2_, rng), n); };
-    LevelPuzzle made = dig_for_level({d1_, d2_}, squares_to_empty(f, n * n), level, new_grid, rng);
+    const int holes = squares_to_empty(f, n * n);
+    LevelPuzzle made = dig_for_level({d1_, d2_}, holes, level,
+                                     holes > n * n - fewest_givens(d1_, d2_), new_grid, rng);
     Sudoku puzzle(d1_, d2_, std::move(made.puzzle));
     puzzle.solution_ = std::move(made.solution);
     puzzle.level_ = made.level;

@@ -161,6 +161,9 @@ std::optional<Elimination> xy_chain(const Layout& layout, const CandidateBoard& 
 bool chain_holds(const Layout& layout, const CandidateBoard& candidates, const Elimination& step);
 
 std::optional<Elimination> forcing_chain(const Layout& layout, const CandidateBoard& candidates);
+// Any forcing chain, not the shortest: what a rating needs, for less work.
+std::optional<Elimination> first_forcing_chain(const Layout& layout,
+                                               const CandidateBoard& candidates);
 bool forcing_holds(const Layout& layout, const CandidateBoard& candidates, const Elimination& step);
 
 }  // namespace sudoku::hints

@@ -10,7 +10,7 @@
 namespace sudoku::hints {
 namespace {
 
-// A chain's end meets its start: nodes to walk back from `last`.
+// The nodes found so far from one start, each with the node it came from.
 struct Trail {
     std::vector<ChainNode> nodes;
     std::vector<int> parent;  // index into nodes, -1 at the start
@@ -48,93 +48,173 @@ std::vector<Square> seeing_both(const Layout& layout, const CandidateBoard& cand
     return out;
 }
 
-// The other place of `number` in each unit of `square` where it has only two.
-std::vector<Square> partners(const Layout& layout, const CandidateBoard& candidates, Square square,
-                             int number) {
-    std::vector<Square> out;
+// Calls visit(other) for the other place of `number` in each unit of
+// `square` where it has only two, each such square once.
+template <class Visit>
+void each_partner(const Layout& layout, const CandidateBoard& candidates, Square square, int number,
+                  Visit visit) {
+    std::array<Square, 3> found{};
+    std::size_t count = 0;
     for (const Unit kind : {Unit::row, Unit::column, Unit::box}) {
-        std::vector<Square> places;
-        for (const Square other : layout.squares(layout.unit_of(square, kind))) {
-            if (has(candidates, other, number)) {
-                places.push_back(other);
+        int places = 0;
+        Square other{};
+        for (const Square place : layout.squares(layout.unit_of(square, kind))) {
+            if (has(candidates, place, number) && ++places <= 2 && place != square) {
+                other = place;
             }
         }
-        if (places.size() == 2) {
-            const Square other = places[0] == square ? places[1] : places[0];
-            if (!contains(out, other)) {
-                out.push_back(other);
-            }
+        if (places == 2 &&
+            std::find(found.begin(), found.begin() + count, other) == found.begin() + count) {
+            found[count++] = other;
+            visit(other);
         }
     }
-    return out;
 }
 
-// Breadth first from each square where `number` is assumed not to be, so
-// the shortest chain from that square comes first.
+// One breadth-first search from a start, its memory kept for the next
+// start: the searches run from every square of the board.
+class Search {
+  public:
+    explicit Search(std::size_t marks) : seen_(marks, 0) {}
+
+    void begin() {
+        for (const std::size_t mark : marked_) {
+            seen_[mark] = 0;
+        }
+        marked_.clear();
+        trail.nodes.clear();
+        trail.parent.clear();
+    }
+
+    // Adds the node unless one with the same mark was added.
+    bool add(std::size_t mark, ChainNode node, int parent) {
+        if (seen_[mark] != 0) {
+            return false;
+        }
+        seen_[mark] = 1;
+        marked_.push_back(mark);
+        trail.nodes.push_back(node);
+        trail.parent.push_back(parent);
+        return true;
+    }
+
+    // The step a chain from `start` (off) to node `last` (on, `number` at
+    // another square) gives, when a square sees both ends and the chain
+    // is simple.
+    std::optional<Elimination> step(const Layout& layout, const CandidateBoard& candidates,
+                                    Elimination::Kind kind, Square start, int last,
+                                    int number) const {
+        const Square end = trail.nodes[static_cast<std::size_t>(last)].square;
+        std::vector<Square> victims = seeing_both(layout, candidates, start, end, number);
+        if (victims.empty()) {
+            return std::nullopt;
+        }
+        std::vector<ChainNode> chain = walk_back(trail, last);
+        if (!simple(chain)) {
+            return std::nullopt;
+        }
+        return Elimination{kind,     {}, {}, {number},        {}, std::move(victims),
+                           {number}, {}, {}, std::move(chain)};
+    }
+
+    Trail trail;
+
+  private:
+    std::vector<char> seen_;
+    std::vector<std::size_t> marked_;  // the marks set, to clear them for the next start
+};
+
+// Chains of one number from `start`, where it is assumed not to be, breadth
+// first, so the shortest chain from that square comes first.
+std::optional<Elimination> one_number_from(const Layout& layout, const CandidateBoard& candidates,
+                                           Search& search, Square start, int number,
+                                           bool only_pairs) {
+    const int n = layout.n();
+    const auto kind = only_pairs ? Elimination::Kind::colouring : Elimination::Kind::x_chain;
+    const auto visit = [&](Square square, bool on, int parent) {
+        search.add(static_cast<std::size_t>((square.x * n + square.y) * 2 + (on ? 1 : 0)),
+                   {square, number, on}, parent);
+    };
+    search.begin();
+    visit(start, false, -1);
+    for (std::size_t i = 0; i < search.trail.nodes.size(); ++i) {
+        const ChainNode node = search.trail.nodes[i];
+        const int at_index = static_cast<int>(i);
+        layout.count(static_cast<std::uint64_t>(3 * n));
+        if (node.on && node.square != start) {
+            if (auto step = search.step(layout, candidates, kind, start, at_index, number)) {
+                return step;
+            }
+        }
+        if (!node.on || only_pairs) {
+            each_partner(layout, candidates, node.square, number,
+                         [&](Square next) { visit(next, !node.on, at_index); });
+        } else {
+            each_peer(layout, node.square, [&](Square next) {
+                if (has(candidates, next, number)) {
+                    visit(next, false, at_index);
+                }
+            });
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Elimination> one_number_chain(const Layout& layout, const CandidateBoard& candidates,
                                             bool only_pairs) {
     const int n = layout.n();
+    Search search(static_cast<std::size_t>(2 * n * n));
     for (int number = 1; number <= n; ++number) {
-        for (const Group& row : layout.units()) {
-            if (row.unit != Unit::row) {
-                break;
-            }
-            for (const Square start : layout.squares(row)) {
-                if (!has(candidates, start, number)) {
-                    continue;
-                }
-                Trail trail;
-                std::vector<char> seen(static_cast<std::size_t>(2 * n * n), 0);
-                const auto visit = [&](Square square, bool on, int parent) {
-                    char& mark = seen[static_cast<std::size_t>((square.x * n + square.y) * 2 + on)];
-                    if (mark == 0) {
-                        mark = 1;
-                        trail.nodes.push_back({square, number, on});
-                        trail.parent.push_back(parent);
-                    }
-                };
-                visit(start, false, -1);
-                for (std::size_t i = 0; i < trail.nodes.size(); ++i) {
-                    const ChainNode node = trail.nodes[i];
-                    const int at_index = static_cast<int>(i);
-                    if (node.on && node.square != start) {
-                        std::vector<Square> victims =
-                            seeing_both(layout, candidates, start, node.square, number);
-                        std::vector<ChainNode> chain = walk_back(trail, at_index);
-                        if (!victims.empty() && simple(chain)) {
-                            return Elimination{only_pairs ? Elimination::Kind::colouring
-                                                          : Elimination::Kind::x_chain,
-                                               {},
-                                               {},
-                                               {number},
-                                               {},
-                                               std::move(victims),
-                                               {number},
-                                               {},
-                                               {},
-                                               std::move(chain)};
-                        }
-                    }
-                    if (!node.on) {
-                        for (const Square next :
-                             partners(layout, candidates, node.square, number)) {
-                            visit(next, true, at_index);
-                        }
-                    } else if (only_pairs) {
-                        for (const Square next :
-                             partners(layout, candidates, node.square, number)) {
-                            visit(next, false, at_index);
-                        }
-                    } else {
-                        each_peer(layout, node.square, [&](Square next) {
-                            if (has(candidates, next, number)) {
-                                visit(next, false, at_index);
-                            }
-                        });
+        for (int y = 0; y < n; ++y) {
+            for (const Square start : layout.squares({Unit::row, y})) {
+                if (has(candidates, start, number)) {
+                    if (auto step = one_number_from(layout, candidates, search, start, number,
+                                                    only_pairs)) {
+                        return step;
                     }
                 }
             }
         }
+    }
+    return std::nullopt;
+}
+
+bool two(const CandidateBoard& candidates, Square square) {
+    return count_to(at(candidates, square), 2) == 2;
+}
+
+// XY-chains from `start` where `first` is assumed not to be. Nodes come in
+// pairs: a square's number that is not, then its other number that is.
+std::optional<Elimination> xy_from(const Layout& layout, const CandidateBoard& candidates,
+                                   Search& search, Square start, int first) {
+    const int n = layout.n();
+    const auto visit = [&](Square square, int off, int parent) {
+        const auto mark = static_cast<std::size_t>((square.x * n + square.y) * n + off - 1);
+        Candidates other = at(candidates, square);
+        other.reset(static_cast<std::size_t>(off - 1));
+        if (search.add(mark, {square, off, false}, parent)) {
+            const int off_node = static_cast<int>(search.trail.nodes.size()) - 1;
+            search.trail.nodes.push_back({square, first_number(other), true});
+            search.trail.parent.push_back(off_node);
+        }
+    };
+    search.begin();
+    visit(start, first, -1);
+    for (std::size_t i = 1; i < search.trail.nodes.size(); i += 2) {
+        const ChainNode node = search.trail.nodes[i];
+        const int at_index = static_cast<int>(i);
+        layout.count(static_cast<std::uint64_t>(3 * n));
+        if (node.number == first && node.square != start) {
+            if (auto step = search.step(layout, candidates, Elimination::Kind::xy_chain, start,
+                                        at_index, first)) {
+                return step;
+            }
+        }
+        each_peer(layout, node.square, [&](Square next) {
+            if (two(candidates, next) && has(candidates, next, node.number)) {
+                visit(next, node.number, at_index);
+            }
+        });
     }
     return std::nullopt;
 }
@@ -151,59 +231,15 @@ std::optional<Elimination> x_chain(const Layout& layout, const CandidateBoard& c
 
 std::optional<Elimination> xy_chain(const Layout& layout, const CandidateBoard& candidates) {
     const int n = layout.n();
-    const auto two = [&](Square square) { return count_to(at(candidates, square), 2) == 2; };
-    for (const Group& row : layout.units()) {
-        if (row.unit != Unit::row) {
-            break;
-        }
-        for (const Square start : layout.squares(row)) {
-            if (!two(start)) {
+    Search search(static_cast<std::size_t>(n * n * n));
+    for (int y = 0; y < n; ++y) {
+        for (const Square start : layout.squares({Unit::row, y})) {
+            if (!two(candidates, start)) {
                 continue;
             }
             for (const int first : numbers_in(at(candidates, start))) {
-                // Nodes come in pairs: a square's number that is not, then its
-                // other number that is.
-                Trail trail;
-                std::vector<char> seen(static_cast<std::size_t>(n * n * n), 0);
-                const auto visit = [&](Square square, int off, int parent) {
-                    char& mark =
-                        seen[static_cast<std::size_t>((square.x * n + square.y) * n + off - 1)];
-                    if (mark == 0) {
-                        mark = 1;
-                        const int other =
-                            numbers_in(at(candidates, square) & ~set_of({off})).front();
-                        trail.nodes.push_back({square, off, false});
-                        trail.parent.push_back(parent);
-                        trail.nodes.push_back({square, other, true});
-                        trail.parent.push_back(static_cast<int>(trail.nodes.size()) - 2);
-                    }
-                };
-                visit(start, first, -1);
-                for (std::size_t i = 1; i < trail.nodes.size(); i += 2) {
-                    const ChainNode node = trail.nodes[i];
-                    const int at_index = static_cast<int>(i);
-                    if (node.number == first && node.square != start) {
-                        std::vector<Square> victims =
-                            seeing_both(layout, candidates, start, node.square, first);
-                        std::vector<ChainNode> chain = walk_back(trail, at_index);
-                        if (!victims.empty() && simple(chain)) {
-                            return Elimination{Elimination::Kind::xy_chain,
-                                               {},
-                                               {},
-                                               {first},
-                                               {},
-                                               std::move(victims),
-                                               {first},
-                                               {},
-                                               {},
-                                               std::move(chain)};
-                        }
-                    }
-                    each_peer(layout, node.square, [&](Square next) {
-                        if (two(next) && has(candidates, next, node.number)) {
-                            visit(next, node.number, at_index);
-                        }
-                    });
+                if (auto step = xy_from(layout, candidates, search, start, first)) {
+                    return step;
                 }
             }
         }

@@ -40,8 +40,12 @@ class Supposition {
     // Follows `number` at `square` for at most `most` placements, from the
     // candidates it was made with; the clash it meets, or nothing.
     std::optional<Clash> follow(Square square, int number, std::size_t most) {
+        // Undone strike by strike: far less than copying every square back.
+        const auto n = static_cast<std::size_t>(n_);
         for (const std::size_t entry : struck_) {
             remover_[entry] = -1;
+            const std::size_t cell = entry / n;
+            now_[cell / n][cell % n].set(entry % n);
         }
         for (const Pending& p : placed_) {
             is_placed_[index(p.square)] = 0;
@@ -50,7 +54,6 @@ class Supposition {
         placed_.clear();
         queue_.clear();
         pool_.clear();
-        now_ = start_;
         queue_.push_back({square, number, 0, 0});
         for (std::size_t next = 0; next < queue_.size() && placed_.size() < most; ++next) {
             const Pending p = queue_[next];
@@ -126,13 +129,16 @@ class Supposition {
     }
 
     std::optional<Clash> place(Square square, int number) {
+        layout_.count(static_cast<std::uint64_t>(3 * n_));
         const int by = static_cast<int>(placed_.size()) - 1;
         std::vector<std::pair<Square, int>>& lost = lost_;
         lost.clear();
-        for (const int other : numbers_in(at(now_, square) & ~set_of({number}))) {
+        Candidates others = at(now_, square);
+        others.reset(static_cast<std::size_t>(number - 1));
+        each_number(others, [&](int other) {
             strike(square, other, by);
             lost.push_back({square, other});
-        }
+        });
         std::optional<Clash> clash;
         each_peer(layout_, square, [&](Square peer) {
             if (!clash && has(now_, peer, number) && !placed(peer)) {
@@ -168,7 +174,7 @@ class Supposition {
         if (left.none()) {
             return Clash{square, {}, 0, begin, pool_.size()};
         }
-        queue_.push_back({square, numbers_in(left).front(), begin, pool_.size()});
+        queue_.push_back({square, first_number(left), begin, pool_.size()});
         return std::nullopt;
     }
 
@@ -179,6 +185,7 @@ class Supposition {
         if (!missing_[u].test(static_cast<std::size_t>(number - 1))) {
             return std::nullopt;
         }
+        layout_.count(static_cast<std::uint64_t>(n_));
         std::optional<Square> only;
         const std::size_t begin = pool_.size();
         for (const Square square : layout_.squares(unit)) {
@@ -219,20 +226,34 @@ std::size_t longest(const Layout& layout) {
     return static_cast<std::size_t>(2 * layout.n());
 }
 
-}  // namespace
+// The step a clash gives: the supposed number cannot be at the square.
+Elimination forcing_step(const Clash& clash, Square square, int number,
+                         std::vector<ChainNode> chain) {
+    return Elimination{Elimination::Kind::forcing_chain,
+                       {},
+                       clash.unit,
+                       clash.stuck ? std::vector<int>{} : std::vector<int>{clash.number},
+                       {},
+                       {square},
+                       {number},
+                       {},
+                       {},
+                       std::move(chain),
+                       clash.stuck};
+}
 
-std::optional<Elimination> forcing_chain(const Layout& layout, const CandidateBoard& candidates) {
+// Every supposition, squares with the fewest numbers first: the shortest
+// chain found, or with `first` the first one.
+std::optional<Elimination> forcing_search(const Layout& layout, const CandidateBoard& candidates,
+                                          bool first) {
     std::optional<Elimination> best;
     // The shortest chain is the easiest to follow by ear; once one is found,
     // longer suppositions are cut off.
     std::size_t most = longest(layout);
     Supposition supposition(layout, candidates);
     for (std::size_t size = 2; size <= static_cast<std::size_t>(layout.n()); ++size) {
-        for (const Group& row : layout.units()) {
-            if (row.unit != Unit::row) {
-                break;
-            }
-            for (const Square square : layout.squares(row)) {
+        for (int y = 0; y < layout.n(); ++y) {
+            for (const Square square : layout.squares({Unit::row, y})) {
                 if (count_to(at(candidates, square), size) != size) {
                     continue;
                 }
@@ -242,26 +263,29 @@ std::optional<Elimination> forcing_chain(const Layout& layout, const CandidateBo
                         continue;
                     }
                     std::vector<ChainNode> chain = supposition.chain(*clash);
+                    if (first) {
+                        return forcing_step(*clash, square, number, std::move(chain));
+                    }
                     if (chain.size() < most) {
                         most = chain.size();
-                        best = Elimination{
-                            Elimination::Kind::forcing_chain,
-                            {},
-                            clash->unit,
-                            clash->stuck ? std::vector<int>{} : std::vector<int>{clash->number},
-                            {},
-                            {square},
-                            {number},
-                            {},
-                            {},
-                            std::move(chain),
-                            clash->stuck};
+                        best = forcing_step(*clash, square, number, std::move(chain));
                     }
                 }
             }
         }
     }
     return best;
+}
+
+}  // namespace
+
+std::optional<Elimination> forcing_chain(const Layout& layout, const CandidateBoard& candidates) {
+    return forcing_search(layout, candidates, false);
+}
+
+std::optional<Elimination> first_forcing_chain(const Layout& layout,
+                                               const CandidateBoard& candidates) {
+    return forcing_search(layout, candidates, true);
 }
 
 bool forcing_holds(const Layout& layout, const CandidateBoard& candidates,

@@ -70,10 +70,11 @@ std::optional<Elimination> hidden_set(const Layout& layout, const CandidateBoard
     std::optional<Elimination> step;
     std::vector<int> eligible;
     std::vector<Candidates> sets;
+    // For each number, the positions in the unit that can take it.
+    std::vector<Candidates> places(static_cast<std::size_t>(layout.n()));
     for (const Group& unit : layout.units()) {
         const std::vector<Square>& squares = layout.squares(unit);
-        // For each number, the positions in the unit that can take it.
-        std::vector<Candidates> places(static_cast<std::size_t>(layout.n()));
+        std::fill(places.begin(), places.end(), Candidates{});
         for (std::size_t i = 0; i < squares.size(); ++i) {
             each_number(at(candidates, squares[i]),
                         [&](int number) { places[static_cast<std::size_t>(number - 1)].set(i); });

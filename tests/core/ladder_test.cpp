@@ -3,13 +3,16 @@
 // and rate() on known puzzles of each level.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 
 #include "board/texts.h"
 #include "board_rows.h"
 #include "hand_candidates.h"
 #include "lifecycle/hint_techniques.h"
+#include "lifecycle/ladder.h"
 #include "lifecycle/rating.h"
 #include "lifecycle/sudoku.h"
 
@@ -399,6 +402,56 @@ TEST(LevelPuzzles, AreUniqueRatedAndSolvedHintByHint) {
             EXPECT_EQ(board, made.solution());
         }
     }
+}
+
+// On the large boards too, up to 60 percent empty at 16x16 and 50 at 25x25:
+// whatever level was asked for, the puzzle the digger settles on is rated,
+// so the ladder finishes it and it has one solution.
+TEST(LevelPuzzles, LargeBoardsStayWithinTheLadder) {
+    for (const auto& [side, fraction] : {std::pair{4, 0.6}, std::pair{5, 0.5}}) {
+        for (const Level level : {Level::easy, Level::medium, Level::hard, Level::expert}) {
+            SCOPED_TRACE(std::to_string(side * side) + " " + std::string(texts::level_name(level)));
+            const Sudoku made = Sudoku(side, side).difficulty(fraction, level, 1);
+            EXPECT_EQ(empty_squares(made.board), std::lround(fraction * side * side * side * side));
+            EXPECT_NE(made.level(), Level::any);
+            EXPECT_EQ(rate(made.board, {side, side}), made.level());
+        }
+    }
+}
+
+// The generator's question to the climb: does the square it emptied come
+// back? The climb stops once it is placed, with the hardest step needed till
+// then; and the squares the easier techniques fill before they are stuck can
+// be given back without changing the rating.
+TEST(Climb, StopsAtTheSquareAskedAndKnowsWhatTheEasierTechniquesFill) {
+    const Board board =
+        puzzle("029000086000100300060080900002040000000570000480020030004000005000007000510006040");
+    const hints::Layout layout({3, 3});
+    Solver solver(3, 3);
+    const CandidateBoard candidates = solver.candidates(board);
+    constexpr auto kNoCap = std::numeric_limits<std::uint64_t>::max();
+    std::vector<Square> placed;
+    const Climb full = climb(layout, board, candidates, {Level::expert, {}, kNoCap, &placed});
+    ASSERT_TRUE(full.solved);
+    ASSERT_EQ(full.hardest, Level::medium);
+
+    const Climb to_first = climb(layout, board, candidates, {Level::expert, placed.front()});
+    EXPECT_TRUE(to_first.solved);
+    EXPECT_EQ(to_first.hardest, Level::easy);
+    EXPECT_LT(to_first.work, full.work);
+    const Climb to_last = climb(layout, board, candidates, {Level::expert, placed.back()});
+    EXPECT_TRUE(to_last.solved);
+    EXPECT_EQ(to_last.hardest, Level::medium);
+
+    std::vector<Square> by_singles;
+    EXPECT_FALSE(climb(layout, board, candidates, {Level::easy, {}, kNoCap, &by_singles}).solved);
+    ASSERT_FALSE(by_singles.empty());
+    const Board solution = *solver.solve(board);
+    Board given_back = board;
+    for (const Square square : by_singles) {
+        given_back[square.x][square.y] = solution[square.x][square.y];
+    }
+    EXPECT_EQ(rate(given_back, {3, 3}), Level::medium);
 }
 
 TEST(LevelPuzzles, AnyLevelIsTodaysPuzzle) {
