@@ -94,7 +94,7 @@ void type_then_enter(const std::string& name, const std::function<void()>& befor
 int run(int runs, bool every_size) {
     auto watch = std::make_shared<Stopwatch>();
     speech::set_backend(watch);
-    auto* window = new Mywin(nullptr, wx_text(texts::window_title));
+    auto* window = new Mywin(nullptr, wx_text(texts::window_title()));
     gui_test::pump_until([&] { return window->IsActive(); });
     wxCommandEvent none;
 

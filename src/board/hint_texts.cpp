@@ -7,35 +7,36 @@ namespace texts {
 namespace {
 
 using sudoku::Elimination;
-// "a", "a and b", "a, b and c" (or "or" for the last).
-template <class T, class Name>
-std::string listed(const std::vector<T>& items, std::string_view last, Name name) {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i + 1 == items.size() && i > 0) {
-            text.append(" ").append(last).append(" ");
-        } else if (i > 0) {
-            text += ", ";
-        }
-        text += name(items[i]);
-    }
-    return text;
+
+std::string number(int value) {
+    return std::to_string(value);
 }
 
-std::string numbers(const std::vector<int>& items, std::string_view last) {
-    return listed(items, last, [](int number) { return std::to_string(number); });
+// The items by their names, listed as translation.h lists them.
+template <class T, class Name>
+std::string listed(const std::vector<T>& items, const char* last, Name name) {
+    std::vector<std::string> names;
+    for (const T& item : items) {
+        names.push_back(name(item));
+    }
+    return texts::listed(names, last);
+}
+
+std::string numbers(const std::vector<int>& items, const char* last) {
+    return listed(items, last, number);
 }
 
 std::string squares(const std::vector<sudoku::Square>& items) {
-    return listed(items, "and", position);
+    return listed(items, and_, position);
 }
 
 // "rows 3 and 8"
 std::string groups(const std::vector<sudoku::Group>& items) {
-    constexpr std::string_view kinds[] = {"rows ", "columns ", "boxes "};
-    return std::string(kinds[static_cast<int>(items.front().unit)]) +
-           listed(items, "and",
-                  [](sudoku::Group group) { return std::to_string(group.index + 1); });
+    static constexpr const char* kinds[] = {for_catalog("rows %1$s"), for_catalog("columns %1$s"),
+                                            for_catalog("boxes %1$s")};
+    return tr_fill(
+        kinds[static_cast<int>(items.front().unit)],
+        {listed(items, and_, [](sudoku::Group group) { return number(group.index + 1); })});
 }
 
 // "If 1 2 is not 5, then 4 2 is 5, 4 7 is not 5 and 8 7 is 5", or through
@@ -49,76 +50,91 @@ std::string chain(const std::vector<sudoku::ChainNode>& nodes) {
         if (!node.on && i + 1 < nodes.size() && nodes[i + 1].square == node.square) {
             continue;
         }
-        links.push_back((node.square == said ? std::string("it") : position(node.square)) +
-                        (node.on ? " is " : " is not ") + std::to_string(node.number));
+        const std::string value = number(node.number);
+        if (node.square == said) {
+            links.push_back(node.on ? tr_fill("it is %1$s", {value})
+                                    : tr_fill("it is not %1$s", {value}));
+        } else {
+            links.push_back(
+                tr_fill(node.on ? for_catalog("%1$s is %2$s") : for_catalog("%1$s is not %2$s"),
+                        {position(node.square), value}));
+        }
         said = node.square;
     }
-    return "If " + position(nodes.front().square) + " is not " +
-           std::to_string(nodes.front().number) + ", then " +
-           listed(links, "and", [](const std::string& link) { return link; });
+    return tr_fill(
+        "If %1$s is not %2$s, then %3$s",
+        {position(nodes.front().square), number(nodes.front().number), texts::listed(links, and_)});
 }
 
 // "If 3 4 were 5, then 3 6 would be 2, and 8 6 could take nothing"
 std::string supposition(const Elimination& step) {
     const std::vector<sudoku::ChainNode>& nodes = step.chain;
-    std::string text = "If " + position(nodes.front().square) + " were " +
-                       std::to_string(nodes.front().number) + ", ";
-    if (nodes.size() > 1) {
-        const std::vector<sudoku::ChainNode> rest(nodes.begin() + 1, nodes.end());
-        text +=
-            "then " +
-            listed(rest, "and",
-                   [](const sudoku::ChainNode& node) {
-                       return position(node.square) + " would be " + std::to_string(node.number);
-                   }) +
-            ", and ";
+    const std::string end = step.stuck
+                                ? tr_fill("%1$s could take nothing", {position(*step.stuck)})
+                                : tr_fill("%1$s could go nowhere in %2$s",
+                                          {number(step.numbers.front()), group_name(step.line)});
+    const std::string first = position(nodes.front().square);
+    const std::string value = number(nodes.front().number);
+    if (nodes.size() == 1) {
+        return tr_fill("If %1$s were %2$s, %3$s", {first, value, end});
     }
-    return text + (step.stuck ? position(*step.stuck) + " could take nothing"
-                              : std::to_string(step.numbers.front()) + " could go nowhere in " +
-                                    group_name(step.line));
+    const std::vector<sudoku::ChainNode> rest(nodes.begin() + 1, nodes.end());
+    return tr_fill(
+        "If %1$s were %2$s, then %3$s, and %4$s",
+        {first, value,
+         listed(
+             rest, and_,
+             [](const sudoku::ChainNode& node) {
+                 return tr_fill("%1$s would be %2$s", {position(node.square), number(node.number)});
+             }),
+         end});
 }
 
 std::string step(const Elimination& step) {
     using K = Elimination::Kind;
     const std::string so =
-        "so " + squares(step.ruled_out) + " cannot take " + numbers(step.removed, "or") + ".";
+        tr_fill("so %1$s cannot take %2$s.", {squares(step.ruled_out), numbers(step.removed, or_)});
     switch (step.kind) {
         case K::pointing:
         case K::claiming:
-            return "In " + group_name(step.unit) + ", " + numbers(step.numbers, "and") +
-                   " can only go in " + group_name(step.line) + ", " + so;
+            return tr_fill(
+                "In %1$s, %2$s can only go in %3$s, %4$s",
+                {group_name(step.unit), numbers(step.numbers, and_), group_name(step.line), so});
         case K::naked_pair:
         case K::naked_triple:
         case K::naked_quad:
-            return "In " + group_name(step.unit) + ", " + squares(step.holders) +
-                   " can only take " + numbers(step.numbers, "and") + ", " + so;
+            return tr_fill(
+                "In %1$s, %2$s can only take %3$s, %4$s",
+                {group_name(step.unit), squares(step.holders), numbers(step.numbers, and_), so});
         case K::hidden_pair:
         case K::hidden_triple:
         case K::hidden_quad:
-            return "In " + group_name(step.unit) + ", " + numbers(step.numbers, "and") +
-                   " can only go at " + squares(step.holders) + ", " + so;
+            return tr_fill(
+                "In %1$s, %2$s can only go at %3$s, %4$s",
+                {group_name(step.unit), numbers(step.numbers, and_), squares(step.holders), so});
         case K::x_wing:
         case K::swordfish:
-            return "In " + groups(step.bases) + ", " + numbers(step.numbers, "and") +
-                   " can only go in " + groups(step.covers) + ", " + so;
+            return tr_fill(
+                "In %1$s, %2$s can only go in %3$s, %4$s",
+                {groups(step.bases), numbers(step.numbers, and_), groups(step.covers), so});
         case K::xy_wing: {
             const auto with = [&](std::size_t i) {
-                return "with " + std::to_string(step.numbers[i]) + ", " +
-                       position(step.holders[i + 1]) + " is " + std::to_string(step.numbers[2]);
+                return tr_fill("with %1$s, %2$s is %3$s",
+                               {number(step.numbers[i]), position(step.holders[i + 1]),
+                                number(step.numbers[2])});
             };
-            return position(step.holders[0]) + " can only take " +
-                   numbers({step.numbers[0], step.numbers[1]}, "or") + ": " + with(0) + ", and " +
-                   with(1) + ", " + so;
+            return tr_fill(
+                "%1$s can only take %2$s: %3$s, and %4$s, %5$s",
+                {position(step.holders[0]), numbers({step.numbers[0], step.numbers[1]}, or_),
+                 with(0), with(1), so});
         }
         case K::colouring:
         case K::x_chain:
-        case K::xy_chain: {
-            const std::string number = std::to_string(step.chain.front().number);
-            return chain(step.chain) + "; so " + number + " is at " +
-                   position(step.chain.front().square) + " or " +
-                   position(step.chain.back().square) + ", and " + squares(step.ruled_out) +
-                   " cannot take " + number + ".";
-        }
+        case K::xy_chain:
+            return tr_fill("%1$s; so %2$s is at %3$s or %4$s, and %5$s cannot take %2$s.",
+                           {chain(step.chain), number(step.chain.front().number),
+                            position(step.chain.front().square), position(step.chain.back().square),
+                            squares(step.ruled_out)});
         case K::forcing_chain:
             return supposition(step) + "; " + so;
     }
@@ -128,29 +144,31 @@ std::string step(const Elimination& step) {
 
 std::string hint(const sudoku::Hint& hint) {
     using Kind = sudoku::Hint::Kind;
-    const std::string number = std::to_string(hint.number);
+    const std::string value = number(hint.number);
+    const std::string at = position(hint.square);
     switch (hint.kind) {
         case Kind::none:
             break;
         case Kind::cannot_complete:
-            return "The board cannot be completed. Check " + number + " at " +
-                   position(hint.square) + ".";
+            return tr_fill("The board cannot be completed. Check %1$s at %2$s.", {value, at});
         case Kind::from_solution:
-            return "No step by logic is left here. " + number + " at " + position(hint.square) +
-                   " keeps the board solvable.";
+            return tr_fill("No step by logic is left here. %1$s at %2$s keeps the board solvable.",
+                           {value, at});
         case Kind::place: {
             std::string text;
             for (const Elimination& first : hint.steps) {
                 text += step(first) + " ";
             }
-            text += (hint.steps.empty() ? "" : "Then ") + number + " goes at " +
-                    position(hint.square) + ": ";
-            return text + (hint.only_place ? "the only place for " + number + " in " +
-                                                 group_name(*hint.only_place) + "."
-                                           : std::string("the only number that fits there."));
+            const std::string reason = hint.only_place
+                                           ? tr_fill("the only place for %1$s in %2$s.",
+                                                     {value, group_name(*hint.only_place)})
+                                           : tr("the only number that fits there.");
+            return text + tr_fill(hint.steps.empty() ? for_catalog("%1$s goes at %2$s: %3$s")
+                                                     : for_catalog("Then %1$s goes at %2$s: %3$s"),
+                                  {value, at, reason});
         }
     }
-    return std::string(no_hint);
+    return no_hint();
 }
 
 }  // namespace texts

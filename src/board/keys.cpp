@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "board/translation.h"
+
 namespace sudoku::keys {
 namespace {
 
@@ -88,46 +90,48 @@ struct Named {
     const char* name;
 };
 
+using texts::for_catalog;
+
 // Keys that do not print as themselves.
 constexpr Named special_names[] = {
-    {escape, "Escape"},
-    {back_space, "Backspace"},
-    {delete_key, "Delete"},
-    {enter, "Enter"},
-    {' ', "Space"},
-    {f1, "F1"},
-    {left, "Left"},
-    {right, "Right"},
-    {up, "Up"},
-    {down, "Down"},
-    {keypad_enter, "Keypad Enter"},
-    {keypad_delete, "Keypad Delete"},
-    {keypad_decimal, "Keypad decimal point"},
-    {keypad_add, "Keypad +"},
-    {keypad_subtract, "Keypad -"},
-    {keypad_left, "Keypad Left"},
-    {keypad_right, "Keypad Right"},
-    {keypad_up, "Keypad Up"},
-    {keypad_down, "Keypad Down"},
-    {keypad_home, "Keypad Home"},
-    {keypad_end, "Keypad End"},
+    {escape, for_catalog("Escape")},
+    {back_space, for_catalog("Backspace")},
+    {delete_key, for_catalog("Delete")},
+    {enter, for_catalog("Enter")},
+    {' ', for_catalog("Space")},
+    {f1, for_catalog("F1")},
+    {left, for_catalog("Left")},
+    {right, for_catalog("Right")},
+    {up, for_catalog("Up")},
+    {down, for_catalog("Down")},
+    {keypad_enter, for_catalog("Keypad Enter")},
+    {keypad_delete, for_catalog("Keypad Delete")},
+    {keypad_decimal, for_catalog("Keypad decimal point")},
+    {keypad_add, for_catalog("Keypad +")},
+    {keypad_subtract, for_catalog("Keypad -")},
+    {keypad_left, for_catalog("Keypad Left")},
+    {keypad_right, for_catalog("Keypad Right")},
+    {keypad_up, for_catalog("Keypad Up")},
+    {keypad_down, for_catalog("Keypad Down")},
+    {keypad_home, for_catalog("Keypad Home")},
+    {keypad_end, for_catalog("Keypad End")},
 };
 
 std::string base_name(int code) {
     for (const Named& named : special_names) {
         if (named.code == code) {
-            return named.name;
+            return texts::tr(named.name);
         }
     }
     if (code >= keypad_0 && code <= keypad_9) {
-        return "Keypad " + std::to_string(code - keypad_0);
+        return texts::tr_fill("Keypad %1$s", {std::to_string(code - keypad_0)});
     }
     // A printable ASCII key is its own name; any other code without a name
     // above is written as a number, never as a byte that is not text.
     if (code > ' ' && code < 0x7f) {
         return std::string(1, static_cast<char>(code));
     }
-    return "Key " + std::to_string(code);
+    return texts::tr_fill("Key %1$s", {std::to_string(code)});
 }
 
 }  // namespace
@@ -151,10 +155,10 @@ std::string name(Key key) {
         name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
     }
     if ((key.modifiers & shift) != 0) {
-        name = "Shift+" + name;
+        name = texts::tr_fill("Shift+%1$s", {name});
     }
     if ((key.modifiers & ctrl) != 0) {
-        name = "Ctrl+" + name;
+        name = texts::tr_fill("Ctrl+%1$s", {name});
     }
     return name;
 }

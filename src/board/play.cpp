@@ -39,11 +39,11 @@ Answer Play::is_valid(int digit) {
 Answer Play::customval(std::optional<std::string_view> typed) {
     // A given is refused at once: there is nothing to type.
     if (game_.is_given(cursor_)) {
-        return spoken(std::string(texts::given_refused));
+        return spoken(std::string(texts::given_refused()));
     }
     if (!typed) {
         Answer answer;
-        answer.ask = texts::enter_number;
+        answer.ask = texts::enter_number();
         return answer;
     }
     return report(game_.place_typed(cursor_, *typed));
@@ -79,7 +79,7 @@ Answer Play::nextempty(bool forward) {
 Answer Play::gotosquare(std::optional<std::string_view> typed) {
     if (!typed) {
         Answer answer;
-        answer.ask = texts::go_to_prompt;
+        answer.ask = texts::go_to_prompt();
         return answer;
     }
     const TypedSquare target = read_square(game_, *typed);
@@ -162,7 +162,7 @@ void Play::complete(Answer& answer) const {
     if (!game_.is_complete()) {
         return;
     }
-    answer.said.push_back({std::string(texts::completed), texts::wow});
+    answer.said.push_back({std::string(texts::completed()), texts::wow()});
     answer.won = true;
     answer.effect = Effect::go_home;
 }

@@ -30,7 +30,7 @@ struct Answer {
     std::vector<texts::Feedback> said;
     // Not empty: the command needs typed text first. The front end asks with
     // this prompt and hands the command back with what was typed.
-    std::string_view ask;
+    std::string ask;
     bool cursor_moved = false;    // cursor() is on another square now
     std::vector<Square> changed;  // squares whose number changed
     bool modified = false;        // a number or a note changed: the game to keep is new

@@ -6,25 +6,6 @@ namespace texts {
 
 namespace {
 
-std::string_view unit_name(sudoku::Unit unit) {
-    switch (unit) {
-        case sudoku::Unit::row:
-            return "row";
-        case sudoku::Unit::column:
-            return "column";
-        case sudoku::Unit::box:
-            return "box";
-    }
-    return "";
-}
-
-// "Row 3", for the start of a sentence.
-std::string capital_group_name(sudoku::Group group) {
-    std::string name = group_name(group);
-    name.front() = static_cast<char>(name.front() - 'a' + 'A');
-    return name;
-}
-
 // Adds `part` to `text`, after `separator` unless `text` is still empty.
 void append(std::string& text, std::string_view separator, const std::string& part) {
     if (!text.empty()) {
@@ -33,130 +14,152 @@ void append(std::string& text, std::string_view separator, const std::string& pa
     text += part;
 }
 
-// "2, 6, 9." or "nothing."
+std::string number(long long value) {
+    return std::to_string(value);
+}
+
+// "2, 6, 9" or "nothing".
 std::string list(const std::vector<sudoku::Value>& values) {
     std::string text;
     for (const sudoku::Value value : values) {
-        append(text, ", ", std::to_string(value));
+        append(text, ", ", number(value));
     }
-    return (text.empty() ? "nothing" : text) + ".";
+    return text.empty() ? tr("nothing") : text;
 }
 
 // "7 twice in row 2, at 2 2 and 8 2."
 std::string clash(const sudoku::Clash& clash) {
-    return std::to_string(clash.value) + " twice in " + group_name(clash.group) + ", at " +
-           position(clash.first) + " and " + position(clash.second) + ".";
+    return tr_fill("%1$s twice in %2$s, at %3$s and %4$s.",
+                   {number(clash.value), group_name(clash.group), position(clash.first),
+                    position(clash.second)});
 }
 
 // "12 at 2 1 is outside 1 to 9."
 std::string outside(sudoku::Value value, sudoku::Square square, int side) {
-    return std::to_string(value) + " at " + position(square) + " is outside 1 to " +
-           std::to_string(side) + ".";
+    return tr_fill("%1$s at %2$s is outside 1 to %3$s.",
+                   {number(value), position(square), number(side)});
+}
+
+// A sentence about a whole group, one pattern per unit so that each language
+// names it as it should: "Row 3: %2$s." and the like.
+std::string of_group(sudoku::Group group, const std::array<const char*, 3>& patterns,
+                     std::string_view rest) {
+    return tr_fill(patterns[static_cast<std::size_t>(group.unit)], {number(group.index + 1), rest});
 }
 
 }  // namespace
 
 std::string position(sudoku::Square square) {
-    return std::to_string(square.x + 1) + " " + std::to_string(square.y + 1);
+    return number(square.x + 1) + " " + number(square.y + 1);
 }
 
 std::string group_name(sudoku::Group group) {
-    return std::string(unit_name(group.unit)) + " " + std::to_string(group.index + 1);
+    static constexpr std::array<const char*, 3> names = {
+        for_catalog("row %1$s"), for_catalog("column %1$s"), for_catalog("box %1$s")};
+    return of_group(group, names, "");
 }
 
 std::string size_item(int box) {
-    return std::to_string(box) + "x" + std::to_string(box);
+    return number(box) + "x" + number(box);
 }
 
-std::string_view level_name(sudoku::Level level) {
-    constexpr std::string_view names[] = {"any level", "easy", "medium", "hard", "expert"};
-    return names[static_cast<int>(level)];
-}
-
-std::string_view level_item(sudoku::Level level) {
-    constexpr std::string_view items[] = {"Any level", "Easy", "Medium", "Hard", "Expert"};
-    return items[static_cast<int>(level)];
+std::string level_item(sudoku::Level level) {
+    static constexpr const char* items[] = {for_catalog("Any level"), for_catalog("Easy"),
+                                            for_catalog("Medium"), for_catalog("Hard"),
+                                            for_catalog("Expert")};
+    return tr(items[static_cast<int>(level)]);
 }
 
 std::string level_said(sudoku::Level level) {
-    return level == sudoku::Level::any ? std::string("This puzzle needs guessing.")
-                                       : "This puzzle is " + std::string(level_name(level)) + ".";
+    static constexpr const char* said[] = {
+        for_catalog("This puzzle needs guessing."), for_catalog("This puzzle is easy."),
+        for_catalog("This puzzle is medium."), for_catalog("This puzzle is hard."),
+        for_catalog("This puzzle is expert.")};
+    return tr(said[static_cast<int>(level)]);
 }
 
 std::string level_fallback(sudoku::Level made, sudoku::Level asked, int percent) {
-    std::string text = level_said(made);
-    text.back() = ':';
-    return text + " no " + std::string(level_name(asked)) + " puzzle was found with " +
-           difficulty_item(percent) + ".";
+    static constexpr const char* made_as[] = {
+        for_catalog("This puzzle needs guessing: %1$s"), for_catalog("This puzzle is easy: %1$s"),
+        for_catalog("This puzzle is medium: %1$s"), for_catalog("This puzzle is hard: %1$s"),
+        for_catalog("This puzzle is expert: %1$s")};
+    static constexpr const char* not_found[] = {
+        "", for_catalog("no easy puzzle was found with %1$s percent empty."),
+        for_catalog("no medium puzzle was found with %1$s percent empty."),
+        for_catalog("no hard puzzle was found with %1$s percent empty."),
+        for_catalog("no expert puzzle was found with %1$s percent empty.")};
+    return tr_fill(made_as[static_cast<int>(made)],
+                   {tr_fill(not_found[static_cast<int>(asked)], {number(percent)})});
 }
 
 std::string difficulty_item(int percent) {
-    return std::to_string(percent) + " percent empty";
+    return tr_fill("%1$s percent empty", {number(percent)});
 }
 
-std::string_view digit_name(int digit) {
-    static constexpr std::array<std::string_view, 9> names = {
-        "one", "two", "three", "four", "five", "six", "seven", "eight", "nine"};
-    return (digit >= 1 && digit <= 9) ? names[static_cast<std::size_t>(digit - 1)] : "";
+std::string digit_name(int digit) {
+    static constexpr std::array<const char*, 9> names = {
+        for_catalog("one"),   for_catalog("two"),   for_catalog("three"),
+        for_catalog("four"),  for_catalog("five"),  for_catalog("six"),
+        for_catalog("seven"), for_catalog("eight"), for_catalog("nine")};
+    return (digit >= 1 && digit <= 9) ? tr(names[static_cast<std::size_t>(digit - 1)])
+                                      : std::string();
 }
 
 std::string square_announcement(int x, int y, const sudoku::Cell& cell) {
-    const std::string text = position({x, y});
-    return cell ? text + ": " + std::to_string(*cell) : text + ": empty.";
+    const std::string at = position({x, y});
+    return cell ? at + ": " + number(*cell) : tr_fill("%1$s: empty.", {at});
 }
-
-namespace {
-
-// "1 hour", "5 minutes": a count and its unit, singular for one.
-std::string amount(long long count, std::string_view unit) {
-    return std::to_string(count) + " " + std::string(unit) + (count == 1 ? "" : "s");
-}
-
-}  // namespace
 
 std::string played(long long seconds) {
     const long long hours = seconds / 3600;
     const long long minutes = seconds % 3600 / 60;
     const long long rest = seconds % 60;
-    std::string text;
+    const auto hours_said = [&] {
+        return fill(tr_plural("%1$s hour", "%1$s hours", hours), {number(hours)});
+    };
+    const auto minutes_said = [&] {
+        return fill(tr_plural("%1$s minute", "%1$s minutes", minutes), {number(minutes)});
+    };
+    const auto seconds_said = [&] {
+        return fill(tr_plural("%1$s second", "%1$s seconds", rest), {number(rest)});
+    };
+    const char* one = for_catalog("Playing for %1$s.");
+    const char* two = for_catalog("Playing for %1$s %2$s.");
     if (hours > 0) {
-        text = amount(hours, "hour");
-        if (minutes > 0) {
-            text.append(" ").append(amount(minutes, "minute"));
-        }
-    } else if (minutes > 0) {
-        text = amount(minutes, "minute");
-        if (rest > 0) {
-            text.append(" ").append(amount(rest, "second"));
-        }
-    } else {
-        text = amount(rest, "second");
+        return minutes > 0 ? tr_fill(two, {hours_said(), minutes_said()})
+                           : tr_fill(one, {hours_said()});
     }
-    return "Playing for " + text + ".";
+    if (minutes > 0) {
+        return rest > 0 ? tr_fill(two, {minutes_said(), seconds_said()})
+                        : tr_fill(one, {minutes_said()});
+    }
+    return tr_fill(one, {seconds_said()});
 }
 
 std::string empty_count(long long count) {
-    return "There are " + std::to_string(count) + " empty squares.";
+    // English says "are" even for one, as the game always has.
+    return fill(tr_plural("There are %1$s empty squares.", "There are %1$s empty squares.", count),
+                {number(count)});
 }
 
 Feedback say(const sudoku::Move& move) {
     using sudoku::MoveKind;
     using sudoku::Outcome;
-    const auto spoken = [](std::string_view text) { return Feedback{std::string(text), {}}; };
+    const auto spoken = [](std::string text) { return Feedback{std::move(text), {}}; };
     switch (move.outcome) {
         case Outcome::placed:
             // A digit by its name, as the keys always said it; a typed number in
             // numerals, since names of large numbers are slow to hear.
             return move.kind == MoveKind::digit ? spoken(digit_name(static_cast<int>(move.value)))
-                                                : spoken(std::to_string(move.value));
+                                                : spoken(number(move.value));
         case Outcome::given:
             // Each command kept its own wording for a given.
             switch (move.kind) {
                 case MoveKind::digit:
                 case MoveKind::typed_number:
-                    return spoken(given_refused);
+                    return spoken(given_refused());
                 case MoveKind::clear:
-                    return spoken(delete_given_refused);
+                    return spoken(delete_given_refused());
                 case MoveKind::note:  // notes answer not_empty on a given
                 case MoveKind::fill_notes:
                 case MoveKind::undo:
@@ -165,37 +168,37 @@ Feedback say(const sudoku::Move& move) {
             }
             break;
         case Outcome::breaks_rule:
-            return spoken(invalid_number);
+            return spoken(invalid_number());
         case Outcome::nothing_typed:
             return {};
         case Outcome::not_a_number:
-            return spoken(not_whole_number);
+            return spoken(not_whole_number());
         case Outcome::below_one:
-            return {std::string(not_positive), wow};
+            return {not_positive(), wow()};
         case Outcome::too_large:
-            return {std::string(too_large), wow};
+            return {too_large(), wow()};
         case Outcome::cleared:
-            return spoken(cleared);
+            return spoken(cleared());
         case Outcome::notes_cleared:
-            return spoken(notes_cleared);
+            return spoken(notes_cleared());
         case Outcome::nothing_to_clear:
-            return spoken(nothing_to_clear);
+            return spoken(nothing_to_clear());
         case Outcome::note_added:
-            return spoken("Note " + std::to_string(move.value) + " added.");
+            return spoken(tr_fill("Note %1$s added.", {number(move.value)}));
         case Outcome::note_removed:
-            return spoken("Note " + std::to_string(move.value) + " removed.");
+            return spoken(tr_fill("Note %1$s removed.", {number(move.value)}));
         case Outcome::not_empty:
-            return spoken(notes_for_empty);
+            return spoken(notes_for_empty());
         case Outcome::notes_filled:
-            return spoken(notes_filled);
+            return spoken(notes_filled());
         case Outcome::undone:
-            return spoken(undone);
+            return spoken(undone());
         case Outcome::redone:
-            return spoken(redone);
+            return spoken(redone());
         case Outcome::nothing_to_undo:
-            return spoken(nothing_to_undo);
+            return spoken(nothing_to_undo());
         case Outcome::nothing_to_redo:
-            return spoken(nothing_to_redo);
+            return spoken(nothing_to_redo());
     }
     return {};
 }
@@ -203,24 +206,32 @@ Feedback say(const sudoku::Move& move) {
 std::string reading(sudoku::Group group, const std::vector<sudoku::Cell>& cells) {
     std::string squares;
     for (const sudoku::Cell& cell : cells) {
-        append(squares, ", ", cell ? std::to_string(*cell) : "empty");
+        append(squares, ", ", cell ? number(*cell) : tr("empty"));
     }
-    return capital_group_name(group) + ": " + squares + ".";
+    return of_group(group,
+                    {for_catalog("Row %1$s: %2$s."), for_catalog("Column %1$s: %2$s."),
+                     for_catalog("Box %1$s: %2$s.")},
+                    squares);
 }
 
 std::string missing(const std::array<sudoku::Missing, 3>& missing) {
     std::string text;
     for (const sudoku::Missing& group : missing) {
-        append(text, " ", capital_group_name(group.group) + " needs " + list(group.values));
+        append(
+            text, " ",
+            of_group(group.group,
+                     {for_catalog("Row %1$s needs %2$s."), for_catalog("Column %1$s needs %2$s."),
+                      for_catalog("Box %1$s needs %2$s.")},
+                     list(group.values)));
     }
     return text;
 }
 
 std::string options(sudoku::Square square, const sudoku::Options& options) {
     if (options.given) {
-        return position(square) + " is given.";
+        return tr_fill("%1$s is given.", {position(square)});
     }
-    return position(square) + " can take " + list(options.values);
+    return tr_fill("%1$s can take %2$s.", {position(square), list(options.values)});
 }
 
 std::string clashes(const sudoku::RuleBreaks& breaks) {
@@ -232,7 +243,7 @@ std::string clashes(const sudoku::RuleBreaks& breaks) {
         found.push_back(outside(each.value, each.square, breaks.side));
     }
     if (found.empty()) {
-        return std::string(no_clashes);
+        return no_clashes();
     }
     // Three are as many as an ear keeps; the rest are counted.
     constexpr std::size_t told = 3;
@@ -241,33 +252,40 @@ std::string clashes(const sudoku::RuleBreaks& breaks) {
         append(text, " ", found[i]);
     }
     if (found.size() > told) {
-        text += " And " + std::to_string(found.size() - told) + " more.";
+        const auto more = static_cast<long long>(found.size() - told);
+        append(text, " ",
+               fill(tr_plural("And %1$s more.", "And %1$s more.", more), {number(more)}));
     }
     return text;
 }
 
 std::string explanation(const sudoku::Explanation& explanation) {
     using Kind = sudoku::Explanation::Kind;
+    const sudoku::Clash& clash_found = explanation.clash;
     switch (explanation.kind) {
         case Kind::digit_too_large:
-            return std::to_string(explanation.clash.value) + " is outside 1 to " +
-                   std::to_string(explanation.side) + ".";
-        case Kind::already_there:
-            return std::to_string(explanation.clash.value) + " is already at " +
-                   position(explanation.clash.first) + ", in the same " +
-                   std::string(unit_name(explanation.clash.group.unit)) + ".";
+            return tr_fill("%1$s is outside 1 to %2$s.",
+                           {number(clash_found.value), number(explanation.side)});
+        case Kind::already_there: {
+            static constexpr std::array<const char*, 3> same = {
+                for_catalog("%1$s is already at %2$s, in the same row."),
+                for_catalog("%1$s is already at %2$s, in the same column."),
+                for_catalog("%1$s is already at %2$s, in the same box.")};
+            return tr_fill(same[static_cast<std::size_t>(clash_found.group.unit)],
+                           {number(clash_found.value), position(clash_found.first)});
+        }
         case Kind::board_breaks_rule:
-            return clash(explanation.clash);
+            return clash(clash_found);
         case Kind::outside_range:
-            return outside(explanation.clash.value, explanation.clash.first, explanation.side);
+            return outside(clash_found.value, clash_found.first, explanation.side);
         case Kind::nothing:
             break;
     }
-    return std::string(nothing_to_explain);
+    return nothing_to_explain();
 }
 
 std::string no_such_square(std::string_view typed) {
-    return "There is no square " + std::string(typed) + ".";
+    return tr_fill("There is no square %1$s.", {typed});
 }
 
 Feedback say(const sudoku::Move& move, const sudoku::Game& game) {
@@ -277,8 +295,8 @@ Feedback say(const sudoku::Move& move, const sudoku::Game& game) {
         // Ctrl+N changed the whole board, not a square.
         feedback.text.append(" ").append(move.changed_by != sudoku::MoveKind::fill_notes
                                              ? announce(game, move.square)
-                                         : back ? std::string(notes_as_they_were)
-                                                : std::string(notes_filled));
+                                         : back ? notes_as_they_were()
+                                                : notes_filled());
     }
     return feedback;
 }
@@ -289,19 +307,17 @@ std::string announce(const sudoku::Game& game, sudoku::Square square) {
     if (notes.none()) {
         return text;
     }
-    text += " Notes";
-    const char* separator = " ";
+    std::string noted;
     for (std::size_t k = 0; k < notes.size(); ++k) {
         if (notes.test(k)) {
-            text += separator + std::to_string(k + 1);
-            separator = ", ";
+            append(noted, ", ", number(static_cast<long long>(k + 1)));
         }
     }
-    return text + ".";
+    return tr_fill("%1$s Notes %2$s.", {text, noted});
 }
 
 std::string replace_question(const std::string& file_name) {
-    return file_name + " already exists. Do you want to replace it?";
+    return tr_fill("%1$s already exists. Do you want to replace it?", {file_name});
 }
 
 }  // namespace texts

@@ -1,4 +1,5 @@
-// Every text the game speaks or shows, in one place.
+// Every text the game speaks or shows, in one place, each in the player's
+// language (translation.h).
 #pragma once
 
 #include <string>
@@ -10,32 +11,55 @@
 #include "board/board.h"
 #include "board/board_reading.h"
 #include "board/game.h"
+#include "board/translation.h"
 #include "lifecycle/hint.h"
 #include "lifecycle/rating.h"
 
 namespace texts {
 
 // Window and screens.
-inline constexpr std::string_view window_title = "Sudoku. By Quillmoor.";
-inline constexpr std::string_view main_menu = "Main Menu.";
-inline constexpr std::string_view continue_game = "Continue Game.";
-inline constexpr std::string_view new_game = "New Game.";
-inline constexpr std::string_view load_game = "Load Game.";
-inline constexpr std::string_view exit = "Exit.";
-inline constexpr std::string_view game_board = "Game board";
+inline std::string window_title() {
+    return tr("Sudoku. By Quillmoor.");
+}
+inline std::string main_menu() {
+    return tr("Main Menu.");
+}
+inline std::string continue_game() {
+    return tr("Continue Game.");
+}
+inline std::string new_game() {
+    return tr("New Game.");
+}
+inline std::string load_game() {
+    return tr("Load Game.");
+}
+inline std::string exit() {
+    return tr("Exit.");
+}
+inline std::string game_board() {
+    return tr("Game board");
+}
 
 // Size and difficulty dialog.
-inline constexpr std::string_view new_game_title = "New game";
-inline constexpr std::string_view board_size = "Board size.";
-inline constexpr std::string_view board_difficulty = "Board difficulty.";
-inline constexpr std::string_view solving_level = "Solving level.";
+inline std::string new_game_title() {
+    return tr("New game");
+}
+inline std::string board_size() {
+    return tr("Board size.");
+}
+inline std::string board_difficulty() {
+    return tr("Board difficulty.");
+}
+inline std::string solving_level() {
+    return tr("Solving level.");
+}
 // "Any level", "Easy", ... "Expert": the level list's items.
-std::string_view level_item(sudoku::Level level);
-inline constexpr std::string_view go = "Go!";
+std::string level_item(sudoku::Level level);
+inline std::string go() {
+    return tr("Go!");
+}
 std::string size_item(int box);            // "3x3"
 std::string difficulty_item(int percent);  // "30 percent empty"
-// "easy", "medium", "hard", "expert"; "any level" for Level::any.
-std::string_view level_name(sudoku::Level level);
 // Before the first square when the level chosen was not made: "This puzzle
 // is easy: no hard puzzle was found with 30 percent empty."
 std::string level_fallback(sudoku::Level made, sudoku::Level asked, int percent);
@@ -43,21 +67,42 @@ std::string level_fallback(sudoku::Level made, sudoku::Level asked, int percent)
 std::string level_said(sudoku::Level level);
 
 // Play.
-inline constexpr std::string_view given_refused = "You can't change this number.";
-inline constexpr std::string_view invalid_number = "Invalid number.";
-inline constexpr std::string_view enter_number = "Enter the number you wish to place.";
-inline constexpr std::string_view not_positive =
-    "You must enter a positive number that is greater than 0.";
-inline constexpr std::string_view too_large = "That number is too large to place.";
-inline constexpr std::string_view not_whole_number = "That is not a whole number.";
-inline constexpr std::string_view nothing_to_clear = "Nothing to clear.";
-inline constexpr std::string_view delete_given_refused = "You can not delete this number.";
-inline constexpr std::string_view cleared = "cleared.";
-inline constexpr std::string_view completed = "You completed the board! What a genius!";
-inline constexpr std::string_view wow = "Oh, wow!";
+inline std::string given_refused() {
+    return tr("You can't change this number.");
+}
+inline std::string invalid_number() {
+    return tr("Invalid number.");
+}
+inline std::string enter_number() {
+    return tr("Enter the number you wish to place.");
+}
+inline std::string not_positive() {
+    return tr("You must enter a positive number that is greater than 0.");
+}
+inline std::string too_large() {
+    return tr("That number is too large to place.");
+}
+inline std::string not_whole_number() {
+    return tr("That is not a whole number.");
+}
+inline std::string nothing_to_clear() {
+    return tr("Nothing to clear.");
+}
+inline std::string delete_given_refused() {
+    return tr("You can not delete this number.");
+}
+inline std::string cleared() {
+    return tr("cleared.");
+}
+inline std::string completed() {
+    return tr("You completed the board! What a genius!");
+}
+inline std::string wow() {
+    return tr("Oh, wow!");
+}
 
 // The spoken name of a digit 1..9 ("one" .. "nine").
-std::string_view digit_name(int digit);
+std::string digit_name(int digit);
 // "3 1: empty." or "3 1: 7" for the square board[2][0].
 std::string square_announcement(int x, int y, const sudoku::Cell& cell);
 // "There are 17 empty squares."
@@ -70,7 +115,7 @@ std::string played(long long seconds);
 // in a message box with that title. An empty text says nothing at all.
 struct Feedback {
     std::string text;
-    std::string_view title;
+    std::string title;
     // A square as the cursor meets it: a newer one may cut it off.
     bool square = false;
     bool operator==(const Feedback&) const = default;
@@ -82,10 +127,18 @@ Feedback say(const sudoku::Move& move);
 std::string position(sudoku::Square square);
 // "row 3"
 std::string group_name(sudoku::Group group);
-inline constexpr std::string_view go_to_prompt = "Go to square: column, then row.";
-inline constexpr std::string_view no_clashes = "No clashes.";
-inline constexpr std::string_view nothing_to_explain = "Nothing to explain.";
-inline constexpr std::string_view keys_title = "Keys";
+inline std::string go_to_prompt() {
+    return tr("Go to square: column, then row.");
+}
+inline std::string no_clashes() {
+    return tr("No clashes.");
+}
+inline std::string nothing_to_explain() {
+    return tr("Nothing to explain.");
+}
+inline std::string keys_title() {
+    return tr("Keys");
+}
 // "Row 3: 5, empty, 7, 1."
 std::string reading(sudoku::Group group, const std::vector<sudoku::Cell>& cells);
 // "Row 3 needs 3, 6, 8. Column 2 needs 1. Box 4 needs nothing."
@@ -102,16 +155,34 @@ std::string explanation(const sudoku::Explanation& explanation);
 // "There is no square 12 40."
 std::string no_such_square(std::string_view typed);
 // Notes, undo and redo, hints.
-inline constexpr std::string_view notes_for_empty = "Notes are for empty squares.";
-inline constexpr std::string_view notes_filled = "Notes filled.";
-inline constexpr std::string_view notes_cleared = "Notes cleared.";
+inline std::string notes_for_empty() {
+    return tr("Notes are for empty squares.");
+}
+inline std::string notes_filled() {
+    return tr("Notes filled.");
+}
+inline std::string notes_cleared() {
+    return tr("Notes cleared.");
+}
 // After "Undone." for Ctrl+N.
-inline constexpr std::string_view notes_as_they_were = "Notes as they were.";
-inline constexpr std::string_view undone = "Undone.";
-inline constexpr std::string_view redone = "Redone.";
-inline constexpr std::string_view nothing_to_undo = "Nothing to undo.";
-inline constexpr std::string_view nothing_to_redo = "Nothing to redo.";
-inline constexpr std::string_view no_hint = "No hint found.";
+inline std::string notes_as_they_were() {
+    return tr("Notes as they were.");
+}
+inline std::string undone() {
+    return tr("Undone.");
+}
+inline std::string redone() {
+    return tr("Redone.");
+}
+inline std::string nothing_to_undo() {
+    return tr("Nothing to undo.");
+}
+inline std::string nothing_to_redo() {
+    return tr("Nothing to redo.");
+}
+inline std::string no_hint() {
+    return tr("No hint found.");
+}
 // The square as square_announcement says it, then its notes: "3 1: empty. Notes 2, 5."
 std::string announce(const sudoku::Game& game, sudoku::Square square);
 // say(move), and after an undo or redo the square it went to as it is now,
@@ -121,17 +192,35 @@ Feedback say(const sudoku::Move& move, const sudoku::Game& game);
 std::string hint(const sudoku::Hint& hint);
 
 // Saved games.
-inline constexpr std::string_view file_wildcard = "Sudoku Puzzle File (*.sudoku)|*.sudoku";
+inline std::string file_wildcard() {
+    return tr("Sudoku Puzzle File (*.sudoku)|*.sudoku");
+}
 inline constexpr std::string_view file_extension = ".sudoku";
-inline constexpr std::string_view save_prompt = "Please pick a file to save your game into.";
-inline constexpr std::string_view load_prompt = "Please pick a file to load.";
-inline constexpr std::string_view game_saved = "Game saved.";
-inline constexpr std::string_view save_failed = "I could not save your game!";
-inline constexpr std::string_view save_failed_title = "Uh oh!";
-inline constexpr std::string_view replace_title = "Replace file?";
+inline std::string save_prompt() {
+    return tr("Please pick a file to save your game into.");
+}
+inline std::string load_prompt() {
+    return tr("Please pick a file to load.");
+}
+inline std::string game_saved() {
+    return tr("Game saved.");
+}
+inline std::string save_failed() {
+    return tr("I could not save your game!");
+}
+inline std::string save_failed_title() {
+    return tr("Uh oh!");
+}
+inline std::string replace_title() {
+    return tr("Replace file?");
+}
 // "game.sudoku already exists. Do you want to replace it?"
 std::string replace_question(const std::string& file_name);
-inline constexpr std::string_view load_failed = "I was unable to load your game.";
-inline constexpr std::string_view load_failed_title = "Oops.";
+inline std::string load_failed() {
+    return tr("I was unable to load your game.");
+}
+inline std::string load_failed_title() {
+    return tr("Oops.");
+}
 
 }  // namespace texts

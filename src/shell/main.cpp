@@ -31,7 +31,7 @@ class SudokuApp : public wxApp {
         }
         speech::use_route(route_);
         // The window shows itself; the app only has to create it.
-        new Mywin(nullptr, wx_text(texts::window_title));
+        new Mywin(nullptr, wx_text(texts::window_title()));
         return true;
     }
 

@@ -384,7 +384,7 @@ TEST(Rate, KnownPuzzlesOfEachLevel) {
 TEST(LevelPuzzles, AreUniqueRatedAndSolvedHintByHint) {
     for (const Level level : {Level::easy, Level::medium, Level::hard, Level::expert}) {
         for (std::uint64_t seed = 1; seed <= 3; ++seed) {
-            SCOPED_TRACE(std::string(texts::level_name(level)) + " seed " + std::to_string(seed));
+            SCOPED_TRACE(std::string(texts::level_item(level)) + " seed " + std::to_string(seed));
             const Sudoku made = Sudoku(3, 3).difficulty(0.6, level, seed);
             EXPECT_EQ(empty_squares(made.board), 49);
             EXPECT_EQ(Solver(3, 3).count(made.board, 2), 1);
@@ -410,7 +410,7 @@ TEST(LevelPuzzles, AreUniqueRatedAndSolvedHintByHint) {
 TEST(LevelPuzzles, LargeBoardsStayWithinTheLadder) {
     for (const auto& [side, fraction] : {std::pair{4, 0.6}, std::pair{5, 0.5}}) {
         for (const Level level : {Level::easy, Level::medium, Level::hard, Level::expert}) {
-            SCOPED_TRACE(std::to_string(side * side) + " " + std::string(texts::level_name(level)));
+            SCOPED_TRACE(std::to_string(side * side) + " " + std::string(texts::level_item(level)));
             const Sudoku made = Sudoku(side, side).difficulty(fraction, level, 1);
             EXPECT_EQ(empty_squares(made.board), std::lround(fraction * side * side * side * side));
             EXPECT_NE(made.level(), Level::any);

@@ -182,7 +182,7 @@ void GuiTest::SetUp() {
     setenv("XDG_STATE_HOME", state->path().c_str(), 1);
     spoken = std::make_shared<SpeechRecorder>();
     speech::set_backend(spoken);
-    window = new Mywin(nullptr, wx_text(texts::window_title));
+    window = new Mywin(nullptr, wx_text(texts::window_title()));
     ASSERT_TRUE(pump_until([this] { return window->IsShown() && window->IsActive(); }))
         << "the window never became active";
     settle();

@@ -34,7 +34,7 @@ void Mywin::run_game() {
         }
     }
     game_grid->EndBatch();
-    set_accessible_name(*game_grid, wx_text(texts::game_board));
+    set_accessible_name(*game_grid, wx_text(texts::game_board()));
     dress_board(*game_grid, play.game(), zoom);
     panel->SetBackgroundColour(game_grid->GetDefaultCellBackgroundColour());
     sizer->AddStretchSpacer();

@@ -44,11 +44,11 @@ std::vector<std::string> difficulty_items() {
 
 // The title is what the screen reader says when the dialog opens; without
 // one it says only "frame.".
-size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wx_text(texts::new_game_title)) {
-    bmenu = make_menu_list(this, wx_text(texts::board_size), size_items());
-    dmenu = make_menu_list(this, wx_text(texts::board_difficulty), difficulty_items());
-    lmenu = make_menu_list(this, wx_text(texts::solving_level), level_items());
-    auto* go = new wxButton(this, wxID_ANY, wx_text(texts::go));
+size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wx_text(texts::new_game_title())) {
+    bmenu = make_menu_list(this, wx_text(texts::board_size()), size_items());
+    dmenu = make_menu_list(this, wx_text(texts::board_difficulty()), difficulty_items());
+    lmenu = make_menu_list(this, wx_text(texts::solving_level()), level_items());
+    auto* go = new wxButton(this, wxID_ANY, wx_text(texts::go()));
     go->SetFont(go->GetFont().Scaled(readable_scale));
     go->Bind(wxEVT_BUTTON, &size_dlg::endit, this);
     auto* sizer = new wxBoxSizer(wxVERTICAL);

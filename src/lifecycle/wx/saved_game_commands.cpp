@@ -32,7 +32,7 @@ SavePath settle_save_path(wxString& path) {
     }
     const int answer =
         wxMessageBox(wx_text(texts::replace_question(wxFileName(path).GetFullName().utf8_string())),
-                     wx_text(texts::replace_title), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+                     wx_text(texts::replace_title()), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
     return answer == wxYES ? SavePath::ready : SavePath::declined;
 }
 
@@ -41,8 +41,8 @@ SavePath settle_save_path(wxString& path) {
 void Mywin::savegame() {
     const sudoku::SavedGame saved =
         sudoku::saved_game_of(play, std::chrono::steady_clock::now(), false);
-    wxFileDialog dialog(this, wx_text(texts::save_prompt), wxString(), wxString(),
-                        wx_text(texts::file_wildcard), wxFD_SAVE);
+    wxFileDialog dialog(this, wx_text(texts::save_prompt()), wxString(), wxString(),
+                        wx_text(texts::file_wildcard()), wxFD_SAVE);
     const std::optional<wxString> chosen = choose_file(dialog);
     if (!chosen) {
         return;
@@ -55,15 +55,15 @@ void Mywin::savegame() {
     const std::optional<std::string> text = sudoku::saved_game_text(saved);
     if (settled == SavePath::impossible || !text ||
         !sudoku::write_file_atomically(file_path(path), *text)) {
-        tell(texts::save_failed, texts::save_failed_title);
+        tell(texts::save_failed(), texts::save_failed_title());
         return;
     }
-    speak(std::string(texts::game_saved));
+    speak(std::string(texts::game_saved()));
 }
 
 void Mywin::loadgame() {
-    wxFileDialog dialog(this, wx_text(texts::load_prompt), wxString(), wxString(),
-                        wx_text(texts::file_wildcard), wxFD_OPEN);
+    wxFileDialog dialog(this, wx_text(texts::load_prompt()), wxString(), wxString(),
+                        wx_text(texts::file_wildcard()), wxFD_OPEN);
     const std::optional<wxString> chosen = choose_file(dialog);
     if (!chosen) {
         return;
@@ -72,7 +72,7 @@ void Mywin::loadgame() {
     auto saved = text ? sudoku::decode_saved_game(*text) : std::nullopt;
     if (!saved) {
         // Checked before anything changes: the menu and the game in memory stay as they were.
-        tell(texts::load_failed, texts::load_failed_title);
+        tell(texts::load_failed(), texts::load_failed_title());
         return;
     }
     play = sudoku::play_of(std::move(*saved));
