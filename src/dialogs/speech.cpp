@@ -51,7 +51,27 @@ void log_text(const std::string& text) {
     std::ofstream(path, std::ios::app | std::ios::binary) << text << '\n';
 }
 
+std::mutex& language_mutex() {
+    static auto* const mutex = new std::mutex;  // never destroyed, as above
+    return *mutex;
+}
+
+std::string& chosen_language() {
+    static auto* const code = new std::string;
+    return *code;
+}
+
 }  // namespace
+
+void use_language(std::string_view code) {
+    const std::lock_guard lock(language_mutex());
+    chosen_language() = code;
+}
+
+std::string language() {
+    const std::lock_guard lock(language_mutex());
+    return chosen_language();
+}
 
 std::unique_ptr<Output> Auto() {
     Installed& chosen = installed();

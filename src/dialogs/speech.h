@@ -58,6 +58,12 @@ std::span<const NamedRoute> routes();
 // window system is up. A program that never calls it speaks with the own voice.
 void use_route(Route route);
 
+// The language of the game's texts ("de"): the own voice asks for a voice of
+// it. Without a call the voice is the one the player configured.
+void use_language(std::string_view code);
+// "" until use_language.
+std::string language();
+
 // What the game says of its screen when the keyboard focus comes back to it
 // and no newer text waits (the board: the square under the cursor). The
 // screen reader reads the focused object again on every return, so under

@@ -119,6 +119,9 @@ class Dispatcher final : public Output {
             if (connection_ == nullptr) {
                 return;
             }
+            if (const std::string code = speech::language(); !code.empty()) {
+                spd_set_language(connection_, code.c_str());
+            }
         }
         const bool ok = spd_cancel(connection_) == 0 &&
                         (!say || spd_say(connection_, SPD_MESSAGE, request.text.c_str()) >= 0);

@@ -5,19 +5,37 @@
 
 #include "board/texts.h"
 #include "dialogs/speech.h"
+#include "shell/language.h"
 #include "shell/mywin.h"
 #include "shell/wx_text.h"
 
 namespace {
 
 // The routes --speech takes after "auto", as "screen-reader or sapi".
-wxString other_routes() {
-    const auto named = speech::routes().subspan(1);
-    wxString names;
-    for (std::size_t i = 0; i < named.size(); ++i) {
-        names += (i == 0 ? "" : i + 1 == named.size() ? " or " : ", ") + wx_text(named[i].name);
+std::string other_routes() {
+    std::vector<std::string> names;
+    for (const speech::NamedRoute& route : speech::routes().subspan(1)) {
+        names.emplace_back(route.name);
     }
-    return names;
+    return texts::listed(names, texts::or_);
+}
+
+// "de, en, es or fr"
+std::string language_list() {
+    return texts::listed({std::begin(languages), std::end(languages)}, texts::or_);
+}
+
+// What --language=xx says, before the options are parsed: the help and
+// every error are in that language already. Empty without one.
+wxString asked_language(int argc, const wxCmdLineArgsArray& argv) {
+    const wxString option = "--language=";
+    for (int i = 1; i < argc; ++i) {
+        const wxString arg = argv[i];
+        if (arg.StartsWith(option)) {
+            return arg.Mid(option.size());
+        }
+    }
+    return {};
 }
 
 class SudokuApp : public wxApp {
@@ -30,19 +48,28 @@ class SudokuApp : public wxApp {
             return true;
         }
         speech::use_route(route_);
+        if (language_ != "en") {
+            speech::use_language(language_);
+        }
         // The window shows itself; the app only has to create it.
         new Mywin(nullptr, wx_text(texts::window_title()));
         return true;
     }
 
     void OnInitCmdLine(wxCmdLineParser& parser) override {
+        language_ = use_language(asked_language(argc, argv));
         wxApp::OnInitCmdLine(parser);
-        parser.AddLongOption("speech",
-                             "where the game speaks: auto (the screen reader while one runs, "
-                             "else " +
-                                 wx_text(speech::own_voice()) + "), " + other_routes() +
-                                 "; default auto",
-                             wxCMD_LINE_VAL_STRING);
+        parser.AddLongOption(
+            "speech",
+            wx_text(texts::tr_fill("where the game speaks: auto (the screen reader while one "
+                                   "runs, else %1$s), %2$s; default auto",
+                                   {speech::own_voice(), other_routes()})),
+            wxCMD_LINE_VAL_STRING);
+        parser.AddLongOption(
+            "language",
+            wx_text(texts::tr_fill("the language of the game: %1$s; default the system's",
+                                   {language_list()})),
+            wxCMD_LINE_VAL_STRING);
     }
 
     // --help is a success, not an error: show the options and leave with 0.
@@ -65,16 +92,28 @@ class SudokuApp : public wxApp {
             return value == wx_text(route.name);
         });
         if (chosen == named.end()) {
-            parser.SetLogo("--speech takes auto, " + other_routes() + ", not \"" + value + "\".");
-            parser.Usage();
-            return false;
+            return refuse(parser, texts::tr_fill("--speech takes auto, %1$s, not \"%2$s\".",
+                                                 {other_routes(), value.utf8_string()}));
         }
         route_ = chosen->route;
+        wxString language;
+        if (parser.Found("language", &language) &&
+            std::ranges::find(languages, language.utf8_string()) == std::end(languages)) {
+            return refuse(parser, texts::tr_fill("--language takes %1$s, not \"%2$s\".",
+                                                 {language_list(), language.utf8_string()}));
+        }
         return true;
     }
 
   private:
+    static bool refuse(wxCmdLineParser& parser, const std::string& why) {
+        parser.SetLogo(wx_text(why));
+        parser.Usage();
+        return false;
+    }
+
     speech::Route route_ = speech::Route::automatic;
+    std::string language_ = "en";
     bool help_shown_ = false;
 };
 

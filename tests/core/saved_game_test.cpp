@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -104,6 +105,22 @@ TEST(SavedGameLaterMembers, TimeLevelAndCursorComeBackAfterTheOthers) {
     game.cursor.reset();
     game.level = sudoku::Level::any;
     EXPECT_EQ(encode_saved_game(game), replaced(example, "[2, 2]}", "[2, 2], \"elapsed\": 3905}"));
+}
+
+// A game saved while the program runs in German (decimal comma) is the file
+// the English game writes and reads.
+TEST(SavedGameRoundTrip, TheFileIsTheSameInEveryLanguage) {
+    SavedGame game = example_game();
+    game.difficulty = 0.25;
+    const std::string english = encode_saved_game(game);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no de_DE.UTF-8 locale (scripts/deps makes it)";
+    }
+    const std::string german = encode_saved_game(game);
+    const auto read_in_german = decode_saved_game(english);
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(german, english);
+    EXPECT_EQ(read_in_german, game);
 }
 
 TEST(SavedGameRoundTrip, EncodingIsOneLineWithoutTrailingNewline) {

@@ -115,10 +115,10 @@ class Game:
         self.process = subprocess.Popen([self.exe, *args], env=env, cwd=cwd,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
 
-    def main_menu(self, timeout=30):
+    def main_menu(self, timeout=30, name="Main Menu."):
         """The main menu table, once the screen reader can read it with the focus in it."""
         def ready():
-            tables = find_in_game(self.process.pid, named("table", "Main Menu."))
+            tables = find_in_game(self.process.pid, named("table", name))
             return tables[0] if tables and has_focus(tables[0]) else None
         return wait_until(ready, timeout, "the main menu with the keyboard focus")
 

@@ -189,7 +189,8 @@ class SpeechCapture:
 
     def utterances(self):
         """Every text the server started to speak, in order, with when it started
-        (time.time() seconds) and the voice (rate, pitch, voice) it was asked for."""
+        (time.time() seconds) and the voice (rate, pitch, voice, language) it was asked
+        for."""
         return self._records("S")
 
     def texts(self):

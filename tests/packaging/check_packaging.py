@@ -47,6 +47,9 @@ INSTALLED = {
     f"share/metainfo/{APP_ID}.metainfo.xml",
     "share/man/man6/sudoku.6.gz",
     f"share/mime/packages/{APP_ID}.xml",
+    "share/locale/de/LC_MESSAGES/sudoku.mo",
+    "share/locale/es/LC_MESSAGES/sudoku.mo",
+    "share/locale/fr/LC_MESSAGES/sudoku.mo",
 }
 
 # Texts the man page must show, exactly as the game says or shows them.
@@ -370,7 +373,7 @@ class DebianPackage(unittest.TestCase):
             for name in ("libwxgtk3.2-1", "libwxbase3.2-1", "libspeechd2"):
                 self.assertIn(name, depends)
             self.assertEqual(sorted(parse_depends(field("Recommends"))),
-                             ["orca", "speech-dispatcher"])
+                             ["orca", "speech-dispatcher", "wx3.2-i18n"])
 
             # Every Depends name is a package this system knows (installed, or in apt's lists).
             for name in depends:

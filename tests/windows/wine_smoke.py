@@ -1,6 +1,7 @@
 """The cross-built sudoku.exe under Wine on the test display, played with real
 X keys: the main window and its menu, New Game to the board and back, a game
-saved to a typed path and loaded again, and Exit with status 0. Wine has no
+saved to a typed path and loaded again, and Exit with status 0; and the game in
+German from the catalogs beside the program. Wine has no
 screen reader, so what the game says is read from its speech log.
 
 Needs DISPLAY (scripts/with-test-services), a prepared WINEPREFIX
@@ -48,14 +49,17 @@ class WineSmoke(unittest.TestCase):
         self.folder = Path(tempfile.mkdtemp(prefix="sudoku-wine-"))
         self.log = self.folder / "speech.log"
         self.log.touch()
+        self.game = None
+
+    def start(self, *args):
         env = dict(os.environ, SUDOKU_SPEECH_LOG=windows_path(self.log))
         # A session of its own, so that the game and Wine's helpers for it
         # can be stopped together.
-        self.game = subprocess.Popen(["timeout", "300", "wine", os.environ["SUDOKU_EXE"]],
+        self.game = subprocess.Popen(["timeout", "300", "wine", os.environ["SUDOKU_EXE"], *args],
                                      env=env, stdin=subprocess.DEVNULL, start_new_session=True)
 
     def tearDown(self):
-        if self.game.poll() is None:
+        if self.game is not None and self.game.poll() is None:
             os.killpg(self.game.pid, signal.SIGKILL)
             self.game.wait()
         print(f"--- speech log ({self.log}) ---\n{self.log.read_text()}", flush=True)
@@ -97,6 +101,7 @@ class WineSmoke(unittest.TestCase):
         return self.keys("Return", then=then)
 
     def test_menu_new_game_save_load_and_exit(self):
+        self.start()
         # Startup in a fresh prefix takes long; later starts are quick.
         self.focus(GAME_TITLE, timeout=180)
 
@@ -126,6 +131,15 @@ class WineSmoke(unittest.TestCase):
         self.focus(GAME_TITLE)
         self.keys("Down", "Down", "Down", "Return")
         self.assertEqual(self.game.wait(timeout=60), 0)
+
+    def test_in_german(self):
+        self.start("--language=de")
+        self.focus("Sudoku. Von Quillmoor.", timeout=180)
+        self.keys("Return")
+        self.focus("Neues Spiel")
+        first = self.keys("Tab", "Tab", "Tab", "space",
+                          then=re.compile(r"^1 1: (leer\.|\d+)$").match)
+        self.assertTrue(first.startswith("1 1: "), first)
 
 
 if __name__ == "__main__":

@@ -1,0 +1,75 @@
+#include "shell/language.h"
+
+#include <clocale>
+#include <cstdlib>
+
+#include <wx/filename.h>
+#include <wx/stdpaths.h>
+#include <wx/translation.h>
+#include <wx/uilocale.h>
+
+#include "board/translation.h"
+
+namespace {
+
+constexpr const char* domain = "sudoku";
+
+// The program's own folder keeps the catalogs in the build tree and in the
+// Windows folder; an installed program finds them under share/locale.
+void look_beside_the_program() {
+    const wxString folder = wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(folder + "/locale");
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(folder + "/../share/locale");
+}
+
+#ifndef __WXMSW__
+// GTK looks its own texts up with gettext, which follows LANGUAGE only while
+// the messages' locale is not C: a language asked for by hand gets a locale
+// of its own when the system has one.
+void ask_gtk_for(const wxLanguageInfo& language) {
+    setenv("LANGUAGE", language.CanonicalName.utf8_string().c_str(), 1);
+    const char* now = std::setlocale(LC_MESSAGES, nullptr);
+    if (now == nullptr || std::string(now) == "C" || std::string(now) == "POSIX") {
+        std::setlocale(LC_MESSAGES, (language.CanonicalName + ".UTF-8").utf8_string().c_str());
+    }
+}
+#endif
+
+texts::Catalog from(const wxTranslations& translations) {
+    texts::Catalog catalog;
+    catalog.text = [&translations](const char* english) {
+        const wxString* found =
+            translations.GetTranslatedString(wxString::FromUTF8(english), domain);
+        return found != nullptr ? found->utf8_string() : std::string(english);
+    };
+    catalog.plural = [&translations](const char* singular, const char* plural, long long count) {
+        const auto n = static_cast<unsigned>(count < 0 ? -count : count);
+        const wxString* found =
+            translations.GetTranslatedString(wxString::FromUTF8(singular), n, domain);
+        return found != nullptr ? found->utf8_string()
+                                : std::string(count == 1 ? singular : plural);
+    };
+    return catalog;
+}
+
+}  // namespace
+
+std::string use_language(const wxString& asked) {
+    look_beside_the_program();
+    auto* translations = new wxTranslations;
+    if (!asked.empty()) {
+        if (const wxLanguageInfo* info = wxUILocale::FindLanguageInfo(asked)) {
+            translations->SetLanguage(static_cast<wxLanguage>(info->Language));
+#ifndef __WXMSW__
+            ask_gtk_for(*info);
+#endif
+        }
+    }
+    wxTranslations::Set(translations);  // owned by wx from here on
+    translations->AddStdCatalog();
+    const bool found = translations->AddCatalog(domain, wxLANGUAGE_ENGLISH_US);
+    texts::use_catalog(from(*translations));
+    const wxString chosen =
+        found ? translations->GetBestTranslation(domain, wxLANGUAGE_ENGLISH_US) : wxString("en");
+    return chosen.empty() ? std::string("en") : chosen.Left(2).utf8_string();
+}
