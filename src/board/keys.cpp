@@ -178,7 +178,8 @@ std::string help() {
     }
     std::string text;
     for (const auto& [command, names] : lines) {
-        text += (text.empty() ? "" : "\n") + names + ": " + describe(command);
+        text +=
+            (text.empty() ? "" : "\n") + texts::tr_fill("%1$s: %2$s", {names, describe(command)});
     }
     return text;
 }

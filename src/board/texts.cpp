@@ -107,7 +107,9 @@ std::string digit_name(int digit) {
 
 std::string square_announcement(int x, int y, const sudoku::Cell& cell) {
     const std::string at = position({x, y});
-    return cell ? at + ": " + number(*cell) : tr_fill("%1$s: empty.", {at});
+    // TRANSLATORS: a square and its number ("3 1: 7"); also a key and what it
+    // does in the key help.
+    return cell ? tr_fill("%1$s: %2$s", {at, number(*cell)}) : tr_fill("%1$s: empty.", {at});
 }
 
 std::string played(long long seconds) {

@@ -57,7 +57,10 @@ class FullGame(unittest.TestCase):
         if self.language:
             folder = Path(os.environ["SUDOKU_EXE"]).resolve().parent / "locale"
             self.catalog = gettext.translation("sudoku", folder, [self.language])
-        self.empty = re.escape(self.t("%1$s: empty.", "@")).replace("@", r"(\d+) (\d+)")
+        at, value = r"(\d+) (\d+)", r"(-?\d+)"
+        self.empty = re.escape(self.t("%1$s: empty.", "SQUARE")).replace("SQUARE", at)
+        self.full = re.escape(self.t("%1$s: %2$s", "SQUARE", "VALUE")).replace(
+            "SQUARE", at).replace("VALUE", value)
         self.game = Game(env)
         self.x = self.y = 0
 
@@ -74,7 +77,7 @@ class FullGame(unittest.TestCase):
         empty = re.fullmatch(self.empty, heard)
         if empty:
             return int(empty[1]), int(empty[2]), None
-        full = re.fullmatch(r"(\d+) (\d+): (-?\d+)", heard)
+        full = re.fullmatch(self.full, heard)
         return (int(full[1]), int(full[2]), int(full[3])) if full else None
 
     def tearDown(self):
@@ -179,12 +182,26 @@ class FullGame(unittest.TestCase):
 class GermanGame(FullGame):
     locale = "de_DE.UTF-8"
     language = "de"
+    invalid_number = "Ungültige Zahl."
 
     def test_play_a_whole_four_by_four_game(self):
-        # Heard in German, and the game's own voice asked for a German one.
-        self.assertEqual(self.t("Invalid number."), "Ungültige Zahl.")
+        # Heard in the language, and the game's own voice asked for one of it.
+        self.assertEqual(self.t("Invalid number."), self.invalid_number)
         super().test_play_a_whole_four_by_four_game()
-        self.assertEqual({u.voice.split()[-1] for u in self.speech.utterances()}, {"de"})
+        self.assertEqual({u.voice.split()[-1] for u in self.speech.utterances()},
+                         {self.language})
+
+
+class FrenchGame(GermanGame):
+    locale = "fr_FR.UTF-8"
+    language = "fr"
+    invalid_number = "Nombre non valide."
+
+
+class SpanishGame(GermanGame):
+    locale = "es_ES.UTF-8"
+    language = "es"
+    invalid_number = "Número no válido."
 
 
 if __name__ == "__main__":
