@@ -178,8 +178,11 @@ std::string help() {
     }
     std::string text;
     for (const auto& [command, names] : lines) {
-        text +=
-            (text.empty() ? "" : "\n") + texts::tr_fill("%1$s: %2$s", {names, describe(command)});
+        // Appended piece by piece: GCC 12 warns wrongly on "" + a temporary string.
+        if (!text.empty()) {
+            text += '\n';
+        }
+        text += texts::tr_fill("%1$s: %2$s", {names, describe(command)});
     }
     return text;
 }
