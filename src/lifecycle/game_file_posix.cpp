@@ -139,8 +139,8 @@ std::optional<std::string> read_file_limited(const std::string& path, std::size_
 }
 
 std::optional<std::string> state_folder() {
-    // The base directory specification asks for an absolute path; a relative
-    // one is to be ignored.
+    // XDG_STATE_HOME counts only as an absolute path; a relative one is
+    // ignored, as the desktop's other programs ignore it.
     if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state == '/') {
         return std::string(state) + "/sudoku";
     }
