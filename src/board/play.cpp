@@ -134,6 +134,11 @@ Answer Play::report(const Move& move) {
         default:
             break;
     }
+    const Square changed = stepped ? move.square : cursor_;
+    if (answer.modified && refusal_ && refusal_->square == changed) {
+        // The square changed since: the old refusal no longer explains it.
+        refusal_.reset();
+    }
     if (texts::Feedback words = texts::say(move, game_); !words.text.empty()) {
         answer.said.push_back(std::move(words));
     }

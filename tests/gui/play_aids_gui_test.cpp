@@ -38,5 +38,14 @@ TEST_F(Aids, CtrlZUndoesAtItsSquare) {
     EXPECT_EQ(spoken->texts().size(), 2u) << "the cursor's move is not announced twice";
 }
 
+TEST_F(Aids, WForgetsARefusalOnceItsSquareChanged) {
+    ASSERT_EQ(press_and_hear('1'), "Invalid number.");
+    ASSERT_EQ(press_and_hear('w'), "1 is already at 1 1, in the same row.");
+    // Enter places a number without the rule: the square is no longer the refused one.
+    wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<MyDialog>("2"));
+    ASSERT_EQ(grid_text(1, 0), "2");
+    EXPECT_EQ(press_and_hear('w'), "Nothing to explain.");
+}
+
 }  // namespace
 }  // namespace gui_test
