@@ -72,9 +72,9 @@ std::string level_item(sudoku::Level level) {
 
 std::string level_said(sudoku::Level level) {
     static constexpr const char* said[] = {
-        for_catalog("This puzzle needs guessing."), for_catalog("This puzzle is easy."),
-        for_catalog("This puzzle is medium."), for_catalog("This puzzle is hard."),
-        for_catalog("This puzzle is expert.")};
+        for_catalog("This puzzle needs guessing."), for_catalog("This is an easy puzzle."),
+        for_catalog("This is a medium puzzle."), for_catalog("This is a hard puzzle."),
+        for_catalog("This is an expert puzzle.")};
     return tr(said[static_cast<int>(level)]);
 }
 

@@ -63,7 +63,7 @@ std::string difficulty_item(int percent);  // "30 percent empty"
 // Before the first square when the level chosen was not made: "This puzzle
 // is easy: no hard puzzle was found with 30 percent empty."
 std::string level_fallback(sudoku::Level made, sudoku::Level asked, int percent);
-// The l key: "This puzzle is medium." or "This puzzle needs guessing."
+// The l key: "This is a medium puzzle." or "This puzzle needs guessing."
 std::string level_said(sudoku::Level level);
 
 // Play.

@@ -307,7 +307,7 @@ TEST(Ladder, AForcingChainWhereNoOtherTechniqueHelps) {
 }
 
 TEST(LevelWords, TheLevelAndAFallbackAreSaid) {
-    EXPECT_EQ(texts::level_said(Level::medium), "This puzzle is medium.");
+    EXPECT_EQ(texts::level_said(Level::medium), "This is a medium puzzle.");
     EXPECT_EQ(texts::level_said(Level::any), "This puzzle needs guessing.");
     EXPECT_EQ(texts::level_fallback(Level::easy, Level::hard, 30),
               "This puzzle is easy: no hard puzzle was found with 30 percent empty.");

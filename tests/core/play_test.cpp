@@ -281,10 +281,10 @@ TEST(Play, TheTimePlayedAndTheLevel) {
     EXPECT_EQ(texts_of(timed.handle({V::say_time})),
               (std::vector<std::string>{"Playing for 12 minutes 5 seconds."}));
     EXPECT_EQ(texts_of(timed.handle({V::say_level})),
-              (std::vector<std::string>{"This puzzle is medium."}));
+              (std::vector<std::string>{"This is a medium puzzle."}));
     Play unrated(four);
     EXPECT_EQ(texts_of(unrated.handle({V::say_level})),
-              (std::vector<std::string>{"This puzzle is easy."}))
+              (std::vector<std::string>{"This is an easy puzzle."}))
         << "a puzzle made for no level is rated";
     Play open(empty_nine);
     EXPECT_EQ(texts_of(open.handle({V::say_level})),
