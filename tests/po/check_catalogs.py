@@ -82,6 +82,17 @@ class Catalogs(unittest.TestCase):
                             self.assertEqual(set(PLACEHOLDER.findall(text)), english,
                                              f"{lang}: {key[1]!r} -> {text!r}")
 
+    def test_french_chain_links_name_their_square(self):
+        """A chain hint lists its links after other squares ("..., alors 4 2 vaut 7
+        et <link>"): a link that opens on a pronoun has no noun to stand for."""
+        if "fr" not in LANGUAGES:
+            self.skipTest("no French catalog")
+        catalog = entries(SOURCE / "po/fr.po")
+        for english in ("it is %1$s", "it is not %1$s"):
+            entry = next(e for k, e in catalog.items() if k[1] == english)
+            first = entry["msgstr"].split(" ", 1)[0].lower()
+            self.assertNotIn(first, ("elle", "il", "elle,", "il,"), f"{english!r} in French")
+
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1])
