@@ -45,7 +45,7 @@ Section "Sudoku"
   WriteRegStr HKCR ".sudoku" "" "${FILE_TYPE}"
   WriteRegStr HKCR "${FILE_TYPE}" "" "Sudoku saved game"
   WriteRegStr HKCR "${FILE_TYPE}\DefaultIcon" "" "$INSTDIR\sudoku.exe,0"
-  WriteRegStr HKCR "${FILE_TYPE}\shell\open\command" "" '"$INSTDIR\sudoku.exe"'
+  WriteRegStr HKCR "${FILE_TYPE}\shell\open\command" "" '"$INSTDIR\sudoku.exe" "%1"'
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Sudoku"

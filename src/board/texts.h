@@ -216,6 +216,18 @@ inline std::string replace_title() {
 }
 // "game.sudoku already exists. Do you want to replace it?"
 std::string replace_question(const std::string& file_name);
+// Said once a run, the first time the autosave cannot keep the game.
+inline std::string cannot_keep() {
+    return tr(
+        "This game cannot be kept: the folder for kept games cannot be written. Save it with "
+        "Ctrl+S.");
+}
+// A saved game opened while the game already runs.
+inline std::string already_running() {
+    return tr(
+        "The game was already open. To play the file you chose, use Load Game. in the "
+        "main menu.");
+}
 inline std::string load_failed() {
     return tr("I was unable to load your game.");
 }

@@ -79,8 +79,31 @@ void Autosave::forget() {
     give({});
 }
 
+void Autosave::on_failure(std::function<void()> report) {
+    const std::lock_guard lock(mutex_);
+    report_ = std::move(report);
+}
+
+void Autosave::report_failure() {
+    std::function<void()> report;
+    {
+        const std::lock_guard lock(mutex_);
+        if (reported_) {
+            return;
+        }
+        reported_ = true;
+        report = report_;
+    }
+    if (report) {
+        report();
+    }
+}
+
 void Autosave::give(Job job) {
     if (!path_) {
+        if (job.game) {
+            report_failure();
+        }
         return;
     }
     {
@@ -111,15 +134,20 @@ void Autosave::work() {
         pending_.reset();
         busy_ = true;
         lock.unlock();
+        bool done = true;
         if (job.game) {
             // Encoded here, not on the caller's thread: a big board's text
             // takes milliseconds a key should not wait for.
             if (const std::optional<std::string> text = saved_game_text(*job.game)) {
-                write_file_atomically(*path_, *text);
+                done = write_file_atomically(*path_, *text);
             }
         } else {
-            std::error_code failed;
-            std::filesystem::remove(from_utf8(*path_), failed);
+            std::error_code error;
+            std::filesystem::remove(from_utf8(*path_), error);
+            done = !error;
+        }
+        if (!done) {
+            report_failure();
         }
         lock.lock();
         busy_ = false;

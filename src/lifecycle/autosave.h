@@ -7,6 +7,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -39,6 +40,10 @@ class Autosave {
     // Returns once everything given so far is on disk (or failed).
     void flush();
 
+    // Called once, the first time a game cannot be kept (no state folder, or
+    // a write or removal there failed), on whichever thread found it.
+    void on_failure(std::function<void()> report);
+
     // The writes done so far, for tests and timing.
     std::uint64_t writes() const;
 
@@ -48,6 +53,7 @@ class Autosave {
     };
     void give(Job job);
     void work();
+    void report_failure();
 
     std::optional<std::string> path_;
     mutable std::mutex mutex_;
@@ -56,6 +62,8 @@ class Autosave {
     bool busy_ = false;
     bool stopping_ = false;
     std::uint64_t writes_ = 0;
+    std::function<void()> report_;
+    bool reported_ = false;
     std::thread worker_;
 };
 

@@ -1,12 +1,15 @@
 #include <wx/app.h>
 #include <wx/cmdline.h>
+#include <wx/filename.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "board/texts.h"
 #include "dialogs/speech.h"
 #include "shell/language.h"
 #include "shell/mywin.h"
+#include "shell/one_copy.h"
 #include "shell/wx_text.h"
 
 namespace {
@@ -44,7 +47,13 @@ class SudokuApp : public wxApp {
         if (!wxApp::OnInit()) {
             return false;
         }
-        if (help_shown_) {
+        if (finished_) {
+            return true;
+        }
+        one_copy_ = std::make_unique<OneCopy>();
+        if (one_copy_->handed_over(file_path(file_))) {
+            // The running copy comes forward instead; this one ends at once.
+            finished_ = true;
             return true;
         }
         speech::use_route(route_);
@@ -52,7 +61,13 @@ class SudokuApp : public wxApp {
             speech::use_language(language_);
         }
         // The window shows itself; the app only has to create it.
-        new Mywin(nullptr, wx_text(texts::window_title()));
+        auto* window = new Mywin(nullptr, wx_text(texts::window_title()));
+        one_copy_->listen(
+            *window, [window](const std::string& file) { window->called_again(!file.empty()); });
+        if (!file_.empty()) {
+            // Once the menu is up: a file that cannot be loaded leaves the player there.
+            window->CallAfter([window, file = file_] { window->load_file(file); });
+        }
         return true;
     }
 
@@ -70,16 +85,18 @@ class SudokuApp : public wxApp {
             wx_text(texts::tr_fill("the language of the game: %1$s; default the system's",
                                    {language_list()})),
             wxCMD_LINE_VAL_STRING);
+        parser.AddParam(wx_text(texts::tr("a saved game to open")), wxCMD_LINE_VAL_STRING,
+                        wxCMD_LINE_PARAM_OPTIONAL);
     }
 
     // --help is a success, not an error: show the options and leave with 0.
     bool OnCmdLineHelp(wxCmdLineParser& parser) override {
         parser.Usage();
-        help_shown_ = true;
+        finished_ = true;
         return true;
     }
 
-    int OnRun() override { return help_shown_ ? 0 : wxApp::OnRun(); }
+    int OnRun() override { return finished_ ? 0 : wxApp::OnRun(); }
 
     bool OnCmdLineParsed(wxCmdLineParser& parser) override {
         if (!wxApp::OnCmdLineParsed(parser)) {
@@ -102,6 +119,9 @@ class SudokuApp : public wxApp {
             return refuse(parser, texts::tr_fill("--language takes %1$s, not \"%2$s\".",
                                                  {language_list(), language.utf8_string()}));
         }
+        if (parser.GetParamCount() > 0) {
+            file_ = wxFileName(parser.GetParam(0)).GetAbsolutePath();
+        }
         return true;
     }
 
@@ -114,7 +134,11 @@ class SudokuApp : public wxApp {
 
     speech::Route route_ = speech::Route::automatic;
     std::string language_ = "en";
-    bool help_shown_ = false;
+    // The file given on the command line, as a whole path; empty without one.
+    wxString file_;
+    // Nothing more to run: --help was shown, or another copy took the request.
+    bool finished_ = false;
+    std::unique_ptr<OneCopy> one_copy_;
 };
 
 }  // namespace

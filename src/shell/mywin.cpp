@@ -10,6 +10,8 @@
 #include <csignal>
 #endif
 
+#include "board/texts.h"
+#include "dialogs/speech.h"
 #include "lifecycle/kept_game.h"
 
 namespace {
@@ -32,9 +34,14 @@ Mywin::Mywin(wxWindow* parent, const wxString& title)
     : wxFrame(parent, wxID_ANY, title, wxDefaultPosition, wxSize(350, 250)),
       autosave(std::make_unique<sudoku::Autosave>(sudoku::Autosave::default_path())) {
     SetName(title);
+    autosave->on_failure([this] {
+        // From the autosave's thread: said on the window's.
+        CallAfter([] { speak(texts::cannot_keep()); });
+    });
     if (std::optional<sudoku::SavedGame> left = autosave->resume()) {
         play = sudoku::play_of(std::move(*left));
         kept = true;
+        on_disk = sudoku::saved_game_of(play, std::chrono::steady_clock::now(), true);
     }
     Bind(wxEVT_CLOSE_WINDOW, &Mywin::onclose, this);
     Bind(wxEVT_ACTIVATE, &Mywin::onactivate, this);
@@ -42,6 +49,17 @@ Mywin::Mywin(wxWindow* parent, const wxString& title)
     g_unix_signal_add(SIGTERM, on_terminate, this);
 #endif
     home();
+}
+
+void Mywin::called_again(bool with_file) {
+    if (IsIconized()) {
+        Iconize(false);
+    }
+    Raise();
+    RequestUserAttention();
+    if (with_file) {
+        speak(texts::already_running());
+    }
 }
 
 void Mywin::onclose(wxCloseEvent& event) {

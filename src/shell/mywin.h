@@ -8,6 +8,7 @@
 #include <wx/frame.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "board/play.h"
@@ -28,12 +29,17 @@ class Mywin : public wxFrame {
 
     // Screens (src/shell).
     void home();
+    // Another start of the game while this one runs: this window comes
+    // forward, and says how to open the file that start was given.
+    void called_again(bool with_file);
     void mainmenu(int row);
     void showpanel(wxPanel* new_panel, bool t = true);
     void gohome(wxCommandEvent& event);
 
     // Games (src/lifecycle).
     void loadgame();
+    // Loads the game in `path` as Load Game. does, or says it cannot.
+    void load_file(const wxString& path);
     void new_game();
     void savegame();
     // Writes the kept game to the autosave, cursor and time played with it.
@@ -61,6 +67,8 @@ class Mywin : public wxFrame {
     // replaced: the menu offers to continue it, and the autosave holds it.
     bool kept = false;
     std::unique_ptr<sudoku::Autosave> autosave;
+    // The game as this copy last found or wrote it in the autosave.
+    std::optional<sudoku::SavedGame> on_disk;
     wxGrid* grid = nullptr;
     wxGrid* myGrid = nullptr;
     // The board's zoom step, kept for the rest of the session.

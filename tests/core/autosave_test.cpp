@@ -3,14 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 
 #include "board/texts.h"
 #include "board_rows.h"
+#include "lifecycle/open_request.h"
 #include "scratch.h"
 
 namespace sudoku {
@@ -101,6 +104,26 @@ TEST(TimePlayed, InWordsAsAnEarTakesThem) {
     for (const auto& [seconds, words] : cases) {
         EXPECT_EQ(texts::played(seconds), words) << seconds;
     }
+}
+
+// A second start asks the running copy; a lock whose owner died (or whose
+// process id now belongs to another program) must not keep the game from
+// opening.
+TEST_F(Kept, ARequestNoCopyTakesIsWithdrawn) {
+    const std::string here = folder.path().string();
+    EXPECT_FALSE(ask_running_copy(here, "game.sudoku", std::chrono::milliseconds(100)));
+    EXPECT_FALSE(fs::exists(open_request_path(here)));
+    EXPECT_EQ(take_open_request(here), std::nullopt);
+
+    std::optional<std::string> taken;
+    std::thread running_copy([&] {
+        while (!(taken = take_open_request(here))) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    EXPECT_TRUE(ask_running_copy(here, "game.sudoku", std::chrono::seconds(10)));
+    running_copy.join();
+    EXPECT_EQ(taken, "game.sudoku");
 }
 
 }  // namespace

@@ -6,15 +6,29 @@ a capturing speech-dispatcher, the accessibility tree and the autosave file."""
 import json
 import os
 import signal
+import subprocess
 import tempfile
 import unittest
 from pathlib import Path
 
-from game_driver import Game, cell_texts, find_in_game, has_focus, press, wait_until
+from game_driver import (Game, cell_texts, find_in_game, has_focus, named, press,
+                         wait_until)
 from speechd_capture import SpeechCapture
 
 KEPT_MENU = ["Continue Game.", "New Game.", "Load Game.", "Exit."]
 MENU = ["New Game.", "Load Game.", "Exit."]
+# A solved 4x4 board, board[x][y].
+SOLVED = [[1, 2, 3, 4], [3, 4, 1, 2], [2, 1, 4, 3], [4, 3, 2, 1]]
+CANNOT_KEEP = ("This game cannot be kept: the folder for kept games cannot be written. "
+               "Save it with Ctrl+S.")
+
+
+def four_by_four(*empty):
+    """A kept 4x4 game with these squares (x, y) empty, the cursor on 1 1."""
+    board = [column[:] for column in SOLVED]
+    for x, y in empty:
+        board[x][y] = None
+    return json.dumps({"board": board, "original": board, "difficulty": 0.5, "size": [2, 2]})
 
 
 class KeptGame(unittest.TestCase):
@@ -104,6 +118,74 @@ class KeptGame(unittest.TestCase):
         table = self.start(KEPT_MENU)
         self.assertEqual(cell_texts(table)[0], "Continue Game.")
         self.game.stop()
+
+    def kept_square(self, x, y):
+        return json.loads(self.autosave.read_text())["board"][x][y]
+
+    def continue_at_first_square(self):
+        since = len(self.speech.texts())
+        press("Return")
+        self.heard(lambda t: t == "1 1: empty.", since)
+
+    def test_a_won_game_is_gone_though_the_session_ends_at_its_congratulation(self):
+        self.autosave.parent.mkdir(parents=True)
+        self.autosave.write_text(four_by_four((0, 0)))
+        self.start(KEPT_MENU)
+        self.continue_at_first_square()
+        press("1")
+        wait_until(lambda: find_in_game(
+            self.game.process.pid, lambda n: n.name == "You completed the board! What a genius!"),
+            what="the congratulation")
+        self.game.process.send_signal(signal.SIGTERM)
+        self.assertEqual(self.game.wait_exit(30), 0)
+        self.assertFalse(self.autosave.exists())
+        self.start(MENU)
+
+    def test_a_second_start_never_puts_back_an_older_game(self):
+        self.autosave.parent.mkdir(parents=True)
+        self.autosave.write_text(four_by_four((0, 0), (1, 1)))
+        self.start(KEPT_MENU)
+        first = self.game
+        self.continue_at_first_square()
+        # A second start on the same state folder, left alone at its menu.
+        second = Game(self.speech.env(), state=self.state)
+        self.addCleanup(second.stop)
+
+        def settled():
+            if second.process.poll() is not None:
+                return "ended"
+            return "menu" if find_in_game(second.process.pid,
+                                          named("table", "Main Menu.")) else None
+        second_ran = wait_until(settled, 60, "the second start to end or show its menu")
+        first.activate()
+        self.key("1", lambda t: t == "one")
+        wait_until(lambda: self.kept_square(0, 0) == 1, 10, "the move in the autosave")
+        press("alt+F4")
+        self.assertEqual(first.wait_exit(30), 0)
+        if second_ran == "menu":
+            second.activate()
+            press("alt+F4")
+        self.assertEqual(second.wait_exit(30), 0)
+        self.assertEqual(self.kept_square(0, 0), 1, "the newer game stays kept")
+
+    def test_a_folder_that_cannot_be_written_is_said_once(self):
+        self.autosave.parent.mkdir(parents=True)
+        self.autosave.write_text(four_by_four((0, 0), (1, 1), (2, 2)))
+        folder = str(self.autosave.parent)
+        if subprocess.run(["mount", "--bind", folder, folder]).returncode != 0:
+            self.skipTest("a read-only bind mount needs root")
+        self.addCleanup(subprocess.run, ["umount", "--lazy", folder])
+        subprocess.run(["mount", "-o", "remount,bind,ro", folder], check=True)
+        self.start(KEPT_MENU)
+        self.continue_at_first_square()
+        self.key("1", lambda t: t == CANNOT_KEEP)
+        self.key("Right", lambda t: t.startswith("2 1: "))
+        self.key("Down", lambda t: t == "2 2: empty.")
+        since = len(self.speech.texts())
+        self.key("4", lambda t: t == "four")
+        # The next key's answer comes after anything the digit still caused.
+        self.key("n", lambda t: "empty square" in t)
+        self.assertNotIn(CANNOT_KEEP, self.speech.texts()[since:])
 
     def test_a_broken_autosave_is_set_aside(self):
         self.autosave.parent.mkdir(parents=True)

@@ -164,6 +164,15 @@ def check_file_tree(test, root, prefix):
     return base
 
 
+class WindowsFileType(unittest.TestCase):
+    def test_open_passes_the_file(self):
+        """A double-clicked .sudoku file reaches the game as its argument."""
+        with open(os.path.join(PACKAGING, "windows", "installer.nsi"), encoding="utf-8") as f:
+            lines = [line.split() for line in f if "\\shell\\open\\command" in line]
+        self.assertEqual(len(lines), 1, "one command line for the file type")
+        self.assertEqual(lines[0][-2:], ["'\"$INSTDIR\\sudoku.exe\"", "\"%1\"'"])
+
+
 class DesktopEntry(unittest.TestCase):
     def test_validates(self):
         tool = need("desktop-file-validate", "desktop-file-utils")
@@ -179,8 +188,8 @@ class DesktopEntry(unittest.TestCase):
         comment = entry["Comment"].lower()
         for word in ("sudoku", "screen-reader", "keyboard", "speech"):
             self.assertIn(word, comment)
-        # The game reads no command line, so the entry passes no file to it.
-        self.assertEqual(entry["Exec"], "sudoku")
+        # A saved game opened from the file manager reaches the game as its argument.
+        self.assertEqual(entry["Exec"], "sudoku %f")
         self.assertEqual(entry["Icon"], APP_ID)
         self.assertEqual(entry["Terminal"], "false")
         self.assertEqual(entry["Categories"], "Game;LogicGame;")

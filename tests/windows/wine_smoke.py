@@ -7,6 +7,7 @@ screen reader, so what the game says is read from its speech log.
 Needs DISPLAY (scripts/with-test-services), a prepared WINEPREFIX
 (scripts/windows-test) and SUDOKU_EXE, the path of sudoku.exe."""
 
+import json
 import os
 import re
 import shutil
@@ -21,6 +22,8 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
 from game_driver import GAME_TITLE, press, wait_until  # noqa: E402
 
+ALREADY_OPEN = ("The game was already open. To play the file you chose, use Load Game. in the "
+                "main menu.")
 ANNOUNCEMENT = re.compile(r"^(\d+) (\d+): (empty\.|-?\d+)$")
 
 
@@ -131,6 +134,22 @@ class WineSmoke(unittest.TestCase):
         self.focus(GAME_TITLE)
         self.keys("Down", "Down", "Down", "Return")
         self.assertEqual(self.game.wait(timeout=60), 0)
+
+    def test_a_file_given_at_start_opens_and_a_second_start_defers_to_it(self):
+        # As the file type's command line gives it: sudoku.exe "%1".
+        board = [[None, 2, 3, 4], [3, None, 1, 2], [2, 1, 4, 3], [4, 3, 2, 1]]
+        saved = self.folder / "two left.sudoku"
+        saved.write_text(json.dumps({"board": board, "original": board, "difficulty": 0.5,
+                                     "size": [2, 2]}))
+        self.start(windows_path(saved))
+        wait_until(lambda: "1 1: empty." in self.said(), 180, "the board of the file")
+        before = len(self.said())
+        second = subprocess.run(["timeout", "120", "wine", os.environ["SUDOKU_EXE"],
+                                 windows_path(saved)], stdin=subprocess.DEVNULL,
+                                env=dict(os.environ, SUDOKU_SPEECH_LOG=windows_path(self.log)))
+        self.assertEqual(second.returncode, 0, "the second start ends at once")
+        wait_until(lambda: ALREADY_OPEN in self.said()[before:], 60, "the running copy to say so")
+        self.assertIsNone(self.game.poll(), "the first copy plays on")
 
     def test_in_german(self):
         self.start("--language=de")

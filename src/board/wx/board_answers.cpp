@@ -40,18 +40,21 @@ void Mywin::show(const sudoku::Answer& answer) {
     if (!answer.changed.empty()) {
         Refresh();
     }
+    // Kept or forgotten before anything is said: a won game's box may be up
+    // when the session ends, and the game must not come back full.
+    if (answer.won) {
+        kept = false;
+        on_disk.reset();
+        autosave->forget();
+    } else if (answer.modified) {
+        keepgame();
+    }
     for (const texts::Feedback& said : answer.said) {
         if (said.title.empty()) {
             speak(said.text, false, said.square ? speech::Kind::square : speech::Kind::message);
         } else {
             tell(said.text, said.title);
         }
-    }
-    if (answer.won) {
-        kept = false;
-        autosave->forget();
-    } else if (answer.modified) {
-        keepgame();
     }
     wxCommandEvent placeholder;
     switch (answer.effect) {

@@ -64,11 +64,13 @@ void Mywin::savegame() {
 void Mywin::loadgame() {
     wxFileDialog dialog(this, wx_text(texts::load_prompt()), wxString(), wxString(),
                         wx_text(texts::file_wildcard()), wxFD_OPEN);
-    const std::optional<wxString> chosen = choose_file(dialog);
-    if (!chosen) {
-        return;
+    if (const std::optional<wxString> chosen = choose_file(dialog)) {
+        load_file(*chosen);
     }
-    const auto text = sudoku::read_file_limited(file_path(*chosen), sudoku::max_saved_game_bytes);
+}
+
+void Mywin::load_file(const wxString& path) {
+    const auto text = sudoku::read_file_limited(file_path(path), sudoku::max_saved_game_bytes);
     auto saved = text ? sudoku::decode_saved_game(*text) : std::nullopt;
     if (!saved) {
         // Checked before anything changes: the menu and the game in memory stay as they were.
@@ -80,7 +82,14 @@ void Mywin::loadgame() {
 }
 
 void Mywin::keepgame() {
-    if (kept) {
-        autosave->keep(sudoku::saved_game_of(play, std::chrono::steady_clock::now(), true));
+    if (!kept) {
+        return;
+    }
+    sudoku::SavedGame now = sudoku::saved_game_of(play, std::chrono::steady_clock::now(), true);
+    // A copy that changed nothing writes nothing: it must never put back an
+    // older game over one another copy kept since.
+    if (now != on_disk) {
+        on_disk = now;
+        autosave->keep(std::move(now));
     }
 }
