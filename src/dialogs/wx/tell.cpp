@@ -5,6 +5,7 @@
 #include <wx/stattext.h>
 
 #include "dialogs/speech.h"
+#include "dialogs/wx/enter_answers.h"
 #include "shell/wx_text.h"
 
 TellDialog::TellDialog(const wxString& message, const wxString& title, long buttons)
@@ -28,6 +29,7 @@ namespace {
 
 int show_box(std::string_view message, std::string_view title, long buttons) {
     TellDialog box(wx_text(message), wx_text(title), buttons);
+    answer_enter_at_once(box);
     speak_box(title, message);
     return box.ShowModal();
 }
