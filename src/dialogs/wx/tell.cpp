@@ -4,6 +4,10 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 #include "dialogs/speech.h"
 #include "dialogs/wx/enter_answers.h"
 #include "shell/wx_text.h"
@@ -11,6 +15,14 @@
 TellDialog::TellDialog(const wxString& message, const wxString& title, long buttons)
     : wxDialog(nullptr, wxID_ANY, title), message_(message) {
     SetName(title);
+#ifdef __WXGTK__
+    // A plain window is a "frame" to a screen reader, which says only its
+    // title and the focused button. An alert is said with its title and then
+    // its description: the text.
+    AtkObject* box = gtk_widget_get_accessible(GetHandle());
+    atk_object_set_role(box, ATK_ROLE_ALERT);
+    atk_object_set_description(box, message.utf8_str());
+#endif
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(new wxStaticText(this, wxID_ANY, message), 1, wxEXPAND | wxALL, 10);
     sizer->Add(CreateButtonSizer(buttons), 0, wxEXPAND | wxALL, 5);
