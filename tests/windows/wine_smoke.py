@@ -140,6 +140,9 @@ class WineSmoke(unittest.TestCase):
         for enter, number in (("Return", "3"), ("KP_Enter", "4")):
             # The box stays open for the number: the key that opened it does
             # not press its OK.
+            # Under Wine the window manager gives the game window back its
+            # focus only when asked, after a box as after the file chooser.
+            self.focus(GAME_TITLE)
             self.keys(enter, then=lambda t: t == "Enter the number you wish to place.")
             self.focus("Enter the number you wish to place.", timeout=20)
             self.keys(number, enter, then=lambda t, n=number: t == n)
