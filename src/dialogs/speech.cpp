@@ -37,6 +37,14 @@ Installed& installed() {
     return *leaked;
 }
 
+// A backend set by hand takes the texts as a screen reader does, and like one
+// sees the boxes for itself.
+bool backend_set() {
+    Installed& chosen = installed();
+    const std::lock_guard lock(chosen.mutex);
+    return chosen.backend != nullptr;
+}
+
 // The speech log: every text the game speaks, one a line, in order, appended
 // to the file named by SUDOKU_SPEECH_LOG when it is set. Tests read it where
 // no speech can be heard (under Wine, say).
@@ -93,5 +101,24 @@ void speak(const std::string& text, bool interupt, speech::Kind kind) noexcept {
         speech::Auto()->speak_as(kind, text, interupt);
     } catch (...) {
         // Speech is a courtesy to the player: no failure of it may reach the game.
+    }
+}
+
+void speak_box(std::string_view title, std::string_view text) noexcept {
+    try {
+        if (speech::backend_set() || !speech::platform::own_voice_now()) {
+            return;
+        }
+        std::string said(title);
+        if (text != title) {
+            // A title without its own stop ("Keys") gets one, so the voice pauses.
+            if (!said.empty() && std::string_view(".!?:").find(said.back()) == std::string::npos) {
+                said += '.';
+            }
+            said.append(said.empty() ? "" : " ").append(text);
+        }
+        speak(said);
+    } catch (...) {
+        // As speak(): speech never reaches the game.
     }
 }

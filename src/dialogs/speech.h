@@ -82,6 +82,11 @@ bool wait_until_idle(std::chrono::milliseconds timeout);
 
 }  // namespace speech
 
+// A box that opens, said by the own voice: its title and text, once. A screen
+// reader reads the box itself, so while one takes the game's texts this says
+// nothing.
+void speak_box(std::string_view title, std::string_view text) noexcept;
+
 // The one way the game speaks. Never throws; failures are silent. Callers pass
 // Kind::square for a square's announcement.
 void speak(const std::string& text, bool interupt = false,

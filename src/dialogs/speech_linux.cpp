@@ -48,6 +48,10 @@ std::shared_ptr<Output> platform::current() {
     return screen_reader::backend();
 }
 
+bool platform::own_voice_now() {
+    return !to_screen_reader();
+}
+
 void use_route(Route chosen) {
     route.store(chosen);
     if (chosen == Route::automatic) {

@@ -11,4 +11,8 @@ namespace speech::platform {
 // The backend the next text goes to. Called for each text, one call at a time.
 std::shared_ptr<Output> current();
 
+// Whether the next text would go to the own voice rather than to a screen
+// reader. Any thread; changes nothing.
+bool own_voice_now();
+
 }  // namespace speech::platform

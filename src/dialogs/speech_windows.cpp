@@ -64,6 +64,10 @@ std::shared_ptr<Output> platform::current() {
     return sapi::backend();
 }
 
+bool platform::own_voice_now() {
+    return windows::way_for(route.load(), windows::seen_now()) == windows::Way::own_voice;
+}
+
 void use_route(Route chosen) {
     route.store(chosen);
 }

@@ -23,14 +23,19 @@ void look_beside_the_program() {
 }
 
 #ifndef __WXMSW__
-// GTK looks its own texts up with gettext, which follows LANGUAGE only while
-// the messages' locale is not C: a language asked for by hand gets a locale
-// of its own when the system has one.
-void ask_gtk_for(const wxLanguageInfo& language) {
-    setenv("LANGUAGE", language.CanonicalName.utf8_string().c_str(), 1);
-    const char* now = std::setlocale(LC_MESSAGES, nullptr);
-    if (now == nullptr || std::string(now) == "C" || std::string(now) == "POSIX") {
-        std::setlocale(LC_MESSAGES, (language.CanonicalName + ".UTF-8").utf8_string().c_str());
+// GTK looks its own texts up with gettext (OK, Cancel, the file chooser),
+// which follows LANGUAGE only while the messages' locale is not C, and wx
+// leaves every locale at C. The game's language gets a messages' locale of
+// its own: the language's, as the system names it ("de" has none, "de_DE"
+// may), else C.UTF-8, under which LANGUAGE alone picks GTK's catalog.
+void ask_gtk_for(const wxString& code) {
+    setenv("LANGUAGE", code.utf8_string().c_str(), 1);
+    const wxString country = code.Left(2).Upper();
+    for (const wxString& name :
+         {code + ".UTF-8", code + "_" + country + ".UTF-8", wxString("C.UTF-8")}) {
+        if (std::setlocale(LC_MESSAGES, name.utf8_string().c_str()) != nullptr) {
+            return;
+        }
     }
 }
 #endif
@@ -60,9 +65,6 @@ std::string use_language(const wxString& asked) {
     if (!asked.empty()) {
         if (const wxLanguageInfo* info = wxUILocale::FindLanguageInfo(asked)) {
             translations->SetLanguage(static_cast<wxLanguage>(info->Language));
-#ifndef __WXMSW__
-            ask_gtk_for(*info);
-#endif
         }
     }
     wxTranslations::Set(translations);  // owned by wx from here on
@@ -71,5 +73,11 @@ std::string use_language(const wxString& asked) {
     texts::use_catalog(from(*translations));
     const wxString chosen =
         found ? translations->GetBestTranslation(domain, wxLANGUAGE_ENGLISH_US) : wxString("en");
+#ifndef __WXMSW__
+    // GTK's texts follow the game's, whether asked for or the system's.
+    if (!chosen.empty()) {
+        ask_gtk_for(chosen);
+    }
+#endif
     return chosen.empty() ? std::string("en") : chosen.Left(2).utf8_string();
 }

@@ -341,6 +341,9 @@ class WithOrca(unittest.TestCase):
         press(str(solution[self.x][self.y]))
         wait_until(lambda: any(CONGRATULATION in t for t in self.speech.texts()), 30,
                    "the congratulation")
+        # The box is heard by its own title, not by its kind ("Information").
+        self.assertTrue([t for t in self.speech.texts() if t.startswith("alert Oh, wow!")],
+                        self.speech.texts()[-5:])
 
         # Nothing of the game's was said in another voice than Orca's.
         voices = {u.voice for u in self.speech.utterances()[game_began:]}

@@ -1,4 +1,7 @@
 // Playing on the board screen by keys alone, hearing every square and move.
+#include <cstdlib>
+#include <thread>
+
 #include <wx/grid.h>
 
 #include "board/texts.h"
@@ -189,6 +192,48 @@ TEST_F(EmptyBoard, TypedTextThatIsNoPlaceableNumber) {
     EXPECT_EQ(window->play.game().board(), empty_nine);
     EXPECT_EQ(grid_text(0, 0), "");
     EXPECT_EQ(spoken->texts().size(), 6u) << "an empty box says nothing";
+}
+
+// A player who types on without waiting: keys typed into a box, its Enter,
+// and a tenth of a second later the next key, which belongs to the board.
+// xdotool types from its own process, as a keyboard does, while the game runs.
+class TypingOn : public EmptyBoard {
+  protected:
+    void TearDown() override {
+        finish_typing();
+        EmptyBoard::TearDown();
+    }
+    void type_on_past_the_box(const std::string& in_box, const std::string& after) {
+        when_dialog_shows([this, in_box, after](wxDialog&) {
+            typist = std::thread([in_box, after] {
+                const std::string typed =
+                    "xdotool key " + in_box + " Return sleep 0.1 key " + after;
+                EXPECT_EQ(std::system(typed.c_str()), 0) << typed;
+            });
+        });
+    }
+    void finish_typing() {
+        if (typist.joinable()) {
+            typist.join();
+        }
+    }
+    std::thread typist;
+};
+
+TEST_F(TypingOn, KeysPressedAsABoxClosesReachTheBoard) {
+    spoken->clear();
+    type_on_past_the_box("7", "Right");
+    press(WXK_RETURN);
+    wait_for_speech(2);
+    finish_typing();
+    EXPECT_EQ(spoken->texts(), (std::vector<std::string>{"7", "2 1: empty."}));
+
+    spoken->clear();
+    type_on_past_the_box("4 space 5", "ctrl+1");
+    press('g', wxMOD_CONTROL);
+    wait_for_speech(2);
+    finish_typing();
+    EXPECT_EQ(spoken->texts(), (std::vector<std::string>{"4 5: empty.", "Note 1 added."}));
 }
 
 // Boards only a loaded file can bring: they must read like any other.

@@ -22,6 +22,7 @@
 #include "board_rows.h"
 #include "dialogs/speech.h"
 #include "dialogs/wx/my_dialog.h"
+#include "dialogs/wx/tell.h"
 #include "scratch.h"
 #include "shell/mywin.h"
 
@@ -36,15 +37,15 @@ class GtestModalHook : public wxTestingModalHook {
 };
 
 // A message box with exactly this text and title, answered with `answer`.
-class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
+class ExpectMessage : public wxExpectModalBase<TellDialog, ExpectMessage> {
   public:
     ExpectMessage(std::string message, std::string title, int answer = wxID_OK)
         : message_(std::move(message)), title_(std::move(title)), answer_(answer) {}
 
   protected:
-    int OnInvoked(wxMessageDialog* dialog) const override {
+    int OnInvoked(TellDialog* dialog) const override {
         EXPECT_EQ(dialog->GetMessage().utf8_string(), message_);
-        EXPECT_EQ(dialog->GetCaption().utf8_string(), title_);
+        EXPECT_EQ(dialog->GetTitle().utf8_string(), title_);
         return answer_;
     }
     wxString GetDefaultDescription() const override { return "message box \"" + message_ + "\""; }

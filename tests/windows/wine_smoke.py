@@ -151,6 +151,21 @@ class WineSmoke(unittest.TestCase):
         wait_until(lambda: ALREADY_OPEN in self.said()[before:], 60, "the running copy to say so")
         self.assertIsNone(self.game.poll(), "the first copy plays on")
 
+    def test_enter_and_keypad_enter_ask_for_a_number(self):
+        self.start()
+        self.focus(GAME_TITLE, timeout=180)
+        self.new_game()
+        self.keys("e", then=lambda t: t.endswith(": empty."))
+        for enter, number in (("Return", "3"), ("KP_Enter", "4")):
+            # The box stays open for the number: the key that opened it does
+            # not press its OK.
+            # Under Wine the window manager gives the game window back its
+            # focus only when asked, after a box as after the file chooser.
+            self.focus(GAME_TITLE)
+            self.keys(enter, then=lambda t: t == "Enter the number you wish to place.")
+            self.focus("Enter the number you wish to place.", timeout=20)
+            self.keys(number, enter, then=lambda t, n=number: t == n)
+
     def test_in_german(self):
         self.start("--language=de")
         self.focus("Sudoku. Von Quillmoor.", timeout=180)

@@ -21,13 +21,24 @@ void Mywin::boardkey(wxKeyEvent& event) {
 }
 
 void Mywin::perform(sudoku::Command command) {
-    sudoku::Answer answer = play.handle(command);
-    if (!answer.ask.empty()) {
-        // Cancelled, the box gives back nothing typed: a change of mind.
-        const std::string typed = ask(wx_text(answer.ask)).utf8_string();
-        answer = play.handle(command, typed);
+    const sudoku::Answer answer = play.handle(command);
+    if (answer.ask.empty()) {
+        show(answer);
+        return;
     }
-    show(answer);
+    // The box opens once the key's own events are done: opened inside them,
+    // it would get the rest of the key (on Windows the Enter that presses its
+    // OK at once).
+    CallAfter([this, command] {
+        // The board may have been left by a key that came in between.
+        const sudoku::Answer asked = grid != nullptr ? play.handle(command) : sudoku::Answer{};
+        if (asked.ask.empty()) {
+            return;
+        }
+        // Cancelled, the box gives back nothing typed: a change of mind.
+        const std::string typed = ask(wx_text(asked.ask)).utf8_string();
+        show(play.handle(command, typed));
+    });
 }
 
 void Mywin::show(const sudoku::Answer& answer) {

@@ -4,7 +4,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "dialogs/speech.h"
 #include "dialogs/wx/accessible_name.h"
+#include "dialogs/wx/enter_answers.h"
 
 MyDialog::MyDialog(wxWindow* parent, const wxString& title, const wxString& caption, bool multiline)
     // The title bar carries the prompt too, so the window manager and the
@@ -38,6 +40,8 @@ wxString ask(const wxString& msg, const wxString& default_value, bool multiline)
     auto* dialog = new MyDialog(nullptr, msg, msg, multiline);
     dialog->SetName(msg);
     dialog->SetValue(default_value);
+    answer_enter_at_once(*dialog);
+    speak_box(msg.utf8_string(), msg.utf8_string());
     // Only OK (or Enter in the box) gives the typed text: a player who changes
     // their mind and presses Escape, Cancel or the close box must get nothing.
     const bool confirmed = dialog->ShowModal() == wxID_OK;

@@ -1,6 +1,5 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
-#include <wx/msgdlg.h>
 
 #include "board/texts.h"
 #include "dialogs/speech.h"
@@ -30,10 +29,10 @@ SavePath settle_save_path(wxString& path) {
     if (!wxFileName::Exists(path)) {
         return SavePath::ready;
     }
-    const int answer =
-        wxMessageBox(wx_text(texts::replace_question(wxFileName(path).GetFullName().utf8_string())),
-                     wx_text(texts::replace_title()), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
-    return answer == wxYES ? SavePath::ready : SavePath::declined;
+    return ask_yes(texts::replace_question(wxFileName(path).GetFullName().utf8_string()),
+                   texts::replace_title())
+               ? SavePath::ready
+               : SavePath::declined;
 }
 
 }  // namespace
