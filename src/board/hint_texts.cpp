@@ -1,4 +1,4 @@
-// How a hint is said: the step, then its reason, in the words of the board.
+// How a hint is said: one step and its reason, in the words of the board.
 #include <vector>
 
 #include "board/texts.h"
@@ -154,18 +154,16 @@ std::string hint(const sudoku::Hint& hint) {
         case Kind::from_solution:
             return tr_fill("No step by logic is left here. %1$s at %2$s keeps the board solvable.",
                            {value, at});
+        case Kind::no_solution:
+            return tr("No step by logic is left here, and no solution was found in time.");
+        case Kind::eliminate:
+            return step(hint.step);
         case Kind::place: {
-            std::string text;
-            for (const Elimination& first : hint.steps) {
-                text += step(first) + " ";
-            }
             const std::string reason = hint.only_place
                                            ? tr_fill("the only place for %1$s in %2$s.",
                                                      {value, group_name(*hint.only_place)})
                                            : tr("the only number that fits there.");
-            return text + tr_fill(hint.steps.empty() ? for_catalog("%1$s goes at %2$s: %3$s")
-                                                     : for_catalog("Then %1$s goes at %2$s: %3$s"),
-                                  {value, at, reason});
+            return tr_fill("%1$s goes at %2$s: %3$s", {value, at, reason});
         }
     }
     return no_hint();

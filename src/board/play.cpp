@@ -12,8 +12,13 @@ Answer spoken(std::string text) {
     return answer;
 }
 
-Play::Play(Game game, Square cursor, std::chrono::seconds played, Level level)
-    : game_(std::move(game)), cursor_(cursor), clock_(played), level_(level) {}
+Play::Play(Game game, Square cursor, std::chrono::seconds played, Level level,
+           std::optional<Board> solution)
+    : game_(std::move(game)),
+      cursor_(cursor),
+      clock_(played),
+      level_(level),
+      solution_(std::move(solution)) {}
 
 Answer Play::moved_to(Square square) {
     if (!game_.contains(square)) {
@@ -161,6 +166,26 @@ Answer Play::saylevel() {
         rated_ = rate(game_.original(), game_.size());
     }
     return spoken(texts::level_said(*rated_));
+}
+
+Answer Play::hint() {
+    if (told_on_ != game_.board()) {
+        told_.clear();
+        told_on_ = game_.board();
+    }
+    const HintAsk ask{game_.board(), game_.original(), game_.size(), told_,
+                      solution_ ? &*solution_ : nullptr};
+    Hint next = find_hint(ask);
+    if (next.kind == Hint::Kind::none && !told_.empty()) {
+        // Every step left has been said: round again from the first.
+        told_.clear();
+        next = find_hint(ask);
+    }
+    if (next.kind == Hint::Kind::place || next.kind == Hint::Kind::eliminate ||
+        next.kind == Hint::Kind::from_solution) {
+        told_.push_back(next);
+    }
+    return spoken(texts::hint(next));
 }
 
 void Play::complete(Answer& answer) const {

@@ -17,6 +17,7 @@
 #include "board/commands.h"
 #include "board/game.h"
 #include "board/texts.h"
+#include "lifecycle/hint.h"
 #include "lifecycle/rating.h"
 
 namespace sudoku {
@@ -42,9 +43,10 @@ class Play {
   public:
     Play() = default;
     // `played`: the time already spent on the game; `level`: the level its
-    // puzzle was made for, any when it was made for none.
+    // puzzle was made for, any when it was made for none; `solution`: the one
+    // it was made from, when known (a new game), for the hint.
     explicit Play(Game game, Square cursor = {}, std::chrono::seconds played = {},
-                  Level level = Level::any);
+                  Level level = Level::any, std::optional<Board> solution = std::nullopt);
 
     const Game& game() const { return game_; }
     Square cursor() const { return cursor_; }
@@ -89,6 +91,8 @@ class Play {
     void complete(Answer& answer) const;
     // The puzzle's level: the one it was made for, else its rating, found once.
     Answer saylevel();
+    // The next step, after those already said on this board.
+    Answer hint();
 
     Game game_;
     Square cursor_;
@@ -96,6 +100,11 @@ class Play {
     Clock clock_;
     Level level_ = Level::any;
     std::optional<Level> rated_;
+    std::optional<Board> solution_;
+    // The hint's steps said so far, and the board they were said on: the
+    // player's notes need not hold them, and a change of the board ends them.
+    std::vector<Hint> told_;
+    Board told_on_;
 };
 
 // Words only, spoken.

@@ -5,7 +5,6 @@
 #include "board/keys.h"
 #include "board/play.h"
 #include "board/translation.h"
-#include "lifecycle/hint.h"
 
 namespace sudoku {
 
@@ -95,11 +94,7 @@ const Play::Entry Play::table_[] = {
          [](Play& p, int n, Typed) { return p.report(p.game_.toggle_note(p.cursor_, n)); }},
         {V::fill_notes, for_catalog("Note every number each empty square can take"),
          [](Play& p, int, Typed) { return p.report(p.game_.fill_notes(p.cursor_)); }},
-        {V::hint, for_catalog("Say the next step and why"),
-         [](Play& p, int, Typed) {
-             const Game& game = p.game_;
-             return spoken(texts::hint(find_hint(game.board(), game.original(), game.size())));
-         }},
+        {V::hint, for_catalog("Say the next step and why"), [](Play& p, int, Typed) { return p.hint(); }},
         {V::say_time, for_catalog("Say how long this game has been played"),
          [](Play& p, int, Typed) {
              const auto now = std::chrono::steady_clock::now();

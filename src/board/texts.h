@@ -188,7 +188,8 @@ std::string announce(const sudoku::Game& game, sudoku::Square square);
 // say(move), and after an undo or redo the square it went to as it is now,
 // "Undone. 3 1: empty.", or for Ctrl+N "Undone. Notes as they were."
 Feedback say(const sudoku::Move& move, const sudoku::Game& game);
-// "5 goes at 3 7: the only place for 5 in row 7.", any eliminations first.
+// "5 goes at 3 7: the only place for 5 in row 7.", or one elimination
+// "In box 1, 5 can only go in row 1, so 4 1 cannot take 5."
 std::string hint(const sudoku::Hint& hint);
 
 // Saved games.

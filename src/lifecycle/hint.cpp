@@ -54,48 +54,105 @@ std::optional<Square> number_to_check(const hints::Layout& layout, Solver& solve
     });
 }
 
-// When logic has no step left: the first empty square in reading order, with
-// the number a solution that keeps the player's numbers has there.
-Hint from_solution(const hints::Layout& layout, Solver& solver, const Board& board) {
-    solver.set_budget(kFallbackBudget);
-    const std::optional<Board> solution = solver.solve(board);
-    for (int y = 0; y < layout.n() && solution; ++y) {
+// The first empty square in reading order.
+std::optional<Square> first_empty(const hints::Layout& layout, const Board& board) {
+    for (int y = 0; y < layout.n(); ++y) {
         for (int x = 0; x < layout.n(); ++x) {
             if (!cell_at(board, {x, y})) {
-                return {Hint::Kind::from_solution, {x, y}, *cell_at(*solution, {x, y})};
+                return Square{x, y};
             }
         }
     }
-    return {};
+    return std::nullopt;
+}
+
+// When logic has no step left: the first empty square in reading order, with
+// the number a solution that keeps the player's numbers has there: the known
+// one when it does, else one the solver finds.
+Hint from_solution(const hints::Layout& layout, Solver& solver, const Board& board,
+                   const Board* known) {
+    const std::optional<Square> square = first_empty(layout, board);
+    if (!square) {
+        return {};
+    }
+    if (known) {
+        return {Hint::Kind::from_solution, *square, *cell_at(*known, *square)};
+    }
+    solver.set_budget(kFallbackBudget);
+    if (const std::optional<Board> solution = solver.solve(board)) {
+        return {Hint::Kind::from_solution, *square, *cell_at(*solution, *square)};
+    }
+    return {Hint::Kind::no_solution};
+}
+
+// Whether every number on the board is the solution's.
+bool agrees(const hints::Layout& layout, const Board& board, const Board& solution) {
+    return !first_players(layout, board, board, [&](Square square, Value value) {
+        return cell_at(solution, square) != value;
+    });
+}
+
+// The board with the placements already said made on it.
+Board with_told(Board board, const std::vector<Hint>& told) {
+    for (const Hint& said : told) {
+        if (said.kind == Hint::Kind::place || said.kind == Hint::Kind::from_solution) {
+            board[static_cast<std::size_t>(said.square.x)]
+                 [static_cast<std::size_t>(said.square.y)] = said.number;
+        }
+    }
+    return board;
+}
+
+// The hardest level of techniques a hint tries: on the largest boards the
+// harder ones cost more than a key press may take, even where they find nothing.
+Level hardest_tried(const hints::Layout& layout) {
+    return layout.n() > 64 ? Level::medium : Level::expert;
 }
 
 }  // namespace
 
-Hint find_hint(const Board& board, const Board& original, BoxSize size) {
-    Solver solver(size.first, size.second);
-    const hints::Layout layout(size);
+Hint find_hint(const HintAsk& ask) {
+    Solver solver(ask.size.first, ask.size.second);
+    const hints::Layout layout(ask.size);
+    const bool known = ask.solution && agrees(layout, ask.board, *ask.solution);
     solver.set_budget(kCheckBudget);
-    if (solver.count(board, 1) == 0 && !solver.out_of_budget()) {
-        if (const auto square = number_to_check(layout, solver, board, original)) {
-            return {Hint::Kind::cannot_complete, *square, *cell_at(board, *square)};
+    if (!known && solver.count(ask.board, 1) == 0 && !solver.out_of_budget()) {
+        if (const auto square = number_to_check(layout, solver, ask.board, ask.original)) {
+            return {Hint::Kind::cannot_complete, *square, *cell_at(ask.board, *square)};
         }
         return {};
     }
-    const CandidateBoard start = solver.candidates(board);
+    const Board board = with_told(ask.board, ask.told);
+    CandidateBoard start = solver.candidates(board);
+    for (const Hint& said : ask.told) {
+        if (said.kind == Hint::Kind::eliminate) {
+            hints::apply(said.step, start);
+        }
+    }
     CandidateBoard candidates = start;
     std::vector<Elimination> steps;
     for (;;) {
         if (std::optional<Hint> found = hints::single(layout, candidates)) {
-            found->steps = hints::needed(layout, start, *found, std::move(steps));
-            return *found;
+            if (steps.empty()) {
+                return *found;
+            }
+            Hint first{Hint::Kind::eliminate};
+            first.step = hints::first_needed(layout, start, *found, std::move(steps));
+            return first;
         }
-        const std::optional<Elimination> step = hints::elimination(layout, candidates);
+        const std::optional<Elimination> step =
+            hints::elimination(layout, candidates, hardest_tried(layout));
         if (!step) {
-            return from_solution(layout, solver, board);
+            return from_solution(layout, solver, board, known ? ask.solution : nullptr);
         }
         hints::apply(*step, candidates);
         steps.push_back(*step);
     }
+}
+
+Hint find_hint(const Board& board, const Board& original, BoxSize size) {
+    const std::vector<Hint> nothing_told;
+    return find_hint({board, original, size, nothing_told});
 }
 
 }  // namespace sudoku

@@ -1,6 +1,7 @@
 // A hint: one next step a player can find by logic alone, and why, without
-// placing anything. Built on the solver's candidates; the solver also tells
-// whether the player's numbers can still be completed at all.
+// placing anything: one placement, or one elimination on the way to it, so
+// that it can be followed by ear. Built on the solver's candidates; the
+// solver also tells whether the player's numbers can still be completed.
 #pragma once
 
 #include <optional>
@@ -58,25 +59,45 @@ struct Hint {
     enum class Kind {
         none,             // the board is full
         place,            // `number` goes at `square`
+        eliminate,        // `step` rules numbers out, on the way to a placement
         from_solution,    // no step by logic is left: `number` at `square` is what a solution
                           // that keeps the player's numbers has there
         cannot_complete,  // no solution keeps the player's numbers; `number` at `square` is one to
                           // check
+        no_solution,      // no step by logic is left and no solution was found in time
     } kind = Kind::none;
     Square square = {};
     Value number = 0;
     // place: the unit where `square` is the only place for `number`; nothing
     // when `number` is the only number that fits the square.
     std::optional<Group> only_place = {};
-    // place: what had to be ruled out first, in order.
-    std::vector<Elimination> steps = {};
+    // eliminate: the step, with only the squares and numbers the placement
+    // after it needs ruled out.
+    Elimination step = {};
     bool operator==(const Hint&) const = default;
 };
 
-// The next step on `board`, whose givens are `original`: a single (a square
-// with one number left, or a number with one square left in a unit), found
-// after as few eliminations as it needs, each by the easiest technique that
-// gives one.
+// What a hint is asked on: the board, its givens, and what is known besides.
+struct HintAsk {
+    const Board& board;
+    const Board& original;
+    BoxSize size;
+    // The steps already said on this very board, in order: the hint goes on
+    // after them (an elimination counts as done, a placement as made) and
+    // never says one again.
+    const std::vector<Hint>& told;
+    // The solution the puzzle was made from, when known. While the player's
+    // numbers agree with it, it answers for the board at once: on large
+    // boards the search for a solution may take longer than a key press may.
+    const Board* solution = nullptr;
+};
+
+// The next step on the board: a single (a square with one number left, or a
+// number with one square left in a unit) when there is one; else the first
+// elimination, by the easiest technique that gives one, that the next single
+// needs.
+Hint find_hint(const HintAsk& ask);
+// The same with nothing told and no solution known.
 Hint find_hint(const Board& board, const Board& original, BoxSize size);
 
 }  // namespace sudoku

@@ -137,6 +137,20 @@ bool holds(const Layout& layout, const CandidateBoard& candidates, const Hint& s
                    [&](Square square) { return square == single.square; });
 }
 
+// Whether the steps, applied in order from `start`, each hold where they are
+// applied and leave the single's reason true.
+bool leads_to(const Layout& layout, const CandidateBoard& start,
+              const std::vector<Elimination>& steps, const Hint& single) {
+    CandidateBoard trial = start;
+    for (const Elimination& step : steps) {
+        if (!technique(step.kind).holds(layout, trial, step)) {
+            return false;
+        }
+        hints::apply(step, trial);
+    }
+    return holds(layout, trial, single);
+}
+
 }  // namespace
 
 Layout::Layout(BoxSize size) : geometry_(size), n_(geometry_.n()), units_(geometry_.groups()) {
@@ -247,19 +261,31 @@ void apply(const Elimination& step, CandidateBoard& candidates) {
 std::vector<Elimination> needed(const Layout& layout, const CandidateBoard& start,
                                 const Hint& single, std::vector<Elimination> steps) {
     for (std::size_t drop = steps.size(); drop-- > 0;) {
-        CandidateBoard trial = start;
-        bool sound = true;
-        for (std::size_t i = 0; i < steps.size() && sound; ++i) {
-            if (i != drop) {
-                sound = technique(steps[i].kind).holds(layout, trial, steps[i]);
-                hints::apply(steps[i], trial);
-            }
-        }
-        if (sound && holds(layout, trial, single)) {
-            steps.erase(steps.begin() + static_cast<std::ptrdiff_t>(drop));
+        const Elimination dropped = steps[drop];
+        steps.erase(steps.begin() + static_cast<std::ptrdiff_t>(drop));
+        if (!leads_to(layout, start, steps, single)) {
+            steps.insert(steps.begin() + static_cast<std::ptrdiff_t>(drop), dropped);
         }
     }
     return steps;
+}
+
+Elimination first_needed(const Layout& layout, const CandidateBoard& start, const Hint& single,
+                         std::vector<Elimination> steps) {
+    steps = needed(layout, start, single, std::move(steps));
+    // Each square, then each number, the others can do without is left out.
+    const auto trim = [&](auto& items) {
+        for (std::size_t drop = items.size(); drop-- > 0 && items.size() > 1;) {
+            const auto dropped = items[drop];
+            items.erase(items.begin() + static_cast<std::ptrdiff_t>(drop));
+            if (!leads_to(layout, start, steps, single)) {
+                items.insert(items.begin() + static_cast<std::ptrdiff_t>(drop), dropped);
+            }
+        }
+    };
+    trim(steps.front().ruled_out);
+    trim(steps.front().removed);
+    return steps.front();
 }
 
 }  // namespace sudoku::hints

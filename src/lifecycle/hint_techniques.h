@@ -76,5 +76,10 @@ void apply(const Elimination& step, CandidateBoard& candidates);
 // after the last. Spares the player a long chain of steps that lead elsewhere.
 std::vector<Elimination> needed(const Layout& layout, const CandidateBoard& start,
                                 const Hint& single, std::vector<Elimination> steps);
+// The first of the steps the single needs, ruling out only the squares and
+// numbers that it and the needed steps after it rely on: one short sentence
+// for the player to follow.
+Elimination first_needed(const Layout& layout, const CandidateBoard& start, const Hint& single,
+                         std::vector<Elimination> steps);
 
 }  // namespace sudoku::hints

@@ -133,6 +133,16 @@ TEST(HintTechniques, OnlyTheStepsTheSingleNeedsAreKept) {
     EXPECT_EQ(hints::needed(layout, start, single, {elsewhere}),
               std::vector<Elimination>{elsewhere})
         << "a single that does not hold keeps every step";
+    Elimination just_row1 = pointing;
+    just_row1.ruled_out = {{6, 0}};
+    EXPECT_EQ(hints::first_needed(layout, start, single, {elsewhere, pointing}), just_row1)
+        << "of the squares the pointing rules out, the single needs only the one in row 1";
+}
+
+Hint eliminating(const Elimination& step) {
+    Hint hint{Hint::Kind::eliminate};
+    hint.step = step;
+    return hint;
 }
 
 TEST(HintWords, EachKindOfHintIsSaidPlainly) {
@@ -152,16 +162,14 @@ TEST(HintWords, EachKindOfHintIsSaidPlainly) {
          "5 goes at 3 7: the only place for 5 in row 7."},
         {Hint{Hint::Kind::place, {2, 6}, 5, Group{U::column, 2}},
          "5 goes at 3 7: the only place for 5 in column 3."},
-        {Hint{Hint::Kind::place, {2, 6}, 5, Group{U::box, 6}, {pointing}},
-         "In box 1, 5 can only go in row 1, so 4 1 and 5 1 cannot take 5. "
-         "Then 5 goes at 3 7: the only place for 5 in box 7."},
-        {Hint{Hint::Kind::place, {2, 6}, 5, std::nullopt, {claiming, naked}},
-         "In column 3, 5 can only go in box 1, so 1 2 cannot take 5. "
-         "In row 7, 1 7 and 4 7 can only take 2 and 7, so 6 7 and 9 7 cannot take 2 or 7. "
-         "Then 5 goes at 3 7: the only number that fits there."},
-        {Hint{Hint::Kind::place, {1, 4}, 7, std::nullopt, {hidden}},
-         "In box 4, 2 and 7 can only go at 1 4 and 2 5, so 2 5 cannot take 1, 3 or 9. "
-         "Then 7 goes at 2 5: the only number that fits there."},
+        {eliminating(pointing), "In box 1, 5 can only go in row 1, so 4 1 and 5 1 cannot take 5."},
+        {eliminating(claiming), "In column 3, 5 can only go in box 1, so 1 2 cannot take 5."},
+        {eliminating(naked),
+         "In row 7, 1 7 and 4 7 can only take 2 and 7, so 6 7 and 9 7 cannot take 2 or 7."},
+        {eliminating(hidden),
+         "In box 4, 2 and 7 can only go at 1 4 and 2 5, so 2 5 cannot take 1, 3 or 9."},
+        {Hint{Hint::Kind::no_solution},
+         "No step by logic is left here, and no solution was found in time."},
     };
     for (const auto& [hint, words] : cases) {
         EXPECT_EQ(texts::hint(hint), words);
@@ -255,35 +263,62 @@ TEST(HintOnBoards, AWrongNumberThatBreaksNoRuleIsNamed) {
     FAIL() << "no open square takes a wrong number";
 }
 
-// Following hint after hint solves a puzzle; no hint and no step it gives may
-// contradict the puzzle's one solution.
+// Following hint after hint solves a puzzle, each elimination told once
+// until a number is placed; no step may contradict the puzzle's one solution,
+// and on a board left as it is, no step is said twice.
 TEST(HintOnBoards, HintsFollowTheSolution) {
-    int steps = 0;
+    int eliminations = 0;
     for (const auto& [box, fraction] : {std::pair{3, 0.6}, std::pair{3, 0.7}, std::pair{4, 0.5}}) {
         for (std::uint64_t seed = 1; seed <= 10; ++seed) {
             const Sudoku puzzle = Sudoku(box, box).difficulty(fraction, seed);
+            const auto solved = [&](Square square) {
+                return *puzzle.solution()[square.x][square.y];
+            };
             Board board = puzzle.board;
-            for (Hint hint = find_hint(board, puzzle.board, {box, box});
-                 hint.kind == Hint::Kind::place;
-                 hint = find_hint(board, puzzle.board, {box, box})) {
-                const auto solved = [&](Square square) {
-                    return *puzzle.solution()[square.x][square.y];
-                };
-                ASSERT_EQ(hint.number, solved(hint.square)) << texts::hint(hint);
-                for (const Elimination& step : hint.steps) {
-                    for (const Square square : step.ruled_out) {
-                        for (const int number : step.removed) {
+            std::vector<Hint> told;
+            for (Hint hint = find_hint({board, puzzle.board, {box, box}, told});
+                 hint.kind != Hint::Kind::none;
+                 hint = find_hint({board, puzzle.board, {box, box}, told})) {
+                ASSERT_TRUE(std::find(told.begin(), told.end(), hint) == told.end())
+                    << "said again: " << texts::hint(hint);
+                if (hint.kind == Hint::Kind::eliminate) {
+                    for (const Square square : hint.step.ruled_out) {
+                        for (const int number : hint.step.removed) {
                             ASSERT_NE(number, solved(square)) << texts::hint(hint);
                         }
                     }
+                    ++eliminations;
+                    told.push_back(hint);
+                    continue;
                 }
-                steps += static_cast<int>(hint.steps.size());
+                ASSERT_EQ(hint.kind, Hint::Kind::place) << texts::hint(hint);
+                ASSERT_EQ(hint.number, solved(hint.square)) << texts::hint(hint);
                 board[hint.square.x][hint.square.y] = hint.number;
+                told.clear();
             }
+            EXPECT_EQ(board, puzzle.solution());
         }
     }
-    RecordProperty("eliminations", steps);
-    EXPECT_GT(steps, 0) << "the boards above need eliminations now and then";
+    RecordProperty("eliminations", eliminations);
+    EXPECT_GT(eliminations, 0) << "the boards above need eliminations now and then";
+}
+
+// The large boards, fresh, with the solution they were made from: a step or
+// a number from that solution, never "No hint found.", which is for a full
+// board only. The search alone finds no solution of these in time.
+TEST(HintOnBoards, LargeFreshBoardsGetAStep) {
+    for (const auto& [box, fraction] : {std::pair{6, 0.7}, std::pair{7, 0.9}, std::pair{9, 0.7}}) {
+        SCOPED_TRACE(std::to_string(box * box) + " " + std::to_string(fraction));
+        const Sudoku puzzle = Sudoku(box, box).difficulty(fraction, 1);
+        const std::vector<Hint> told;
+        const Hint hint =
+            find_hint({puzzle.board, puzzle.board, {box, box}, told, &puzzle.solution()});
+        ASSERT_NE(hint.kind, Hint::Kind::none) << texts::hint(hint);
+        if (hint.kind != Hint::Kind::eliminate) {
+            EXPECT_EQ(hint.number, puzzle.solution()[hint.square.x][hint.square.y])
+                << texts::hint(hint);
+        }
+    }
 }
 
 }  // namespace

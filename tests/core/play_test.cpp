@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -289,6 +290,38 @@ TEST(Play, TheTimePlayedAndTheLevel) {
     Play open(empty_nine);
     EXPECT_EQ(texts_of(open.handle({V::say_level})),
               (std::vector<std::string>{"This puzzle needs guessing."}));
+}
+
+// A puzzle with no single to start with: after singles, only a forcing chain
+// gets further, and the hint must rule numbers out first.
+const Board no_single = from_rows({{0, 0, 2, 5, 0, 3, 4, 6, 8},
+                                   {0, 0, 6, 9, 0, 8, 2, 5, 3},
+                                   {5, 8, 3, 4, 6, 2, 0, 0, 0},
+                                   {0, 2, 5, 0, 4, 9, 0, 3, 0},
+                                   {1, 0, 0, 0, 5, 6, 0, 0, 0},
+                                   {0, 0, 0, 0, 2, 7, 0, 0, 0},
+                                   {2, 0, 8, 7, 3, 0, 0, 1, 6},
+                                   {0, 0, 0, 0, 9, 0, 8, 4, 0},
+                                   {0, 0, 0, 0, 8, 0, 3, 0, 0}});
+
+// Each h says one step in one sentence, and never one already said on the
+// same board; a change of the board starts the steps afresh.
+TEST(Play, TheHintSaysOneNewStepAtATime) {
+    Play play(Game(no_single, no_single, {3, 3}, 0.5));
+    std::vector<std::string> said;
+    for (int press = 0; press < 6; ++press) {
+        const std::vector<std::string> words = texts_of(play.handle({V::hint}));
+        ASSERT_EQ(words.size(), 1U);
+        const std::string& step = words.front();
+        EXPECT_EQ(step.find(". "), std::string::npos) << "one sentence: " << step;
+        EXPECT_EQ(std::count(said.begin(), said.end(), step), 0) << "said again: " << step;
+        said.push_back(step);
+    }
+    play.handle({V::place, 7});  // 1 1 takes 7 by the rule: the board changes
+    play.handle({V::hint});
+    play.handle({V::undo});
+    EXPECT_EQ(texts_of(play.handle({V::hint})).front(), said.front())
+        << "on the board as it is now, nothing has been said yet";
 }
 
 TEST(Play, AChangeOfANumberOrANoteIsWhatTheAutosaveKeeps) {

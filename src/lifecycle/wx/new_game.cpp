@@ -15,7 +15,8 @@ void Mywin::new_game() {
         sudoku::Sudoku(size.first, size.second).difficulty(choice->difficulty, choice->level);
     // The givens are a copy of the puzzle as made: no move on the board reaches them.
     play = sudoku::Play(sudoku::Game(puzzle.board, puzzle.board, size, choice->difficulty), {}, {},
-                        choice->level == sudoku::Level::any ? sudoku::Level::any : puzzle.level());
+                        choice->level == sudoku::Level::any ? sudoku::Level::any : puzzle.level(),
+                        puzzle.solution());
     if (choice->level != sudoku::Level::any && puzzle.level() != choice->level) {
         notice = texts::level_fallback(puzzle.level(), choice->level,
                                        static_cast<int>(std::lround(choice->difficulty * 100)));
