@@ -24,8 +24,8 @@
 #include "board/texts.h"
 #include "dialogs/wx/size_dlg.h"
 #include "gui_harness.h"
-#include "lifecycle/sudoku.h"
 #include "shell/wx_text.h"
+#include "sudoku/sudoku.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "lifecycle/sudoku.h"
+#include "sudoku/sudoku.h"
 
 namespace {
 

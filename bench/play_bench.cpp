@@ -8,7 +8,7 @@
 
 #include "board/game.h"
 #include "board/play.h"
-#include "lifecycle/sudoku.h"
+#include "sudoku/sudoku.h"
 
 namespace {
 

@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "lifecycle/rating.h"
-#include "lifecycle/solver.h"
-#include "lifecycle/sudoku.h"
+#include "sudoku/rating.h"
+#include "sudoku/solver.h"
+#include "sudoku/sudoku.h"
 
 namespace {
 

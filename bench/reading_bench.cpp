@@ -10,7 +10,7 @@
 #include "board/board_reading.h"
 #include "board/play.h"
 #include "board/texts.h"
-#include "lifecycle/sudoku.h"
+#include "sudoku/sudoku.h"
 
 namespace {
 

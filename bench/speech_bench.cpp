@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "dialogs/speech.h"
+#include "speech/speech.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "board/board.h"
-#include "board/geometry.h"
-#include "board/rules.h"
-#include "lifecycle/solver.h"
+#include "sudoku/board.h"
+#include "sudoku/geometry.h"
+#include "sudoku/rules.h"
+#include "sudoku/solver.h"
 
 namespace sudoku {
 

@@ -17,8 +17,8 @@
 #include "board/commands.h"
 #include "board/game.h"
 #include "board/texts.h"
-#include "lifecycle/hint.h"
-#include "lifecycle/rating.h"
+#include "sudoku/hint.h"
+#include "sudoku/rating.h"
 
 namespace sudoku {
 

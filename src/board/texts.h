@@ -8,12 +8,12 @@
 #include <array>
 #include <vector>
 
-#include "board/board.h"
 #include "board/board_reading.h"
 #include "board/game.h"
 #include "board/translation.h"
-#include "lifecycle/hint.h"
-#include "lifecycle/rating.h"
+#include "sudoku/board.h"
+#include "sudoku/hint.h"
+#include "sudoku/rating.h"
 
 namespace texts {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "board/board.h"
-#include "board/geometry.h"
-#include "lifecycle/rating.h"
-#include "lifecycle/solver.h"
+#include "sudoku/board.h"
+#include "sudoku/geometry.h"
+#include "sudoku/rating.h"
+#include "sudoku/solver.h"
 
 namespace sudoku {
 

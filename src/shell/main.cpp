@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "board/texts.h"
-#include "dialogs/speech.h"
 #include "shell/language.h"
 #include "shell/mywin.h"
 #include "shell/one_copy.h"
 #include "shell/wx_text.h"
+#include "speech/speech.h"
 
 namespace {
 

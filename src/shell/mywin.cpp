@@ -11,8 +11,8 @@
 #endif
 
 #include "board/texts.h"
-#include "dialogs/speech.h"
 #include "lifecycle/kept_game.h"
+#include "speech/speech.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <wx/string.h>
 
-#include "board/board.h"
+#include "sudoku/board.h"
 
 inline wxString wx_text(std::string_view text) {
     return wxString::FromUTF8(text.data(), text.size());

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "board_rows.h"
-#include "lifecycle/solver.h"
-#include "lifecycle/sudoku.h"
+#include "sudoku/solver.h"
+#include "sudoku/sudoku.h"
 
 namespace sudoku {
 namespace {

@@ -9,9 +9,9 @@
 #include "board/texts.h"
 #include "board_rows.h"
 #include "hand_candidates.h"
-#include "lifecycle/hint.h"
-#include "lifecycle/hint_techniques.h"
-#include "lifecycle/sudoku.h"
+#include "sudoku/hint.h"
+#include "sudoku/hint_techniques.h"
+#include "sudoku/sudoku.h"
 
 namespace sudoku {
 namespace {

@@ -11,10 +11,10 @@
 #include "board/texts.h"
 #include "board_rows.h"
 #include "hand_candidates.h"
-#include "lifecycle/hint_techniques.h"
-#include "lifecycle/ladder.h"
-#include "lifecycle/rating.h"
-#include "lifecycle/sudoku.h"
+#include "sudoku/hint_techniques.h"
+#include "sudoku/ladder.h"
+#include "sudoku/rating.h"
+#include "sudoku/sudoku.h"
 
 namespace sudoku {
 namespace {

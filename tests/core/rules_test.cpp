@@ -1,9 +1,9 @@
 // The decisions behind the board commands and the texts they speak.
 #include <gtest/gtest.h>
 
-#include "board/rules.h"
 #include "board/texts.h"
 #include "board_rows.h"
+#include "sudoku/rules.h"
 
 namespace sudoku {
 namespace {

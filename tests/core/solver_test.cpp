@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "lifecycle/solver.h"
-#include "lifecycle/sudoku.h"
+#include "sudoku/solver.h"
+#include "sudoku/sudoku.h"
 
 namespace sudoku {
 namespace {

@@ -1,4 +1,4 @@
-#include "dialogs/speech.h"
+#include "speech/speech.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/speech.h"
+#include "speech/speech.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "board/texts.h"
 #include "gui_harness.h"
-#include "lifecycle/sudoku.h"
+#include "sudoku/sudoku.h"
 
 namespace gui_test {
 namespace {

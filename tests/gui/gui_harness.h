@@ -20,11 +20,11 @@
 #include <wx/textctrl.h>
 
 #include "board_rows.h"
-#include "dialogs/speech.h"
 #include "dialogs/wx/my_dialog.h"
 #include "dialogs/wx/tell.h"
 #include "scratch.h"
 #include "shell/mywin.h"
+#include "speech/speech.h"
 
 namespace gui_test {
 

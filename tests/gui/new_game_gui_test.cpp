@@ -2,10 +2,10 @@
 #include <wx/dataview.h>
 #include <wx/grid.h>
 
-#include "board/rules.h"
 #include "dialogs/wx/size_dlg.h"
 #include "gui_harness.h"
-#include "lifecycle/sudoku.h"
+#include "sudoku/rules.h"
+#include "sudoku/sudoku.h"
 
 namespace gui_test {
 namespace {

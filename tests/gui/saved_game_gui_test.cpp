@@ -13,8 +13,8 @@
 #include "gui_harness.h"
 #include "lifecycle/game_file.h"
 #include "lifecycle/saved_game.h"
-#include "lifecycle/sudoku.h"
 #include "scratch.h"
+#include "sudoku/sudoku.h"
 
 namespace gui_test {
 namespace {

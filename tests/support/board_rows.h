@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "board/board.h"
+#include "sudoku/board.h"
 
 namespace sudoku {
 

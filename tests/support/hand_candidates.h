@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "board/board_reading.h"
-#include "lifecycle/solver.h"
+#include "sudoku/solver.h"
 
 namespace sudoku {
 

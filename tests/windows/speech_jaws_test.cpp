@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/speech.h"
-#include "dialogs/speech_jaws.h"
+#include "speech/speech.h"
+#include "speech/speech_jaws.h"
 #include "speech_recorder.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/speech.h"
+#include "speech/speech.h"
 
 struct Said {
     speech::Kind kind;

@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/speech.h"
-#include "dialogs/speech_jaws.h"
-#include "dialogs/speech_platform.h"
-#include "dialogs/speech_sapi.h"
-#include "dialogs/speech_uia.h"
-#include "dialogs/speech_windows.h"
+#include "speech/speech.h"
+#include "speech/speech_jaws.h"
+#include "speech/speech_platform.h"
+#include "speech/speech_sapi.h"
+#include "speech/speech_uia.h"
+#include "speech/speech_windows.h"
 #include "speech_recorder.h"
 
 namespace speech::uia {

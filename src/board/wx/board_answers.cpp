@@ -4,11 +4,11 @@
 
 #include "board/wx/board_view.h"
 #include "board/wx/key_events.h"
-#include "dialogs/speech.h"
 #include "dialogs/wx/my_dialog.h"
 #include "dialogs/wx/tell.h"
 #include "shell/mywin.h"
 #include "shell/wx_text.h"
+#include "speech/speech.h"
 
 void Mywin::boardkey(wxKeyEvent& event) {
     const std::optional<sudoku::Command> command = sudoku::keys::command_for(key_of(event));

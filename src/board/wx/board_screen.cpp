@@ -7,10 +7,10 @@
 
 #include "board/texts.h"
 #include "board/wx/board_view.h"
-#include "dialogs/speech.h"
 #include "dialogs/wx/accessible_name.h"
 #include "shell/mywin.h"
 #include "shell/wx_text.h"
+#include "speech/speech.h"
 
 void Mywin::run_game() {
     panel->Destroy();

@@ -4,9 +4,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "dialogs/speech.h"
 #include "dialogs/wx/accessible_name.h"
 #include "dialogs/wx/enter_answers.h"
+#include "speech/speech.h"
 
 MyDialog::MyDialog(wxWindow* parent, const wxString& title, const wxString& caption, bool multiline)
     // The title bar carries the prompt too, so the window manager and the

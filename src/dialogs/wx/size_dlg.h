@@ -5,9 +5,9 @@
 
 #include <wx/dialog.h>
 
-#include "board/board.h"
 #include "dialogs/wx/menu_list.h"
-#include "lifecycle/rating.h"
+#include "sudoku/board.h"
+#include "sudoku/rating.h"
 
 struct SizeChoice {
     sudoku::BoxSize size;

@@ -8,9 +8,9 @@
 #include <gtk/gtk.h>
 #endif
 
-#include "dialogs/speech.h"
 #include "dialogs/wx/enter_answers.h"
 #include "shell/wx_text.h"
+#include "speech/speech.h"
 
 TellDialog::TellDialog(const wxString& message, const wxString& title, long buttons)
     : wxDialog(nullptr, wxID_ANY, title), message_(message) {

@@ -2,8 +2,8 @@
 
 #include "board/texts.h"
 #include "dialogs/wx/size_dlg.h"
-#include "lifecycle/sudoku.h"
 #include "shell/mywin.h"
+#include "sudoku/sudoku.h"
 
 void Mywin::new_game() {
     const std::optional<SizeChoice> choice = size_select();

@@ -2,7 +2,6 @@
 #include <wx/filename.h>
 
 #include "board/texts.h"
-#include "dialogs/speech.h"
 #include "dialogs/wx/file_choice.h"
 #include "dialogs/wx/tell.h"
 #include "lifecycle/game_file.h"
@@ -10,6 +9,7 @@
 #include "lifecycle/saved_game.h"
 #include "shell/mywin.h"
 #include "shell/wx_text.h"
+#include "speech/speech.h"
 
 namespace {
 

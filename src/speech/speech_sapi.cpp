@@ -1,0 +1,106 @@
+#include "speech/speech_sapi.h"
+
+// windows.h first: sapi.h uses its types without including it.
+#include <windows.h>
+
+#include <sapi.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "speech/utf16.h"
+
+namespace speech::sapi {
+namespace {
+
+class Voice final : public Output {
+  public:
+    Voice() {
+        std::thread([this] { run(); }).detach();
+    }
+
+    // Only the newest text waits: one given before the worker took it is
+    // replaced, as it would be cut off at once anyway.
+    void speak(const std::string& text, bool) override {
+        {
+            const std::lock_guard lock(mutex_);
+            pending_ = text;
+        }
+        wake_.notify_one();
+    }
+
+    bool wait_until_idle(std::chrono::milliseconds timeout) {
+        std::unique_lock lock(mutex_);
+        return idle_.wait_for(lock, timeout, [this] { return !pending_ && !busy_; });
+    }
+
+    Status status() {
+        const std::lock_guard lock(mutex_);
+        return status_;
+    }
+
+  private:
+    void run() {
+        // A thread of its own in the multithreaded apartment, so that the
+        // voice never depends on the GUI thread's message loop.
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        ISpVoice* voice = nullptr;
+        const bool made = SUCCEEDED(CoCreateInstance(
+            CLSID_SpVoice, nullptr, CLSCTX_ALL, IID_ISpVoice, reinterpret_cast<void**>(&voice)));
+        {
+            const std::lock_guard lock(mutex_);
+            status_.voice = made;
+        }
+        for (;;) {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return pending_.has_value(); });
+            const std::wstring text = utf16(*pending_);
+            pending_.reset();
+            busy_ = true;
+            lock.unlock();
+            // Asynchronous, so the worker is free for the next text at once;
+            // purged first, so that text cuts this one off.
+            const HRESULT result =
+                made ? voice->Speak(text.c_str(), SPF_ASYNC | SPF_PURGEBEFORESPEAK | SPF_IS_NOT_XML,
+                                    nullptr)
+                     : E_FAIL;
+            lock.lock();
+            status_.last_speak = result;
+            busy_ = false;
+            idle_.notify_all();
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable idle_;
+    std::optional<std::string> pending_;
+    bool busy_ = false;
+    Status status_;
+};
+
+// Never destroyed: its worker runs until the process ends.
+Voice& instance() {
+    static auto* const leaked = new Voice;
+    return *leaked;
+}
+
+}  // namespace
+
+std::shared_ptr<Output> backend() {
+    static const std::shared_ptr<Output> shared(&instance(), [](Output*) {});
+    return shared;
+}
+
+Status status() {
+    return instance().status();
+}
+
+}  // namespace speech::sapi
+
+bool speech::wait_until_idle(std::chrono::milliseconds timeout) {
+    return sapi::instance().wait_until_idle(timeout);
+}

@@ -1,0 +1,96 @@
+#include "sudoku/dug_board.h"
+
+#include <algorithm>
+
+#include "sudoku/techniques.h"
+
+namespace sudoku {
+
+DugBoard::DugBoard(const hints::Layout& layout, const Board& grid)
+    : layout_(layout),
+      grid_(grid),
+      puzzle_(grid),
+      flat_(grid.size() * grid.size()),
+      candidates_(grid.size(), std::vector<Candidates>(grid.size())),
+      given_in_(layout.units().size()) {
+    const int n = layout.n();
+    for (int k = 0; k < n; ++k) {
+        every_.set(static_cast<std::size_t>(k));
+    }
+    for (int x = 0; x < n; ++x) {
+        for (int y = 0; y < n; ++y) {
+            toggle({x, y});
+            flat_[cell({x, y})] = number({x, y});
+        }
+    }
+}
+
+Candidates DugBoard::seen(Square square) const {
+    Candidates out;
+    for (const int unit : layout_.units_of(square)) {
+        out |= given_in_[static_cast<std::size_t>(unit)];
+    }
+    return out;
+}
+
+void DugBoard::toggle(Square square) {
+    for (const int unit : layout_.units_of(square)) {
+        given_in_[static_cast<std::size_t>(unit)].flip(
+            static_cast<std::size_t>(number(square) - 1));
+    }
+}
+
+void DugBoard::empty(Square square) {
+    puzzle_[static_cast<std::size_t>(square.x)][static_cast<std::size_t>(square.y)].reset();
+    flat_[cell(square)] = 0;
+    toggle(square);
+    candidates_at(square) = every_ & ~seen(square);
+    const auto k = static_cast<std::size_t>(number(square) - 1);
+    hints::each_peer(layout_, square, [&](Square peer) {
+        if (given(peer)) {
+            return;
+        }
+        const std::array<int, 3>& units = layout_.units_of(peer);
+        if (std::none_of(units.begin(), units.end(), [&](int unit) {
+                return given_in_[static_cast<std::size_t>(unit)].test(k);
+            })) {
+            candidates_at(peer).set(k);
+        }
+    });
+}
+
+void DugBoard::restore(Square square) {
+    puzzle_[static_cast<std::size_t>(square.x)][static_cast<std::size_t>(square.y)] =
+        at(grid_, square);
+    flat_[cell(square)] = number(square);
+    toggle(square);
+    candidates_at(square).reset();
+    const auto k = static_cast<std::size_t>(number(square) - 1);
+    hints::each_peer(layout_, square, [&](Square peer) { candidates_at(peer).reset(k); });
+}
+
+bool DugBoard::forced(Square square) const {
+    const auto k = static_cast<std::size_t>(number(square) - 1);
+    Candidates others = every_ & ~seen(square);
+    if (others.none()) {
+        return true;  // the square sees every other number
+    }
+    // Emptied, the square's number leaves its own units' givens; another
+    // open square takes it again unless one of its other units gives it.
+    const std::array<int, 3>& own = layout_.units_of(square);
+    const auto takes = [&](Square other) {
+        const std::array<int, 3>& units = layout_.units_of(other);
+        return other != square && !given(other) &&
+               std::none_of(units.begin(), units.end(), [&](int unit) {
+                   return std::find(own.begin(), own.end(), unit) == own.end() &&
+                          given_in_[static_cast<std::size_t>(unit)].test(k);
+               });
+    };
+    return std::any_of(own.begin(), own.end(), [&](int unit) {
+        const std::vector<Square>& squares =
+            layout_.squares({static_cast<Unit>(unit / layout_.n()), unit % layout_.n()});
+        return std::none_of(squares.begin(), squares.end(), takes);
+    });
+}
+
+}  // namespace sudoku

@@ -1,0 +1,253 @@
+#include "sudoku/level_digger.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "sudoku/dug_board.h"
+#include "sudoku/ladder.h"
+
+namespace sudoku {
+namespace {
+
+// Work the generator may spend on climbs and searches, in their steps. Set with
+// bench/puzzle_bench so that the slowest board and level stays well under
+// the 150 ms from "Go!" to the first square; counted in work rather than
+// time, so a seed gives the same puzzle on any machine.
+constexpr std::uint64_t kLevelBudget = 4'000'000;
+// Fresh grids tried before settling for the nearest level.
+constexpr int kMaxAttempts = 40;
+
+Level above(Level level) {
+    return static_cast<Level>(static_cast<int>(level) + 1);
+}
+
+Level below(Level level) {
+    return static_cast<Level>(static_cast<int>(level) - 1);
+}
+
+// How far a result is from the level asked for; needing guesses is furthest.
+int distance(Level reached, Level asked) {
+    return reached == Level::any ? 10
+                                 : std::abs(static_cast<int>(reached) - static_cast<int>(asked));
+}
+
+// A puzzle being dug out of its full grid, with the rating it has so far.
+class Dig {
+  public:
+    Dig(BoxSize size, const Board& grid, std::uint64_t& budget)
+        : layout_(size),
+          climber_(layout_),
+          solver_(size.first, size.second),
+          board_(layout_, grid),
+          budget_(budget) {}
+
+    const Board& puzzle() const { return board_.puzzle(); }
+    Level rating() const { return rating_; }
+    // The squares emptied, in the order they were.
+    const std::vector<Square>& emptied() const { return emptied_; }
+    bool given(Square square) const { return board_.given(square); }
+    bool out_of_budget() const { return budget_ == 0; }
+
+    // The climb of the board as it stands, paid from the budget and cut
+    // off when that runs out.
+    Climb climb_now(ClimbLimits limits) {
+        limits.work = budget_;
+        return pay(climber_.climb(board_.puzzle(), board_.candidates(), limits));
+    }
+
+    // The board's own rating, as rate() gives it, paid from the budget.
+    void rate_now() {
+        const Climb result = pay(climber_.climb(board_.puzzle(), board_.candidates(), {}));
+        rating_ = result.solved ? result.hardest : Level::any;
+    }
+
+    // Empties `square` when the ladder up to `most` still brings its number
+    // back: at once when the givens alone put it back, else by a climb that
+    // stops as soon as it is placed. Whatever else that climb needed raises
+    // the rating; the rest of the board is as it was, easier techniques
+    // filling it as before. True when it did.
+    bool try_empty(Square square, Level most) {
+        if (!board_.forced(square)) {
+            if (budget_ == 0) {
+                return false;
+            }
+            board_.empty(square);
+            const Climb result = still_unique(square, most) ? climb_now({most, square}) : Climb{};
+            if (!result.solved) {
+                board_.restore(square);
+                return false;
+            }
+            rating_ = std::max(rating_, result.hardest);
+        } else {
+            board_.empty(square);
+        }
+        emptied_.push_back(square);
+        return true;
+    }
+
+    // Empties `square` unchecked.
+    void empty(Square square) {
+        board_.empty(square);
+        emptied_.push_back(square);
+    }
+
+    // Gives `square` its number back.
+    void restore(Square square) {
+        board_.restore(square);
+        emptied_.erase(std::find(emptied_.begin(), emptied_.end(), square));
+    }
+
+    // Gives back every square but the first `count` emptied.
+    void keep_first(std::size_t count) {
+        while (emptied_.size() > count) {
+            restore(emptied_.back());
+        }
+    }
+
+  private:
+    // Whether the puzzle still has one solution with `square` emptied: it
+    // had one, and keeps it unless another number fits there. Most squares
+    // a climb above the singles would reject fail here, for far less work.
+    bool still_unique(Square square, Level most) {
+        // A climb of singles alone costs less than the search; so does one
+        // up to medium beyond 9x9, where the search grows faster than the
+        // pairs and triples (puzzle_bench levels).
+        if (most == Level::easy || (most == Level::medium && layout_.n() > 9)) {
+            return true;
+        }
+        solver_.set_budget(budget_);
+        const int others = solver_.count(
+            board_.flat(), 1, {static_cast<int>(board_.cell(square)), board_.number(square)});
+        budget_ -= std::min(budget_, solver_.steps());
+        return others == 0 && !solver_.out_of_budget();
+    }
+
+    Climb pay(const Climb& result) {
+        budget_ -= std::min(budget_, result.work);
+        return result;
+    }
+
+    hints::Layout layout_;
+    Climber climber_;
+    Solver solver_;
+    DugBoard board_;
+    std::vector<Square> emptied_;
+    Level rating_ = Level::easy;
+    std::uint64_t& budget_;
+};
+
+// Empties the squares of `order` that the ladder up to `most` brings back,
+// in that order, until `enough`.
+template <class Enough>
+void dig_pass(Dig& dig, const std::vector<Square>& order, Level most, Enough enough) {
+    for (const Square square : order) {
+        if (enough()) {
+            return;
+        }
+        if (dig.given(square)) {
+            dig.try_empty(square, most);
+        }
+    }
+}
+
+// Squares go back until `count` are left empty, while the puzzle still needs
+// `level`: first those that the easier techniques fill before they are stuck,
+// which cannot change the rating (the climb reaches the same place), then
+// others, each kept only when the easier techniques still leave the board
+// unfinished.
+void give_back(Dig& dig, std::size_t count, Level level, std::mt19937_64& rng) {
+    std::vector<Square> placed;
+    if (dig.climb_now({below(level), std::nullopt, 0, &placed}).solved) {
+        placed.clear();  // not the level after all: nothing is safe
+    }
+    std::shuffle(placed.begin(), placed.end(), rng);
+    for (std::size_t i = 0; i < placed.size() && dig.emptied().size() > count; ++i) {
+        dig.restore(placed[i]);
+    }
+    std::vector<Square> back = dig.emptied();
+    std::shuffle(back.begin(), back.end(), rng);
+    for (std::size_t i = 0; i < back.size() && dig.emptied().size() > count; ++i) {
+        if (dig.out_of_budget()) {
+            return;
+        }
+        dig.restore(back[i]);
+        if (dig.climb_now({below(level)}).solved) {
+            dig.empty(back[i]);
+        }
+    }
+}
+
+// One grid dug for `level`, with the holes in `order`'s order, shuffled.
+LevelPuzzle attempt(BoxSize size, std::size_t count, Level level, const Board& grid,
+                    std::vector<Square>& order, std::mt19937_64& rng, std::uint64_t& budget) {
+    Dig dig(size, grid, budget);
+    std::shuffle(order.begin(), order.end(), rng);
+    const auto holes = [&] { return dig.emptied().size(); };
+    // The rating only grows as squares are emptied: past the count, to
+    // reach the level, and back after.
+    dig_pass(dig, order, level,
+             [&] { return holes() >= count && (dig.rating() == level || level == Level::easy); });
+    // Too many holes for this level: the next levels up continue.
+    for (Level most = level; holes() < count && most != Level::expert && !dig.out_of_budget();) {
+        most = above(most);
+        dig_pass(dig, order, most, [&] { return holes() >= count; });
+    }
+    if (holes() < count) {
+        // Beyond the ladder: random holes, as a puzzle of any level gets.
+        for (std::size_t i = 0; holes() < count; ++i) {
+            if (dig.given(order[i])) {
+                dig.empty(order[i]);
+            }
+        }
+        return {dig.puzzle(), grid, Level::any};
+    }
+    if (holes() > count && dig.rating() == level) {
+        give_back(dig, count, level, rng);
+    }
+    // Failing that, the squares emptied first make a puzzle of a lower level.
+    dig.keep_first(count);
+    dig.rate_now();
+    return {dig.puzzle(), grid, dig.rating()};
+}
+
+}  // namespace
+
+LevelPuzzle dig_for_level(BoxSize size, int holes, Level level, bool too_many,
+                          const std::function<Board()>& new_grid, std::mt19937_64& rng) {
+    const int n = size.first * size.second;
+    std::vector<Square> order;
+    for (int x = 0; x < n; ++x) {
+        for (int y = 0; y < n; ++y) {
+            order.push_back({x, y});
+        }
+    }
+    const auto count = static_cast<std::size_t>(holes);
+    if (count == 0) {
+        const Board grid = new_grid();
+        return {grid, grid, Level::easy};
+    }
+    // A quarter of the budget stays for an easy puzzle, which is quick to
+    // make, should the level asked for not be found: on the large boards
+    // one attempt at a hard level can spend all the rest.
+    const std::uint64_t reserve = level == Level::easy ? 0 : kLevelBudget / 4;
+    std::uint64_t budget = kLevelBudget - reserve;
+    LevelPuzzle best = attempt(size, count, level, new_grid(), order, rng, budget);
+    for (int tries = 1; !too_many && tries < kMaxAttempts && best.level != level && budget > 0;
+         ++tries) {
+        LevelPuzzle next = attempt(size, count, level, new_grid(), order, rng, budget);
+        if (distance(next.level, level) < distance(best.level, level)) {
+            best = std::move(next);
+        }
+    }
+    budget += reserve;
+    if (!too_many && best.level == Level::any && level != Level::easy) {
+        LevelPuzzle easy = attempt(size, count, Level::easy, new_grid(), order, rng, budget);
+        if (easy.level != Level::any) {
+            best = std::move(easy);
+        }
+    }
+    return best;
+}
+
+}  // namespace sudoku

@@ -1,0 +1,19 @@
+#include "sudoku/rating.h"
+
+#include "sudoku/ladder.h"
+#include "sudoku/solver.h"
+#include "sudoku/sudoku.h"
+
+namespace sudoku {
+
+Level rate(const Board& puzzle, BoxSize size) {
+    if (size.first < 1 || size.first > 9 || size.second < 1 || size.second > 9 ||
+        !Sudoku(size.first, size.second, puzzle).validate()) {
+        return Level::any;
+    }
+    const Climb result =
+        climb(hints::Layout(size), puzzle, Solver(size.first, size.second).candidates(puzzle), {});
+    return result.solved ? result.hardest : Level::any;
+}
+
+}  // namespace sudoku
