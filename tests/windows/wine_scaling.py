@@ -1,0 +1,136 @@
+"""The cross-built sudoku.exe under Wine at the desktop scalings low-vision
+players use, 100, 150 and 200 percent (Wine's DPI is the LogPixels registry
+value): the first main menu is centred on the screen, the new-game dialog and
+the key help fit the screen, and the numbers fill their squares as much at
+every scaling. Sizes are measured on screenshots of the test display.
+
+Needs what wine_smoke.py needs; run through scripts/windows-test."""
+
+import subprocess
+import unittest
+
+from wine_smoke import ANNOUNCEMENT, WineGame, square
+from game_driver import GAME_TITLE  # wine_smoke puts its folder on the path
+
+SCALINGS = {100: 96, 150: 144, 200: 192}
+
+
+def set_dpi(dpi):
+    """Wine reads the DPI from these keys when a program starts."""
+    for key in (r"HKCU\Control Panel\Desktop", r"HKCC\Software\Fonts"):
+        subprocess.run(["wine", "reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD",
+                        "/d", str(dpi), "/f"], check=True, timeout=60,
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+
+
+class Screenshot:
+    """The whole test display, pixel by pixel."""
+
+    def __init__(self):
+        data = subprocess.run(["import", "-window", "root", "ppm:-"], check=True,
+                              capture_output=True, timeout=60).stdout
+        # A binary PPM: "P6", width, height, maximum, then RGB bytes.
+        fields = data.split(maxsplit=4)
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.pixels = fields[4]
+
+    def rgb(self, x, y):
+        at = 3 * (y * self.width + x)
+        return tuple(self.pixels[at:at + 3])
+
+    def box(self, accept, left=0, top=0, right=None, bottom=None):
+        """(left, top, right, bottom) round the pixels `accept` takes, or None."""
+        right = self.width if right is None else right
+        bottom = self.height if bottom is None else bottom
+        xs, ys = [], []
+        for y in range(top, bottom):
+            row = self.pixels[3 * (y * self.width + left):3 * (y * self.width + right)]
+            found = [i // 3 for i in range(0, len(row), 3) if accept(row[i:i + 3])]
+            if found:
+                xs += [left + found[0], left + found[-1]]
+                ys.append(y)
+        return (min(xs), min(ys), max(xs) + 1, max(ys) + 1) if ys else None
+
+
+def dark(rgb):
+    return sum(rgb) < 3 * 128
+
+
+def geometry(wid):
+    """(x, y, width, height) of an X window, its frame left out."""
+    shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", wid], check=True,
+                           capture_output=True, text=True, timeout=30).stdout
+    values = dict(line.split("=") for line in shell.split())
+    return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+class WineScaling(WineGame):
+    def tearDown(self):
+        super().tearDown()
+        set_dpi(96)
+
+    def assert_on_screen(self, title, shot):
+        x, y, width, height = geometry(self.focus(title))
+        print(f"{title!r}: {width}x{height} at {x},{y}", flush=True)
+        self.assertTrue(0 <= x and x + width <= shot.width, f"{title!r} is cut at the sides")
+        self.assertTrue(0 <= y and y + height <= shot.height,
+                        f"{title!r} is {height} px high at {y} on a {shot.height} px screen")
+
+    def play_at(self, percent):
+        set_dpi(SCALINGS[percent])
+        self.start()
+        self.focus(GAME_TITLE, timeout=180)
+
+        # The first main menu: the list centred on the full-screen window.
+        menu = Screenshot()
+        middle = menu.rgb(menu.width // 2, menu.height // 2)
+        left, top, right, bottom = menu.box(lambda p: tuple(p) != middle)
+        print(f"{percent} %: the main menu {right - left}x{bottom - top} at {left},{top}",
+              flush=True)
+        self.assertLess(abs((left + right) - menu.width), 20, "not centred across")
+        self.assertLess(abs((top + bottom) - menu.height), 20, "not centred down")
+
+        # The new-game dialog, and a 9x9 board.
+        self.keys("Return")
+        self.assert_on_screen("New game", menu)
+        first = self.keys("Down", "Tab", "Tab", "Tab", "space", then=ANNOUNCEMENT.match)
+        self.assertEqual(square(first), ("1", "1"), first)
+        board = Screenshot()
+        left, top, right, bottom = board.box(dark)
+        side = (right - left) / 9
+        # Each square but the cursor's (filled with the selection colour): the
+        # height of its number, lines and frame left out.
+        heights = []
+        for row in range(9):
+            for col in range(9):
+                if (row, col) == (0, 0):
+                    continue
+                inset = int(side * 0.2)
+                x, y = int(left + col * side), int(top + row * side)
+                number = board.box(dark, x + inset, y + inset, int(x + side - inset),
+                                   int(y + side - inset))
+                if number is not None:
+                    heights.append(number[3] - number[1])
+        self.assertTrue(heights, "no number on the board")
+        digit = sorted(heights)[len(heights) // 2]
+        print(f"{percent} %: squares {side:.1f} px, digits {digit} px high", flush=True)
+        self.assertGreaterEqual(digit / side, 0.35, "the numbers do not fill their squares")
+
+        # The key help.
+        self.keys("F1")
+        self.assert_on_screen("Keys", board)
+        self.keys("Return")
+
+    def test_at_100_percent(self):
+        self.play_at(100)
+
+    def test_at_150_percent(self):
+        self.play_at(150)
+
+    def test_at_200_percent(self):
+        self.play_at(200)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
