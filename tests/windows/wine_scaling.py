@@ -6,7 +6,9 @@ every scaling. Sizes are measured on screenshots of the test display.
 
 Needs what wine_smoke.py needs; run through scripts/windows-test."""
 
+import os
 import subprocess
+import time
 import unittest
 
 from wine_smoke import ANNOUNCEMENT, WineGame, square
@@ -28,9 +30,9 @@ class Screenshot:
     """The whole test display, pixel by pixel."""
 
     def __init__(self):
-        data = subprocess.run(["import", "-window", "root", "ppm:-"], check=True,
+        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], check=True,
                               capture_output=True, timeout=60).stdout
-        # A binary PPM: "P6", width, height, maximum, then RGB bytes.
+        # A binary PPM: "P6", width, height, maximum (255), then RGB bytes.
         fields = data.split(maxsplit=4)
         self.width, self.height = int(fields[1]), int(fields[2])
         self.pixels = fields[4]
@@ -58,11 +60,13 @@ def dark(rgb):
 
 
 def geometry(wid):
-    """(x, y, width, height) of an X window, its frame left out."""
-    shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", wid], check=True,
-                           capture_output=True, text=True, timeout=30).stdout
-    values = dict(line.split("=") for line in shell.split())
-    return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+    """(x, y, width, height) of an X window on the screen, its frame left out
+    (xdotool adds the frame's offset to the position a second time)."""
+    info = subprocess.run(["xwininfo", "-id", wid], check=True, capture_output=True,
+                          text=True, timeout=30).stdout
+    values = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+    return tuple(int(values[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y",
+                                          "Width", "Height"))
 
 
 class WineScaling(WineGame):
@@ -82,10 +86,11 @@ class WineScaling(WineGame):
         self.start()
         self.focus(GAME_TITLE, timeout=180)
 
-        # The first main menu: the list centred on the full-screen window.
+        # The first main menu: the list centred on the full-screen window,
+        # whose own colour is in the screen's bottom right corner.
         menu = Screenshot()
-        middle = menu.rgb(menu.width // 2, menu.height // 2)
-        left, top, right, bottom = menu.box(lambda p: tuple(p) != middle)
+        window = menu.rgb(menu.width - 5, menu.height - 5)
+        left, top, right, bottom = menu.box(lambda p: tuple(p) != window)
         print(f"{percent} %: the main menu {right - left}x{bottom - top} at {left},{top}",
               flush=True)
         self.assertLess(abs((left + right) - menu.width), 20, "not centred across")
@@ -94,10 +99,16 @@ class WineScaling(WineGame):
         # The new-game dialog, and a 9x9 board.
         self.keys("Return")
         self.assert_on_screen("New game", menu)
+        go = [c for c in self.controls("New game") if c[0] == "button"]
+        self.assertEqual(len(go), 1, go)
+        left, top, right, bottom = (int(v) for v in go[0][1:])
+        print(f"{percent} %: Go! {right - left}x{bottom - top} at {left},{top}", flush=True)
+        self.assertLessEqual(bottom, menu.height, "Go! is off the screen")
         first = self.keys("Down", "Tab", "Tab", "Tab", "space", then=ANNOUNCEMENT.match)
         self.assertEqual(square(first), ("1", "1"), first)
         board = Screenshot()
-        left, top, right, bottom = board.box(dark)
+        # The board's light squares on the full-screen window's dark ground.
+        left, top, right, bottom = board.box(lambda p: not dark(p))
         side = (right - left) / 9
         # Each square but the cursor's (filled with the selection colour): the
         # height of its number, lines and frame left out.
@@ -121,6 +132,38 @@ class WineScaling(WineGame):
         self.keys("F1")
         self.assert_on_screen("Keys", board)
         self.keys("Return")
+
+    def controls(self, title, *how):
+        """What list_headers tells of the window's lists and buttons."""
+        shown = subprocess.run(["wine", os.environ["LIST_HEADERS_EXE"], title, *how],
+                               check=True, capture_output=True, text=True, timeout=60).stdout
+        return [line.split() for line in shown.splitlines()]
+
+    def header_texts(self, title, *how):
+        """The width of each list's heading as drawn, on a screenshot."""
+        lists = [c for c in self.controls(title, *how) if c[0] == "list"]
+        time.sleep(1)
+        shot = Screenshot()
+        widths = []
+        for left, top, right, bottom, column in ((int(v) for v in c[1:]) for c in lists):
+            # Inside the heading's cell, its edges left out.
+            text = shot.box(dark, left + 3, top + 3, min(left + column, right) - 3, bottom - 3)
+            widths.append(text[2] - text[0] if text else 0)
+        return widths
+
+    def test_german_headings_whole(self):
+        set_dpi(SCALINGS[150])
+        self.start("--language=de")
+        self.focus("Sudoku. Von Quillmoor.", timeout=180)
+        self.keys("Return")
+        self.focus("Neues Spiel")
+        drawn = self.header_texts("Neues Spiel")
+        whole = self.header_texts("Neues Spiel", "widen")
+        print(f"150 %, German: headings drawn {drawn} px wide, whole {whole} px", flush=True)
+        self.assertEqual(len(drawn), 3, "not three lists")
+        for shown, full in zip(drawn, whole):
+            self.assertGreater(full, 0, "no heading")
+            self.assertLessEqual(abs(shown - full), 1, "a heading is cut")
 
     def test_at_100_percent(self):
         self.play_at(100)

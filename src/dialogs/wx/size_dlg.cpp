@@ -53,7 +53,10 @@ void fit_lists_to_screen(wxDialog& dialog, const std::vector<MenuList*>& lists) 
         total += heights.back();
     }
     const int screen = wxDisplay(&dialog).GetClientArea().height * 9 / 10;
-    int room = screen - (dialog.GetSize().y - total);
+    // From the sizer's own height, not the dialog's: the system may already
+    // have cut a dialog taller than the screen to the screen's height.
+    const int whole = dialog.ClientToWindowSize(dialog.GetSizer()->GetMinSize()).y;
+    int room = screen - (whole - total);
     if (total <= room) {
         return;
     }
@@ -89,15 +92,17 @@ size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wx_text(texts::new_game_title
     go->SetFont(go->GetFont().Scaled(readable_scale));
     go->Bind(wxEVT_BUTTON, &size_dlg::endit, this);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
+    // Each list as tall as its own rows: a share of the sizer would give
+    // every item the tallest one's height and push Go! off a scaled screen.
     for (MenuList* list : {bmenu, dmenu, lmenu}) {
-        sizer->Add(list, 1, wxEXPAND | wxALL, FromDIP(5));
+        sizer->Add(list, 0, wxEXPAND | wxALL, FromDIP(5));
         // Enter in any list presses Go!, with what the lists show.
         on_row_chosen(*list, [this](int) {
             wxCommandEvent pressed;
             endit(pressed);
         });
     }
-    sizer->Add(go, 1, wxEXPAND | wxALL, FromDIP(5));
+    sizer->Add(go, 0, wxEXPAND | wxALL, FromDIP(5));
     SetSizerAndFit(sizer);
     fit_lists_to_screen(*this, {bmenu, dmenu, lmenu});
     CentreOnScreen();
