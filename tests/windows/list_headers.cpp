@@ -68,8 +68,7 @@ int main(int argc, char** argv) {
             char column[32] = {};
             std::snprintf(column, sizeof column, " %ld",
                           static_cast<long>(SendMessageW(child, LVM_GETCOLUMNWIDTH, 0, 0)));
-            print("list", reinterpret_cast<HWND>(SendMessageW(child, LVM_GETHEADER, 0, 0)),
-                  column);
+            print("list", reinterpret_cast<HWND>(SendMessageW(child, LVM_GETHEADER, 0, 0)), column);
         }
     }
     return 0;
