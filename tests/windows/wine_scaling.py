@@ -99,11 +99,7 @@ class WineScaling(WineGame):
         # The new-game dialog, and a 9x9 board.
         self.keys("Return")
         self.assert_on_screen("New game", menu)
-        go = [c for c in self.controls("New game") if c[0] == "button"]
-        self.assertEqual(len(go), 1, go)
-        left, top, right, bottom = (int(v) for v in go[0][1:])
-        print(f"{percent} %: Go! {right - left}x{bottom - top} at {left},{top}", flush=True)
-        self.assertLessEqual(bottom, menu.height, "Go! is off the screen")
+        self.assert_button_on_screen(percent, "New game", "Go!", menu)
         first = self.keys("Down", "Tab", "Tab", "Tab", "space", then=ANNOUNCEMENT.match)
         self.assertEqual(square(first), ("1", "1"), first)
         board = Screenshot()
@@ -131,6 +127,8 @@ class WineScaling(WineGame):
         # The key help.
         self.keys("F1")
         self.assert_on_screen("Keys", board)
+        # The system cuts a box taller than the screen, with its OK button.
+        self.assert_button_on_screen(percent, "Keys", "OK", board)
         self.keys("Return")
 
     def controls(self, title, *how):
@@ -138,6 +136,13 @@ class WineScaling(WineGame):
         shown = subprocess.run(["wine", os.environ["LIST_HEADERS_EXE"], title, *how],
                                check=True, capture_output=True, text=True, timeout=60).stdout
         return [line.split() for line in shown.splitlines()]
+
+    def assert_button_on_screen(self, percent, title, name, shot):
+        buttons = [c for c in self.controls(title) if c[0] == "button"]
+        self.assertEqual(len(buttons), 1, f"{title!r}: {buttons}")
+        left, top, right, bottom = (int(v) for v in buttons[0][1:])
+        print(f"{percent} %: {name} {right - left}x{bottom - top} at {left},{top}", flush=True)
+        self.assertLessEqual(bottom, shot.height, f"{name} is off the screen")
 
     def header_texts(self, title, *how):
         """The width of each list's heading as drawn, on a screenshot."""
