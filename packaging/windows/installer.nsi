@@ -2,7 +2,10 @@
 ; Files, a Start-menu entry, the .sudoku file type, and an uninstaller listed
 ; in Apps & features. Built by the windows_installer target, which passes
 ; VERSION, RELEASE (the folder of the files), ICON and OUTFILE.
-Unicode true
+; A 64-bit installer for the 64-bit game: it runs where the game runs (64-bit
+; Wine has no 32-bit programs), and sees the 64-bit Program Files and
+; registry without redirection.
+Target amd64-unicode
 !include "MUI2.nsh"
 
 Name "Sudoku"
@@ -23,10 +26,14 @@ SetCompressor /SOLID lzma
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The pages speak the system's language where it is one of the game's, as
+; the game does, and English otherwise (the first one).
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
 
 Section "Sudoku"
-  SetRegView 64
   SetOutPath "$INSTDIR"
   File "${RELEASE}\sudoku.exe"
   File "${RELEASE}\README.md"
@@ -58,7 +65,6 @@ Section "Sudoku"
 SectionEnd
 
 Section "Uninstall"
-  SetRegView 64
   SetShellVarContext all
   Delete "$SMPROGRAMS\Sudoku.lnk"
   Delete "$INSTDIR\sudoku.exe"

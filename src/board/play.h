@@ -44,7 +44,8 @@ class Play {
     Play() = default;
     // `played`: the time already spent on the game; `level`: the level its
     // puzzle was made for, any when it was made for none; `solution`: the one
-    // it was made from, when known (a new game), for the hint.
+    // it was made from, when known (a new game, or a saved one that kept it),
+    // for the hint.
     explicit Play(Game game, Square cursor = {}, std::chrono::seconds played = {},
                   Level level = Level::any, std::optional<Board> solution = std::nullopt);
 
@@ -54,6 +55,7 @@ class Play {
     Clock& clock() { return clock_; }
     const Clock& clock() const { return clock_; }
     Level level() const { return level_; }
+    const std::optional<Board>& solution() const { return solution_; }
 
     // `typed`: what the player typed when the command asked for it.
     Answer handle(Command command, std::optional<std::string_view> typed = std::nullopt);

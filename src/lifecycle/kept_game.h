@@ -6,8 +6,8 @@
 
 namespace sudoku {
 
-// The game, its time played by `now` and its level; the cursor too for the
-// autosave, which brings the board back exactly.
+// The game, its time played by `now`, its level and its solution when known;
+// the cursor too for the autosave, which brings the board back exactly.
 SavedGame saved_game_of(const Play& play, Clock::Time now, bool with_cursor);
 
 // A game to play from a saved one, its cursor where it was left.

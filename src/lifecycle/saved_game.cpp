@@ -8,6 +8,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "board/rules.h"
+
 namespace sudoku {
 
 namespace {
@@ -259,10 +261,14 @@ void append_later_members(std::string& out, const SavedGame& game) {
         append_integer(out, game.cursor->y);
         out += ']';
     }
+    if (game.solution) {
+        out += ", \"solution\": ";
+        append_board(out, *game.solution);
+    }
 }
 
-// "elapsed", "level" and "cursor", each optional; false when one is there but
-// not as the game writes it.
+// "elapsed", "level", "cursor" and "solution", each optional; false when one is
+// there but not as the game writes it.
 bool read_later_members(const json& root, SavedGame& game) {
     if (const json* elapsed = member(root, "elapsed")) {
         const auto seconds = read_in_range(*elapsed, 0, max_elapsed_seconds);
@@ -292,6 +298,14 @@ bool read_later_members(const json& root, SavedGame& game) {
             return false;
         }
         game.cursor = Square{static_cast<int>(*x), static_cast<int>(*y)};
+    }
+    if (const json* solution = member(root, "solution")) {
+        auto board = read_board(*solution, game.board.size());
+        if (!board || !is_complete(*board, game.size) ||
+            !board_keeps_givens(*board, game.original)) {
+            return false;
+        }
+        game.solution = std::move(*board);
     }
     return true;
 }

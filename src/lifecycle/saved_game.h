@@ -27,6 +27,9 @@ struct SavedGame {
     Level level = Level::any;
     // Where the cursor was: kept by the autosave only.
     std::optional<Square> cursor = {};
+    // The full board the puzzle was made from, when known: the hint's answer
+    // on boards too large to search in the time of a key press.
+    std::optional<Board> solution = {};
     bool operator==(const SavedGame&) const = default;
 };
 
@@ -38,9 +41,9 @@ inline constexpr std::size_t max_saved_game_bytes = 4 * 1024 * 1024;
 // {"board": [...], "original": [...], "difficulty": 0.5, "size": [3, 3]} on one line,
 // then, only when a square has a note, "notes": [[x, y, [numbers]], ...]: x and y
 // from 0 as in "board", in board order, the numbers ascending; then, each only when
-// it is not 0, any or missing, "elapsed": seconds, "level": "easy" .. "expert" and
-// "cursor": [x, y], before the closing brace. A game without them is written as the
-// game always was.
+// it is not 0, any or missing, "elapsed": seconds, "level": "easy" .. "expert",
+// "cursor": [x, y] and "solution": a full board like "board", before the closing
+// brace. A game without them is written as the game always was.
 // The difficulty is written in its shortest exact form and always as a fraction
 // (1.0, not 1); JSON has no infinity or NaN, so those throw std::domain_error.
 std::string encode_saved_game(const SavedGame& game);
@@ -51,7 +54,8 @@ std::optional<std::string> saved_game_text(const SavedGame& game);
 
 // Any valid JSON with the four members, sound shapes and every given of "original"
 // standing unchanged in "board", and notes (when there are any) only on empty
-// squares, each square once, numbers from 1 to N ascending; nullopt for anything else.
+// squares, each square once, numbers from 1 to N ascending, and a solution (when there
+// is one) full, keeping the rule and every given; nullopt for anything else.
 std::optional<SavedGame> decode_saved_game(std::string_view text);
 
 }  // namespace sudoku

@@ -23,7 +23,7 @@ void Mywin::home() {
         names.insert(names.begin(), std::string(texts::continue_game()));
     }
     items = make_menu_list(panel, wx_text(texts::main_menu()), names);
-    hbox1->Add(items, 1, wxEXPAND | wxALIGN_LEFT | wxALL, 5);
+    hbox1->Add(items, 1, wxEXPAND | wxALIGN_LEFT | wxALL, panel->FromDIP(5));
     on_row_chosen(*items, [this](int row) { mainmenu(row); });
     items->SetFocus();
     // Centred on the full screen, where the eye looks first.

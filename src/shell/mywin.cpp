@@ -31,7 +31,7 @@ gboolean on_terminate(gpointer window) {
 }  // namespace
 
 Mywin::Mywin(wxWindow* parent, const wxString& title)
-    : wxFrame(parent, wxID_ANY, title, wxDefaultPosition, wxSize(350, 250)),
+    : wxFrame(parent, wxID_ANY, title),
       autosave(std::make_unique<sudoku::Autosave>(sudoku::Autosave::default_path())) {
     SetName(title);
     autosave->on_failure([this] {
@@ -95,7 +95,10 @@ void Mywin::showpanel(wxPanel* new_panel, bool t) {
     Refresh();
     Center();
     ShowFullScreen(true);
-    new_panel->Fit();
+    // The panel fills the whole screen, so its sizer centres what it holds.
+    // Fitting the panel instead would shrink it into the top left corner
+    // where the window is full screen at once (as on Windows).
+    Layout();
     Refresh();
 }
 

@@ -107,6 +107,23 @@ TEST(SavedGameLaterMembers, TimeLevelAndCursorComeBackAfterTheOthers) {
     EXPECT_EQ(encode_saved_game(game), replaced(example, "[2, 2]}", "[2, 2], \"elapsed\": 3905}"));
 }
 
+// The example's one solution, as "board" lays it out.
+const Board example_solution = {{1, 3, 2, 4}, {2, 4, 1, 3}, {3, 1, 4, 2}, {4, 2, 3, 1}};
+const std::string solution_text = "[[1, 3, 2, 4], [2, 4, 1, 3], [3, 1, 4, 2], [4, 2, 3, 1]]";
+const std::string with_solution =
+    replaced(example, "[2, 2]}", "[2, 2], \"solution\": " + solution_text + "}");
+
+TEST(SavedGameLaterMembers, TheSolutionComesBackLast) {
+    SavedGame game = example_game();
+    game.solution = example_solution;
+    EXPECT_EQ(encode_saved_game(game), with_solution);
+    EXPECT_EQ(decode_saved_game(with_solution), game);
+    game.cursor = sudoku::Square{3, 1};
+    EXPECT_EQ(encode_saved_game(game),
+              replaced(with_solution, "[2, 2], ", "[2, 2], \"cursor\": [3, 1], "));
+    EXPECT_FALSE(decode_saved_game(example)->solution.has_value());
+}
+
 // A game saved while the program runs in German (decimal comma) is the file
 // the English game writes and reads.
 TEST(SavedGameRoundTrip, TheFileIsTheSameInEveryLanguage) {
@@ -340,6 +357,14 @@ std::vector<BrokenCase> broken_cases() {
         {"CursorOffTheBoard", replaced(example, "[2, 2]}", "[2, 2], \"cursor\": [4, 0]}")},
         {"CursorOneNumber", replaced(example, "[2, 2]}", "[2, 2], \"cursor\": [1]}")},
         {"CursorNegative", replaced(example, "[2, 2]}", "[2, 2], \"cursor\": [0, -1]}")},
+        {"SolutionNotFull", replaced(with_solution, "[1, 3, 2, 4]", "[1, null, 2, 4]")},
+        {"SolutionTooFewColumns", replaced(with_solution, "[1, 3, 2, 4], [2", "[2")},
+        {"SolutionNotArray", replaced(with_solution, solution_text, "4")},
+        {"SolutionBreaksTheRule", replaced(with_solution, "[1, 3, 2, 4]", "[1, 1, 2, 4]")},
+        // 1 and 2 swapped everywhere: a solution of the rule, not of these givens.
+        {"SolutionChangesAGiven",
+         replaced(with_solution, solution_text,
+                  "[[2, 3, 1, 4], [1, 4, 2, 3], [3, 2, 4, 1], [4, 1, 3, 2]]")},
         {"TrailingGarbage", example + "}"},
         {"TwoGames", example + example},
         {"Comment", "/* saved */ " + example},
@@ -408,6 +433,13 @@ TEST(SavedGameSize, TheLargestGameTheProgramCanMakeLoadsBack) {
         all.set(k);
     }
     game.notes.assign(81, std::vector<sudoku::Candidates>(81, all));
+    // And the solution it was made from, by the usual shifting pattern.
+    game.solution = game.board;
+    for (int x = 0; x < 81; ++x) {
+        for (int y = 0; y < 81; ++y) {
+            (*game.solution)[x][y] = (y * 9 + y / 9 + x) % 81 + 1;
+        }
+    }
     const auto text = sudoku::saved_game_text(game);
     ASSERT_TRUE(text.has_value());
     EXPECT_GT(text->size(), std::size_t{2'000'000});

@@ -19,6 +19,7 @@ KEPT_MENU = ["Continue Game.", "New Game.", "Load Game.", "Exit."]
 MENU = ["New Game.", "Load Game.", "Exit."]
 # A solved 4x4 board, board[x][y].
 SOLVED = [[1, 2, 3, 4], [3, 4, 1, 2], [2, 1, 4, 3], [4, 3, 2, 1]]
+NO_SOLUTION = "No step by logic is left here, and no solution was found in time."
 CANNOT_KEEP = ("This game cannot be kept: the folder for kept games cannot be written. "
                "Save it with Ctrl+S.")
 
@@ -97,6 +98,31 @@ class KeptGame(unittest.TestCase):
         self.game.process.send_signal(signal.SIGKILL)
         self.game.process.wait()
         self.continued(square)
+
+    def test_the_hint_on_a_large_game_continued_after_a_restart_gives_a_step(self):
+        # A fresh 81x81 game at 70 percent empty: too large for the hint's search
+        # in the time of a key press, so the hint needs the solution it was made from.
+        self.start(MENU)
+        since = len(self.speech.texts())
+        press("Return")
+        wait_until(lambda: find_in_game(self.game.process.pid,
+                                        lambda n: n.name == "Board size." and has_focus(n)),
+                   what="the size dialog")
+        press(*["Down"] * 7, "Tab", *["Down"] * 6, "Tab", "Tab", "space")
+        wait_until(lambda: next((t for t in self.speech.texts()[since:]
+                                 if t.startswith("1 1: ")), None), 120, "the 81x81 board")
+        square = self.key("e", lambda t: t.endswith(": empty.")).removesuffix(": empty.")
+        self.key("ctrl+1", lambda t: t == "Note 1 added.")
+        self.kept_on_disk()
+        self.game.process.send_signal(signal.SIGKILL)
+        self.game.process.wait()
+        self.continued(square)
+        said = self.key("h", lambda t: True)
+        self.assertNotEqual(said, NO_SOLUTION)
+        last_resort = (said.startswith("No step by logic is left here. ")
+                       and said.endswith(" keeps the board solvable."))
+        step = any(words in said for words in (" goes at ", " can only ", " cannot take "))
+        self.assertTrue(last_resort or step, said)
 
     def test_the_session_ending_or_the_close_box_keeps_it(self):
         for stop in ("SIGTERM", "alt+F4"):

@@ -44,7 +44,9 @@ def window(title):
     return found.stdout.split()[0] if found.stdout.split() else None
 
 
-class WineSmoke(unittest.TestCase):
+class WineGame(unittest.TestCase):
+    """Starts the game under Wine with a speech log, and drives it by keys."""
+
     def setUp(self):
         # The prefix outlives a run: no game kept by an earlier one.
         for kept in Path(os.environ["WINEPREFIX"]).glob("drive_c/users/*/AppData/Local/Sudoku"):
@@ -103,6 +105,8 @@ class WineSmoke(unittest.TestCase):
         subprocess.run(["xdotool", "type", "--delay", "20", path], check=True, timeout=60)
         return self.keys("Return", then=then)
 
+
+class WineSmoke(WineGame):
     def test_menu_new_game_save_load_and_exit(self):
         self.start()
         # Startup in a fresh prefix takes long; later starts are quick.

@@ -48,6 +48,20 @@ look::Rgb error_colour(const wxGrid& grid) {
     return system(wxSYS_COLOUR_WINDOWTEXT);
 }
 
+// Makes `font` `pixels` high as the numbers' pictures are drawn. wxMSW keeps
+// a font's size in points at the screen's DPI but draws into a picture at 96
+// DPI, so a size in pixels would shrink there by the desktop's scaling; the
+// points are worked out for the picture's DPI instead.
+void set_height(wxFont& font, int pixels) {
+#ifdef __WXMSW__
+    wxBitmap probe(1, 1);
+    const wxMemoryDC dc(probe);
+    font.SetFractionalPointSize(pixels * 72.0 / dc.GetPPI().y);
+#else
+    font.SetPixelSize(wxSize(0, pixels));
+#endif
+}
+
 class SquareRenderer : public wxGridCellRenderer {
   public:
     SquareRenderer(const sudoku::Game& game, const look::Palette& palette)
@@ -186,7 +200,7 @@ class SquareRenderer : public wxGridCellRenderer {
         if (square != font_square_) {
             font_square_ = square;
             normal_ = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
-            normal_.SetPixelSize(wxSize(0, square * 11 / 20));
+            set_height(normal_, square * 11 / 20);
             bold_ = normal_.Bold();
             images_.clear();
         }

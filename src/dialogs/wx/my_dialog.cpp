@@ -16,13 +16,13 @@ MyDialog::MyDialog(wxWindow* parent, const wxString& title, const wxString& capt
     auto* label = new wxStaticText(this, wxID_ANY, caption);
     input = new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                            multiline ? wxTE_MULTILINE : 0);
-    input->SetInitialSize(wxSize(400, 300));
+    input->SetInitialSize(FromDIP(wxSize(400, 300)));
     set_accessible_name(*input, caption);
     wxSizer* buttons = CreateButtonSizer(wxOK | wxCANCEL);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(label, 0, wxALL, 5);
-    sizer->Add(input, 1, wxEXPAND | wxALL, 5);
-    sizer->Add(buttons, 0, wxEXPAND | wxALL, 5);
+    sizer->Add(label, 0, wxALL, FromDIP(5));
+    sizer->Add(input, 1, wxEXPAND | wxALL, FromDIP(5));
+    sizer->Add(buttons, 0, wxEXPAND | wxALL, FromDIP(5));
     SetSizerAndFit(sizer);
     input->SetFocus();
 }

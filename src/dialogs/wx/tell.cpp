@@ -2,13 +2,13 @@
 
 #include <wx/button.h>
 #include <wx/sizer.h>
-#include <wx/stattext.h>
 
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
 #endif
 
 #include "dialogs/wx/enter_answers.h"
+#include "dialogs/wx/scrolling_text.h"
 #include "shell/wx_text.h"
 #include "speech/speech.h"
 
@@ -24,9 +24,10 @@ TellDialog::TellDialog(const wxString& message, const wxString& title, long butt
     atk_object_set_description(box, message.utf8_str());
 #endif
     auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(new wxStaticText(this, wxID_ANY, message), 1, wxEXPAND | wxALL, 10);
-    sizer->Add(CreateButtonSizer(buttons), 0, wxEXPAND | wxALL, 5);
+    add_box_text(*this, *sizer, message);
+    sizer->Add(CreateButtonSizer(buttons), 0, wxEXPAND | wxALL, FromDIP(5));
     SetSizerAndFit(sizer);
+    CentreOnScreen();
     // Yes and No end the box with their own answer, as OK does.
     for (const int id : {wxID_YES, wxID_NO}) {
         Bind(

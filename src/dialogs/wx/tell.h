@@ -2,7 +2,8 @@
 // (or Yes and No), with no parent window of their own. The game makes them
 // itself rather than taking the toolkit's: GTK names its box after the kind
 // of message ("Information"), so a screen reader never said the title. The
-// own voice says a box's title and text as it opens.
+// own voice says a box's title and text as it opens. A text too tall for the
+// screen (the key help at a large scaling) scrolls inside a box that fits.
 #pragma once
 
 #include <string_view>
