@@ -8,7 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "board/rules.h"
+#include "sudoku/rules.h"
 
 namespace sudoku {
 
