@@ -117,7 +117,7 @@ void speak_box(std::string_view title, std::string_view text) noexcept {
             }
             said.append(said.empty() ? "" : " ").append(text);
         }
-        speak(said);
+        speak(said, false, speech::Kind::box);
     } catch (...) {
         // As speak(): speech never reaches the game.
     }

@@ -18,8 +18,9 @@ namespace speech {
 // What a text is, for screen readers that treat kinds differently (UI
 // Automation notifications on Windows): a square's announcement may be cut off
 // by the next one, as the cursor has moved on; a message (a refusal, "Game
-// saved.") is heard whole.
-enum class Kind { message, square };
+// saved.") is heard whole; a box that opens is said after what is being said,
+// never cutting it off (the last digit's word, then the congratulation).
+enum class Kind { message, square, box };
 
 // One way of speaking a text: speech-dispatcher, or the screen reader.
 class Output {

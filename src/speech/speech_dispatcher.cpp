@@ -36,6 +36,10 @@
 //
 // Since every text already supersedes the last one, the interrupt flag adds only
 // that an empty interrupting text silences the game.
+//
+// A box that opens is the one exception: its words wait behind the text given
+// just before it (the last digit, then the congratulation), uncancelled, and
+// the next ordinary text supersedes both.
 
 namespace speech::dispatcher {
 namespace {
@@ -43,6 +47,8 @@ namespace {
 struct Request {
     std::string text;
     bool interrupt = false;
+    // Said after what is being said, without cancelling it.
+    bool follows = false;
 };
 
 class Dispatcher final : public Output {
@@ -58,6 +64,19 @@ class Dispatcher final : public Output {
             // A cancel asked for by the text being replaced still has to happen.
             request.interrupt = request.interrupt || (pending_ && pending_->interrupt);
             pending_ = std::move(request);
+            then_.reset();
+        }
+        wake_.notify_one();
+    }
+
+    void speak_as(Kind kind, const std::string& text, bool interrupt) override {
+        if (kind != Kind::box) {
+            speak(text, interrupt);
+            return;
+        }
+        {
+            const std::lock_guard lock(mutex_);
+            (pending_ ? then_ : pending_) = Request{text, false, true};
         }
         wake_.notify_one();
     }
@@ -83,7 +102,8 @@ class Dispatcher final : public Output {
                 std::unique_lock lock(mutex_);
                 wake_.wait(lock, [this] { return pending_.has_value(); });
                 request = std::move(*pending_);
-                pending_.reset();
+                pending_ = std::move(then_);
+                then_.reset();
                 busy_ = true;
             }
             deliver(request);
@@ -123,7 +143,7 @@ class Dispatcher final : public Output {
                 spd_set_language(connection_, code.c_str());
             }
         }
-        const bool ok = spd_cancel(connection_) == 0 &&
+        const bool ok = (request.follows || spd_cancel(connection_) == 0) &&
                         (!say || spd_say(connection_, SPD_MESSAGE, request.text.c_str()) >= 0);
         if (!ok) {
             spd_close(connection_);
@@ -161,6 +181,7 @@ class Dispatcher final : public Output {
     std::condition_variable wake_;  // a text is pending
     std::condition_variable idle_;  // the worker has finished what it took
     std::optional<Request> pending_;
+    std::optional<Request> then_;  // a box's words, after pending_
     bool busy_ = false;
     // Used by the worker only.
     SPDConnection* connection_ = nullptr;

@@ -27,7 +27,22 @@ class Voice final : public Output {
     void speak(const std::string& text, bool) override {
         {
             const std::lock_guard lock(mutex_);
-            pending_ = text;
+            pending_ = Text{text, false};
+            then_.reset();
+        }
+        wake_.notify_one();
+    }
+
+    // A box's words wait behind the text given just before them, unpurged;
+    // the next ordinary text supersedes both.
+    void speak_as(Kind kind, const std::string& text, bool interrupt) override {
+        if (kind != Kind::box) {
+            speak(text, interrupt);
+            return;
+        }
+        {
+            const std::lock_guard lock(mutex_);
+            (pending_ ? then_ : pending_) = Text{text, true};
         }
         wake_.notify_one();
     }
@@ -57,15 +72,16 @@ class Voice final : public Output {
         for (;;) {
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [this] { return pending_.has_value(); });
-            const std::wstring text = utf16(*pending_);
-            pending_.reset();
+            const std::wstring text = utf16(pending_->text);
+            const DWORD purge = pending_->follows ? 0 : SPF_PURGEBEFORESPEAK;
+            pending_ = std::move(then_);
+            then_.reset();
             busy_ = true;
             lock.unlock();
             // Asynchronous, so the worker is free for the next text at once;
-            // purged first, so that text cuts this one off.
+            // purged first (but for a box's words), so that text cuts this one off.
             const HRESULT result =
-                made ? voice->Speak(text.c_str(), SPF_ASYNC | SPF_PURGEBEFORESPEAK | SPF_IS_NOT_XML,
-                                    nullptr)
+                made ? voice->Speak(text.c_str(), SPF_ASYNC | purge | SPF_IS_NOT_XML, nullptr)
                      : E_FAIL;
             lock.lock();
             status_.last_speak = result;
@@ -77,7 +93,12 @@ class Voice final : public Output {
     std::mutex mutex_;
     std::condition_variable wake_;
     std::condition_variable idle_;
-    std::optional<std::string> pending_;
+    struct Text {
+        std::string text;
+        bool follows = false;  // said after what is being said, unpurged
+    };
+    std::optional<Text> pending_;
+    std::optional<Text> then_;  // a box's words, after pending_
     bool busy_ = false;
     Status status_;
 };

@@ -102,6 +102,7 @@ class WineScaling(WineGame):
         self.assert_button_on_screen(percent, "New game", "Go!", menu)
         first = self.keys("Down", "Tab", "Tab", "Tab", "space", then=ANNOUNCEMENT.match)
         self.assertEqual(square(first), ("1", "1"), first)
+        self.back_to_game("New game")
         board = Screenshot()
         # The board's light squares on the full-screen window's dark ground.
         left, top, right, bottom = board.box(lambda p: not dark(p))

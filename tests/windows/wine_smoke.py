@@ -90,6 +90,14 @@ class WineGame(unittest.TestCase):
         time.sleep(0.5)
         return wid
 
+    def back_to_game(self, dialog):
+        """After a dialog's answer: waits until its window is gone, then gives
+        the game window the focus. Under Wine the game answers as the dialog
+        ends, while X still shows the dialog's window; until the window manager
+        has given the game window the focus, a key typed reaches no window."""
+        wait_until(lambda: window(dialog) is None, 20, f"the window {dialog!r} to close")
+        self.focus(GAME_TITLE)
+
     def new_game(self):
         """From the main menu: New Game., then Go! with the first choices
         (a 4x4 board); returns the first square spoken on the board."""
@@ -97,13 +105,16 @@ class WineGame(unittest.TestCase):
         self.focus("New game")
         first = self.keys("Tab", "Tab", "Tab", "space", then=ANNOUNCEMENT.match)
         self.assertEqual(square(first), ("1", "1"), first)
+        self.back_to_game("New game")
         return first
 
     def through_file_dialog(self, title, path, then):
         self.focus(title)
         print(f"type: {path}", flush=True)
         subprocess.run(["xdotool", "type", "--delay", "20", path], check=True, timeout=60)
-        return self.keys("Return", then=then)
+        answer = self.keys("Return", then=then)
+        self.back_to_game(title)
+        return answer
 
 
 class WineSmoke(WineGame):
@@ -123,7 +134,6 @@ class WineSmoke(WineGame):
         self.assertIn('"board"', saved.read_text())
 
         # Back on the menu, the game is kept: Continue Game., New Game., Load Game., Exit.
-        self.focus(GAME_TITLE)
         self.keys("Escape")
         self.focus(GAME_TITLE)
         self.keys("Down", "Down")
@@ -133,7 +143,6 @@ class WineSmoke(WineGame):
         self.assertEqual(square(loaded), ("1", "1"), loaded)
         self.assertIsNone(window("Oops."), "the load failed")
 
-        self.focus(GAME_TITLE)
         self.keys("Escape")
         self.focus(GAME_TITLE)
         self.keys("Down", "Down", "Down", "Return")
@@ -160,15 +169,14 @@ class WineSmoke(WineGame):
         self.focus(GAME_TITLE, timeout=180)
         self.new_game()
         self.keys("e", then=lambda t: t.endswith(": empty."))
+        prompt = "Enter the number you wish to place."
         for enter, number in (("Return", "3"), ("KP_Enter", "4")):
             # The box stays open for the number: the key that opened it does
             # not press its OK.
-            # Under Wine the window manager gives the game window back its
-            # focus only when asked, after a box as after the file chooser.
-            self.focus(GAME_TITLE)
-            self.keys(enter, then=lambda t: t == "Enter the number you wish to place.")
-            self.focus("Enter the number you wish to place.", timeout=20)
+            self.keys(enter, then=lambda t: t == prompt)
+            self.focus(prompt, timeout=20)
             self.keys(number, enter, then=lambda t, n=number: t == n)
+            self.back_to_game(prompt)
 
     def test_in_german(self):
         self.start("--language=de")
