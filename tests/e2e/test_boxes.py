@@ -11,6 +11,7 @@ from game_driver import (Game, accessible_apps, active_window_name, find_all, fi
 from speechd_capture import SpeechCapture
 
 PROMPT = "Enter the number you wish to place."
+GERMAN_TITLE = "Sudoku. Von Quillmoor."
 
 
 class OwnVoiceBoxes(unittest.TestCase):
@@ -23,7 +24,7 @@ class OwnVoiceBoxes(unittest.TestCase):
         self.game.stop()
         self.speech.stop()
 
-    def board(self, menu="Main Menu.", size="Board size."):
+    def board(self, menu="Main Menu.", size="Board size.", title="Sudoku. By Quillmoor."):
         pid = self.game.process.pid
         self.game.main_menu(name=menu)
         press("Return")
@@ -31,6 +32,13 @@ class OwnVoiceBoxes(unittest.TestCase):
                    what="the size dialog")
         press("Tab", "Tab", "Tab", "space")
         wait_until(lambda: self.speech.texts(), what="the first square")
+        self.back_on_the_board(title)
+
+    def back_on_the_board(self, title="Sudoku. By Quillmoor."):
+        # This test is about the words; keys typed as a box closes have their
+        # own test. The first square is said as the box goes, before the window
+        # manager has given the game window its focus back.
+        wait_until(lambda: active_window_name() == title, what="the game window active again")
 
     def said_once(self, since, text):
         """Waits until `text` is said after the first `since` texts, then checks
@@ -48,7 +56,7 @@ class OwnVoiceBoxes(unittest.TestCase):
         self.assertIn("F1", keys)
         self.said_once(since, keys)
         press("Return")
-
+        self.back_on_the_board()
         press("e")
         wait_until(lambda: [t for t in self.speech.texts()[since:] if t.endswith(": empty.")],
                    what="the next empty square")
@@ -69,16 +77,10 @@ class OwnVoiceBoxes(unittest.TestCase):
         return {n.name for n in find_all(window, lambda n: n.getRoleName() in (
             "push button", "label", "table column header"))}
 
-    def back_on_the_board(self):
-        # This test is about the words; keys typed as a box closes have their
-        # own test. The window manager gives the game window its focus back first.
-        wait_until(lambda: active_window_name() == "Sudoku. Von Quillmoor.",
-                   what="the game window active again")
-
     def test_in_german_the_boxes_and_the_file_chooser_are_german(self):
         self.game.stop()
         self.game = Game(self.speech.env(), args=["--language=de"])
-        self.board(menu="Hauptmenü.", size="Größe des Spielfelds.")
+        self.board(menu="Hauptmenü.", size="Größe des Spielfelds.", title=GERMAN_TITLE)
         press("e")
         wait_until(lambda: [t for t in self.speech.texts() if t.endswith(": leer.")],
                    what="the next empty square")
@@ -86,12 +88,12 @@ class OwnVoiceBoxes(unittest.TestCase):
         self.assertTrue({"OK", "Abbrechen"}
                         <= self.box_words("Gib die Zahl ein, die du eintragen möchtest.", "frame"))
         press("Escape")
-        self.back_on_the_board()
+        self.back_on_the_board(GERMAN_TITLE)
         press("F1")
         # Named "Information" by GTK before: now its title, and an alert.
         self.assertIn("OK", self.box_words("Tasten", "alert"))
         press("Return")
-        self.back_on_the_board()
+        self.back_on_the_board(GERMAN_TITLE)
         press("ctrl+s")
         words = self.box_words("Bitte wähle eine Datei, in der dein Spiel gespeichert werden soll.",
                                "file chooser")
