@@ -32,7 +32,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Remembers when the first text after `arm` was spoken.
-class Stopwatch : public speech::Output {
+class Stopwatch : public sudoku::speech::Output {
   public:
     void arm() { heard_.reset(); }
     void speak(const std::string&, bool) override {
@@ -93,8 +93,8 @@ void type_then_enter(const std::string& name, const std::function<void()>& befor
 
 int run(int runs, bool every_size) {
     auto watch = std::make_shared<Stopwatch>();
-    speech::set_backend(watch);
-    auto* window = new Mywin(nullptr, wx_text(texts::window_title()));
+    sudoku::speech::set_backend(watch);
+    auto* window = new Mywin(nullptr, wx_text(sudoku::texts::window_title()));
     gui_test::pump_until([&] { return window->IsActive(); });
     wxCommandEvent none;
 

@@ -81,12 +81,12 @@ void run(benchmark::State& state, const std::function<std::string()>& answer) {
 
 std::string read(sudoku::Unit unit) {
     const sudoku::Group group = puzzle().geometry().group_of(unit, middle);
-    return texts::reading(group, sudoku::read_group(puzzle(), group));
+    return sudoku::texts::reading(group, sudoku::read_group(puzzle(), group));
 }
 
 std::string next_empty(const Game& game) {
     const auto square = sudoku::next_empty(game, middle, true);
-    return texts::square_announcement(square->x, square->y, game.at(*square));
+    return sudoku::texts::square_announcement(square->x, square->y, game.at(*square));
 }
 
 void BM_Row(benchmark::State& state) {
@@ -99,12 +99,13 @@ void BM_Box(benchmark::State& state) {
     run(state, [] { return read(sudoku::Unit::box); });
 }
 void BM_Missing(benchmark::State& state) {
-    run(state, [] { return texts::missing(sudoku::missing_around(puzzle(), middle)); });
+    run(state, [] { return sudoku::texts::missing(sudoku::missing_around(puzzle(), middle)); });
 }
 void BM_Options(benchmark::State& state) {
     // An open square, or the answer would only be "is given".
     const Square open = *sudoku::next_empty(puzzle(), middle, true);
-    run(state, [open] { return texts::options(open, sudoku::options_for(puzzle(), open)); });
+    run(state,
+        [open] { return sudoku::texts::options(open, sudoku::options_for(puzzle(), open)); });
 }
 void BM_NextEmpty(benchmark::State& state) {
     run(state, [] { return next_empty(puzzle()); });
@@ -113,21 +114,23 @@ void BM_NextEmptyWholeBoard(benchmark::State& state) {
     run(state, [] { return next_empty(full_but_one()); });
 }
 void BM_Clashes(benchmark::State& state) {
-    run(state, [] { return texts::clashes(sudoku::rule_breaks(puzzle())); });
+    run(state, [] { return sudoku::texts::clashes(sudoku::rule_breaks(puzzle())); });
 }
 void BM_ClashesEverywhere(benchmark::State& state) {
-    run(state, [] { return texts::clashes(sudoku::rule_breaks(clashing())); });
+    run(state, [] { return sudoku::texts::clashes(sudoku::rule_breaks(clashing())); });
 }
 void BM_WhyElsewhere(benchmark::State& state) {
     if (!clashing_play().refusal()) {
         state.SkipWithError("the digit was not refused");
     }
     run(state, [] {
-        return texts::explanation(sudoku::explain_refusal(clashing(), clashing_play().refusal()));
+        return sudoku::texts::explanation(
+            sudoku::explain_refusal(clashing(), clashing_play().refusal()));
     });
 }
 void BM_GoTo(benchmark::State& state) {
-    run(state, [] { return texts::no_such_square(sudoku::read_square(puzzle(), "90 90").typed); });
+    run(state,
+        [] { return sudoku::texts::no_such_square(sudoku::read_square(puzzle(), "90 90").typed); });
 }
 
 BENCHMARK(BM_Row)->Unit(benchmark::kMicrosecond);

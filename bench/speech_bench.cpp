@@ -58,13 +58,13 @@ int main(int argc, char** argv) {
     // The first text opens the connection (or finds no server).
     const auto start = Clock::now();
     speak("Warming up.");
-    const bool ready = speech::wait_until_idle(5s);
+    const bool ready = sudoku::speech::wait_until_idle(5s);
     std::printf("  first text: worker %s after %.1f ms\n", ready ? "done" : "still busy",
                 micros_since(start) / 1000.0);
 
     report("speak(), back to back", timed_calls(0us));
     report("speak(), 2 ms apart", timed_calls(2000us));
-    if (!speech::wait_until_idle(5s)) {
+    if (!sudoku::speech::wait_until_idle(5s)) {
         std::printf("  worker stuck: no delivery figures\n");
         return 0;
     }
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
         const std::string text = square(i);
         const auto sent = Clock::now();
         speak(text);
-        if (!speech::wait_until_idle(60s)) {
+        if (!sudoku::speech::wait_until_idle(60s)) {
             std::printf("  worker stuck after %d deliveries\n", i);
             return 0;
         }

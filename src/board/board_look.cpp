@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace look {
+namespace sudoku::look {
 
 namespace {
 
@@ -98,4 +98,4 @@ bool box_edge_before(int index, int extent) {
     return extent > 0 && index % extent == 0;
 }
 
-}  // namespace look
+}  // namespace sudoku::look

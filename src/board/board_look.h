@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace look {
+namespace sudoku::look {
 
 struct Rgb {
     std::uint8_t r = 0;
@@ -72,4 +72,4 @@ Lines line_widths(int square);
 // is a box edge, for boxes `extent` squares across in that direction.
 bool box_edge_before(int index, int extent);
 
-}  // namespace look
+}  // namespace sudoku::look

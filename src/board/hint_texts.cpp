@@ -3,7 +3,7 @@
 
 #include "board/texts.h"
 
-namespace texts {
+namespace sudoku::texts {
 namespace {
 
 using sudoku::Elimination;
@@ -169,4 +169,4 @@ std::string hint(const sudoku::Hint& hint) {
     return no_hint();
 }
 
-}  // namespace texts
+}  // namespace sudoku::texts

@@ -29,10 +29,10 @@ Answer Play::moved_to(Square square) {
         refusal_.reset();
         cursor_ = square;
     }
-    return sayagain();
+    return say_square();
 }
 
-Answer Play::is_valid(int digit) {
+Answer Play::place(int digit) {
     const Move move = game_.place_digit(cursor_, digit);
     refusal_.reset();
     if (move.outcome == Outcome::breaks_rule) {
@@ -41,7 +41,7 @@ Answer Play::is_valid(int digit) {
     return report(move);
 }
 
-Answer Play::customval(std::optional<std::string_view> typed) {
+Answer Play::type_number(std::optional<std::string_view> typed) {
     // A given is refused at once: there is nothing to type.
     if (game_.is_given(cursor_)) {
         return spoken(std::string(texts::given_refused()));
@@ -54,34 +54,34 @@ Answer Play::customval(std::optional<std::string_view> typed) {
     return report(game_.place_typed(cursor_, *typed));
 }
 
-Answer Play::backspace() {
+Answer Play::clear() {
     return report(game_.clear(cursor_));
 }
 
-Answer Play::numb() const {
+Answer Play::count() const {
     return spoken(texts::empty_count(game_.empty_count()));
 }
 
 Answer Play::arrow(int dx, int dy) {
     const Square to{cursor_.x + dx, cursor_.y + dy};
-    return go_to(game_.contains(to) ? to : cursor_);
+    return move_to(game_.contains(to) ? to : cursor_);
 }
 
-Answer Play::go_to(Square square) {
+Answer Play::move_to(Square square) {
     const bool moving = square != cursor_;
     Answer answer = moved_to(square);
     answer.cursor_moved = moving;
     return answer;
 }
 
-Answer Play::nextempty(bool forward) {
-    if (const auto square = next_empty(game_, cursor_, forward)) {
-        return go_to(*square);
+Answer Play::next_empty(bool forward) {
+    if (const auto square = sudoku::next_empty(game_, cursor_, forward)) {
+        return move_to(*square);
     }
     return spoken(texts::empty_count(0));
 }
 
-Answer Play::gotosquare(std::optional<std::string_view> typed) {
+Answer Play::go_to(std::optional<std::string_view> typed) {
     if (!typed) {
         Answer answer;
         answer.ask = texts::go_to_prompt();
@@ -90,7 +90,7 @@ Answer Play::gotosquare(std::optional<std::string_view> typed) {
     const TypedSquare target = read_square(game_, *typed);
     switch (target.kind) {
         case TypedSquare::Kind::on_board:
-            return go_to(target.square);
+            return move_to(target.square);
         case TypedSquare::Kind::off_board:
             return spoken(texts::no_such_square(target.typed));
         case TypedSquare::Kind::nothing:
@@ -100,7 +100,7 @@ Answer Play::gotosquare(std::optional<std::string_view> typed) {
 }
 
 Answer Play::start(std::string_view notice) const {
-    Answer answer = sayagain();
+    Answer answer = say_square();
     if (!notice.empty()) {
         answer.said.front().text.insert(0, std::string(notice).append(" "));
         // A message now: no next square may cut it off.
@@ -109,7 +109,7 @@ Answer Play::start(std::string_view notice) const {
     return answer;
 }
 
-Answer Play::sayagain() const {
+Answer Play::say_square() const {
     Answer answer;
     answer.said.push_back({texts::announce(game_, cursor_), {}, true});
     return answer;
@@ -158,7 +158,7 @@ Answer Play::report(const Move& move) {
     return answer;
 }
 
-Answer Play::saylevel() {
+Answer Play::say_level() {
     if (level_ != Level::any) {
         return spoken(texts::level_said(level_));
     }

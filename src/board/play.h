@@ -75,24 +75,24 @@ class Play {
     static const Entry& entry(Verb verb);
 
     // The digit keys: judged by the rule; a refusal is kept for "why".
-    Answer is_valid(int digit);
-    Answer customval(std::optional<std::string_view> typed);
-    Answer backspace();
-    Answer numb() const;
+    Answer place(int digit);
+    Answer type_number(std::optional<std::string_view> typed);
+    Answer clear();
+    Answer count() const;
     // One square along; at the edge the square is said again.
     Answer arrow(int dx, int dy);
     // The cursor to the square, which is said; the square it stands on
     // already is said again, so no key goes unanswered.
-    Answer go_to(Square square);
-    Answer nextempty(bool forward);
-    Answer gotosquare(std::optional<std::string_view> typed);
-    Answer sayagain() const;
+    Answer move_to(Square square);
+    Answer next_empty(bool forward);
+    Answer go_to(std::optional<std::string_view> typed);
+    Answer say_square() const;
     // What a move did: its words, the square drawn again, a win.
     Answer report(const Move& move);
     // The winning words and the way home, when the move filled the board.
     void complete(Answer& answer) const;
     // The puzzle's level: the one it was made for, else its rating, found once.
-    Answer saylevel();
+    Answer say_level();
     // The next step, after those already said on this board.
     Answer hint();
 

@@ -34,19 +34,19 @@ const Play::Entry Play::table_[] = {
         {V::save, for_catalog("Save the game"), [](Play&, int, Typed) { return effect(Effect::save); }},
         {V::go_back, for_catalog("Back to the main menu"),
          [](Play&, int, Typed) { return effect(Effect::go_home); }},
-        {V::place, for_catalog("Place %1$s"), [](Play& p, int n, Typed) { return p.is_valid(n); }},
+        {V::place, for_catalog("Place %1$s"), [](Play& p, int n, Typed) { return p.place(n); }},
         {V::type_number, for_catalog("Type any number for the square"),
-         [](Play& p, int, Typed typed) { return p.customval(typed); }},
-        {V::clear, for_catalog("Clear the square"), [](Play& p, int, Typed) { return p.backspace(); }},
-        {V::count, for_catalog("Say how many squares are empty"), [](Play& p, int, Typed) { return p.numb(); }},
+         [](Play& p, int, Typed typed) { return p.type_number(typed); }},
+        {V::clear, for_catalog("Clear the square"), [](Play& p, int, Typed) { return p.clear(); }},
+        {V::count, for_catalog("Say how many squares are empty"), [](Play& p, int, Typed) { return p.count(); }},
         {V::left, for_catalog("Move left"), [](Play& p, int, Typed) { return p.arrow(-1, 0); }},
         {V::right, for_catalog("Move right"), [](Play& p, int, Typed) { return p.arrow(1, 0); }},
         {V::up, for_catalog("Move up"), [](Play& p, int, Typed) { return p.arrow(0, -1); }},
         {V::down, for_catalog("Move down"), [](Play& p, int, Typed) { return p.arrow(0, 1); }},
         {V::row_start, for_catalog("Move to the start of the row"),
-         [](Play& p, int, Typed) { return p.go_to({0, p.cursor_.y}); }},
+         [](Play& p, int, Typed) { return p.move_to({0, p.cursor_.y}); }},
         {V::row_end, for_catalog("Move to the end of the row"),
-         [](Play& p, int, Typed) { return p.go_to({p.game_.geometry().n() - 1, p.cursor_.y}); }},
+         [](Play& p, int, Typed) { return p.move_to({p.game_.geometry().n() - 1, p.cursor_.y}); }},
         {V::read_row, for_catalog("Read the row"),
          [](Play& p, int, Typed) {
              const Group row = p.game_.geometry().group_of(Unit::row, p.cursor_);
@@ -69,10 +69,10 @@ const Play::Entry Play::table_[] = {
              return spoken(texts::options(p.cursor_, options_for(p.game_, p.cursor_)));
          }},
         {V::next_empty, for_catalog("Go to the next empty square"),
-         [](Play& p, int, Typed) { return p.nextempty(true); }},
+         [](Play& p, int, Typed) { return p.next_empty(true); }},
         {V::previous_empty, for_catalog("Go to the previous empty square"),
-         [](Play& p, int, Typed) { return p.nextempty(false); }},
-        {V::say_square, for_catalog("Say the square again"), [](Play& p, int, Typed) { return p.sayagain(); }},
+         [](Play& p, int, Typed) { return p.next_empty(false); }},
+        {V::say_square, for_catalog("Say the square again"), [](Play& p, int, Typed) { return p.say_square(); }},
         {V::clashes, for_catalog("Say where the rule is broken"),
          [](Play& p, int, Typed) { return spoken(texts::clashes(rule_breaks(p.game_))); }},
         {V::why, for_catalog("Say why the last digit was refused"),
@@ -80,7 +80,7 @@ const Play::Entry Play::table_[] = {
              return spoken(texts::explanation(explain_refusal(p.game_, p.refusal_)));
          }},
         {V::go_to, for_catalog("Go to a square by its column and row"),
-         [](Play& p, int, Typed typed) { return p.gotosquare(typed); }},
+         [](Play& p, int, Typed typed) { return p.go_to(typed); }},
         {V::key_help, for_catalog("List the keys"),
          [](Play&, int, Typed) {
              Answer answer;
@@ -101,7 +101,7 @@ const Play::Entry Play::table_[] = {
              return spoken(texts::played(p.clock_.played(now).count()));
          }},
         {V::say_level, for_catalog("Say the level of the puzzle"),
-         [](Play& p, int, Typed) { return p.saylevel(); }},
+         [](Play& p, int, Typed) { return p.say_level(); }},
         {V::zoom_in, for_catalog("Larger squares"), [](Play&, int, Typed) { return effect(Effect::zoom_in); }},
         {V::zoom_out, for_catalog("Smaller squares"), [](Play&, int, Typed) { return effect(Effect::zoom_out); }},
         {V::zoom_reset, for_catalog("Squares of the usual size"),

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace texts {
+namespace sudoku::texts {
 
 namespace {
 
@@ -322,4 +322,4 @@ std::string replace_question(const std::string& file_name) {
     return tr_fill("%1$s already exists. Do you want to replace it?", {file_name});
 }
 
-}  // namespace texts
+}  // namespace sudoku::texts

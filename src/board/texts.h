@@ -15,7 +15,7 @@
 #include "sudoku/hint.h"
 #include "sudoku/rating.h"
 
-namespace texts {
+namespace sudoku::texts {
 
 // Window and screens.
 inline std::string window_title() {
@@ -236,4 +236,4 @@ inline std::string load_failed_title() {
     return tr("Oops.");
 }
 
-}  // namespace texts
+}  // namespace sudoku::texts

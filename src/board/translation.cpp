@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace texts {
+namespace sudoku::texts {
 namespace {
 
 Catalog& installed() {
@@ -76,4 +76,4 @@ std::string tr_fill(const char* pattern, std::initializer_list<std::string_view>
     return fill(tr(pattern), parts);
 }
 
-}  // namespace texts
+}  // namespace sudoku::texts

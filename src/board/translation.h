@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace texts {
+namespace sudoku::texts {
 
 struct Catalog {
     // The translation of an English text, or the text itself.
@@ -38,4 +38,4 @@ inline constexpr const char* or_ = for_catalog("%1$s or %2$s");
 // tr(pattern), then fill.
 std::string tr_fill(const char* pattern, std::initializer_list<std::string_view> parts);
 
-}  // namespace texts
+}  // namespace sudoku::texts

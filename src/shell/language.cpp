@@ -40,8 +40,8 @@ void ask_gtk_for(const wxString& code) {
 }
 #endif
 
-texts::Catalog from(const wxTranslations& translations) {
-    texts::Catalog catalog;
+sudoku::texts::Catalog from(const wxTranslations& translations) {
+    sudoku::texts::Catalog catalog;
     catalog.text = [&translations](const char* english) {
         const wxString* found =
             translations.GetTranslatedString(wxString::FromUTF8(english), domain);
@@ -70,7 +70,7 @@ std::string use_language(const wxString& asked) {
     wxTranslations::Set(translations);  // owned by wx from here on
     translations->AddStdCatalog();
     const bool found = translations->AddCatalog(domain, wxLANGUAGE_ENGLISH_US);
-    texts::use_catalog(from(*translations));
+    sudoku::texts::use_catalog(from(*translations));
     const wxString chosen =
         found ? translations->GetBestTranslation(domain, wxLANGUAGE_ENGLISH_US) : wxString("en");
 #ifndef __WXMSW__

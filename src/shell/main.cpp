@@ -17,15 +17,15 @@ namespace {
 // The routes --speech takes after "auto", as "screen-reader or sapi".
 std::string other_routes() {
     std::vector<std::string> names;
-    for (const speech::NamedRoute& route : speech::routes().subspan(1)) {
+    for (const sudoku::speech::NamedRoute& route : sudoku::speech::routes().subspan(1)) {
         names.emplace_back(route.name);
     }
-    return texts::listed(names, texts::or_);
+    return sudoku::texts::listed(names, sudoku::texts::or_);
 }
 
 // "de, en, es or fr"
 std::string language_list() {
-    return texts::listed({std::begin(languages), std::end(languages)}, texts::or_);
+    return sudoku::texts::listed({std::begin(languages), std::end(languages)}, sudoku::texts::or_);
 }
 
 // What --language=xx says, before the options are parsed: the help and
@@ -56,12 +56,12 @@ class SudokuApp : public wxApp {
             finished_ = true;
             return true;
         }
-        speech::use_route(route_);
+        sudoku::speech::use_route(route_);
         if (language_ != "en") {
-            speech::use_language(language_);
+            sudoku::speech::use_language(language_);
         }
         // The window shows itself; the app only has to create it.
-        auto* window = new Mywin(nullptr, wx_text(texts::window_title()));
+        auto* window = new Mywin(nullptr, wx_text(sudoku::texts::window_title()));
         one_copy_->listen(
             *window, [window](const std::string& file) { window->called_again(!file.empty()); });
         if (!file_.empty()) {
@@ -74,18 +74,18 @@ class SudokuApp : public wxApp {
     void OnInitCmdLine(wxCmdLineParser& parser) override {
         language_ = use_language(asked_language(argc, argv));
         wxApp::OnInitCmdLine(parser);
-        parser.AddLongOption(
-            "speech",
-            wx_text(texts::tr_fill("where the game speaks: auto (the screen reader while one "
-                                   "runs, else %1$s), %2$s; default auto",
-                                   {speech::own_voice(), other_routes()})),
-            wxCMD_LINE_VAL_STRING);
+        parser.AddLongOption("speech",
+                             wx_text(sudoku::texts::tr_fill(
+                                 "where the game speaks: auto (the screen reader while one "
+                                 "runs, else %1$s), %2$s; default auto",
+                                 {sudoku::speech::own_voice(), other_routes()})),
+                             wxCMD_LINE_VAL_STRING);
         parser.AddLongOption(
             "language",
-            wx_text(texts::tr_fill("the language of the game: %1$s; default the system's",
-                                   {language_list()})),
+            wx_text(sudoku::texts::tr_fill("the language of the game: %1$s; default the system's",
+                                           {language_list()})),
             wxCMD_LINE_VAL_STRING);
-        parser.AddParam(wx_text(texts::tr("a saved game to open")), wxCMD_LINE_VAL_STRING,
+        parser.AddParam(wx_text(sudoku::texts::tr("a saved game to open")), wxCMD_LINE_VAL_STRING,
                         wxCMD_LINE_PARAM_OPTIONAL);
     }
 
@@ -104,19 +104,21 @@ class SudokuApp : public wxApp {
         }
         wxString value = "auto";
         parser.Found("speech", &value);
-        const auto named = speech::routes();
-        const auto chosen = std::ranges::find_if(named, [&value](const speech::NamedRoute& route) {
-            return value == wx_text(route.name);
-        });
+        const auto named = sudoku::speech::routes();
+        const auto chosen =
+            std::ranges::find_if(named, [&value](const sudoku::speech::NamedRoute& route) {
+                return value == wx_text(route.name);
+            });
         if (chosen == named.end()) {
-            return refuse(parser, texts::tr_fill("--speech takes auto, %1$s, not \"%2$s\".",
-                                                 {other_routes(), value.utf8_string()}));
+            return refuse(parser, sudoku::texts::tr_fill("--speech takes auto, %1$s, not \"%2$s\".",
+                                                         {other_routes(), value.utf8_string()}));
         }
         route_ = chosen->route;
         wxString language;
         if (parser.Found("language", &language) &&
             std::ranges::find(languages, language.utf8_string()) == std::end(languages)) {
-            return refuse(parser, texts::tr_fill("--language takes %1$s, not \"%2$s\".",
+            return refuse(parser,
+                          sudoku::texts::tr_fill("--language takes %1$s, not \"%2$s\".",
                                                  {language_list(), language.utf8_string()}));
         }
         if (parser.GetParamCount() > 0) {
@@ -132,7 +134,7 @@ class SudokuApp : public wxApp {
         return false;
     }
 
-    speech::Route route_ = speech::Route::automatic;
+    sudoku::speech::Route route_ = sudoku::speech::Route::automatic;
     std::string language_ = "en";
     // The file given on the command line, as a whole path; empty without one.
     wxString file_;

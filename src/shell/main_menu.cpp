@@ -16,13 +16,14 @@ void Mywin::home() {
     auto* hbox1 = new wxBoxSizer(wxHORIZONTAL);
 
     choices = {Choice::new_game, Choice::load_game, Choice::exit};
-    std::vector<std::string> names = {std::string(texts::new_game()),
-                                      std::string(texts::load_game()), std::string(texts::exit())};
+    std::vector<std::string> names = {std::string(sudoku::texts::new_game()),
+                                      std::string(sudoku::texts::load_game()),
+                                      std::string(sudoku::texts::exit())};
     if (kept) {
         choices.insert(choices.begin(), Choice::continue_game);
-        names.insert(names.begin(), std::string(texts::continue_game()));
+        names.insert(names.begin(), std::string(sudoku::texts::continue_game()));
     }
-    items = make_menu_list(panel, wx_text(texts::main_menu()), names);
+    items = make_menu_list(panel, wx_text(sudoku::texts::main_menu()), names);
     hbox1->Add(items, 1, wxEXPAND | wxALIGN_LEFT | wxALL, panel->FromDIP(5));
     on_row_chosen(*items, [this](int row) { mainmenu(row); });
     items->SetFocus();

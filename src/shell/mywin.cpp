@@ -36,7 +36,7 @@ Mywin::Mywin(wxWindow* parent, const wxString& title)
     SetName(title);
     autosave->on_failure([this] {
         // From the autosave's thread: said on the window's.
-        CallAfter([] { speak(texts::cannot_keep()); });
+        CallAfter([] { speak(sudoku::texts::cannot_keep()); });
     });
     if (std::optional<sudoku::SavedGame> left = autosave->resume()) {
         play = sudoku::play_of(std::move(*left));
@@ -58,7 +58,7 @@ void Mywin::called_again(bool with_file) {
     Raise();
     RequestUserAttention();
     if (with_file) {
-        speak(texts::already_running());
+        speak(sudoku::texts::already_running());
     }
 }
 

@@ -7,7 +7,7 @@
 
 #include "speech/speech_platform.h"
 
-namespace speech {
+namespace sudoku::speech {
 namespace {
 
 // What Auto() hands out: a handle on the backend in force when it was made.
@@ -93,12 +93,12 @@ void set_backend(std::shared_ptr<Output> backend) {
     chosen.backend = std::move(backend);
 }
 
-}  // namespace speech
+}  // namespace sudoku::speech
 
-void speak(const std::string& text, bool interupt, speech::Kind kind) noexcept {
+void speak(const std::string& text, bool interupt, sudoku::speech::Kind kind) noexcept {
     try {
-        speech::log_text(text);
-        speech::Auto()->speak_as(kind, text, interupt);
+        sudoku::speech::log_text(text);
+        sudoku::speech::Auto()->speak_as(kind, text, interupt);
     } catch (...) {
         // Speech is a courtesy to the player: no failure of it may reach the game.
     }
@@ -106,7 +106,7 @@ void speak(const std::string& text, bool interupt, speech::Kind kind) noexcept {
 
 void speak_box(std::string_view title, std::string_view text) noexcept {
     try {
-        if (speech::backend_set() || !speech::platform::own_voice_now()) {
+        if (sudoku::speech::backend_set() || !sudoku::speech::platform::own_voice_now()) {
             return;
         }
         std::string said(title);
@@ -117,7 +117,7 @@ void speak_box(std::string_view title, std::string_view text) noexcept {
             }
             said.append(said.empty() ? "" : " ").append(text);
         }
-        speak(said, false, speech::Kind::box);
+        speak(said, false, sudoku::speech::Kind::box);
     } catch (...) {
         // As speak(): speech never reaches the game.
     }

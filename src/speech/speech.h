@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-namespace speech {
+namespace sudoku::speech {
 
 // What a text is, for screen readers that treat kinds differently (UI
 // Automation notifications on Windows): a square's announcement may be cut off
@@ -81,7 +81,7 @@ void set_backend(std::shared_ptr<Output> backend);
 // server answers. False if it is still busy when `timeout` runs out.
 bool wait_until_idle(std::chrono::milliseconds timeout);
 
-}  // namespace speech
+}  // namespace sudoku::speech
 
 // A box that opens, said by the own voice: its title and text, once. A screen
 // reader reads the box itself, so while one takes the game's texts this says
@@ -91,4 +91,4 @@ void speak_box(std::string_view title, std::string_view text) noexcept;
 // The one way the game speaks. Never throws; failures are silent. Callers pass
 // Kind::square for a square's announcement.
 void speak(const std::string& text, bool interupt = false,
-           speech::Kind kind = speech::Kind::message) noexcept;
+           sudoku::speech::Kind kind = sudoku::speech::Kind::message) noexcept;

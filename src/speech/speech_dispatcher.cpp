@@ -41,7 +41,7 @@
 // just before it (the last digit, then the congratulation), uncancelled, and
 // the next ordinary text supersedes both.
 
-namespace speech::dispatcher {
+namespace sudoku::speech::dispatcher {
 namespace {
 
 struct Request {
@@ -204,8 +204,8 @@ std::shared_ptr<Output> backend() {
     return {&instance(), [](Output*) {}};
 }
 
-}  // namespace speech::dispatcher
+}  // namespace sudoku::speech::dispatcher
 
-bool speech::wait_until_idle(std::chrono::milliseconds timeout) {
+bool sudoku::speech::wait_until_idle(std::chrono::milliseconds timeout) {
     return dispatcher::instance().wait_until_idle(timeout);
 }

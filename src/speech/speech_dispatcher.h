@@ -6,10 +6,10 @@
 
 #include "speech/speech.h"
 
-namespace speech::dispatcher {
+namespace sudoku::speech::dispatcher {
 
 // The process-wide speech-dispatcher backend, made on first use and never
 // destroyed.
 std::shared_ptr<Output> backend();
 
-}  // namespace speech::dispatcher
+}  // namespace sudoku::speech::dispatcher

@@ -10,7 +10,7 @@
 #include "speech/bstr.h"
 #include "speech/speech_uia.h"
 
-namespace speech::jaws {
+namespace sudoku::speech::jaws {
 namespace {
 
 DISPID method_named(IDispatch* api, const wchar_t* name) {
@@ -176,4 +176,4 @@ std::shared_ptr<Output> backend() {
     return *leaked;
 }
 
-}  // namespace speech::jaws
+}  // namespace sudoku::speech::jaws

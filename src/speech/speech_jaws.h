@@ -11,7 +11,7 @@
 
 #include "speech/speech.h"
 
-namespace speech::jaws {
+namespace sudoku::speech::jaws {
 
 // Whether JAWS runs: its window, of class JFWUI2, exists.
 bool running();
@@ -34,4 +34,4 @@ std::shared_ptr<Output> make_backend(Factory make, std::shared_ptr<Output> fallb
 // The process-wide backend: create_api, falling back to UI Automation.
 std::shared_ptr<Output> backend();
 
-}  // namespace speech::jaws
+}  // namespace sudoku::speech::jaws

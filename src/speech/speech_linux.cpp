@@ -7,7 +7,7 @@
 #include "speech/speech_platform.h"
 #include "speech/speech_screen_reader.h"
 
-namespace speech {
+namespace sudoku::speech {
 namespace {
 
 constexpr std::string_view own_voice_name = "speech-dispatcher";
@@ -74,4 +74,4 @@ std::span<const NamedRoute> routes() {
     return named;
 }
 
-}  // namespace speech
+}  // namespace sudoku::speech

@@ -6,7 +6,7 @@
 
 #include "speech/speech.h"
 
-namespace speech::platform {
+namespace sudoku::speech::platform {
 
 // The backend the next text goes to. Called for each text, one call at a time.
 std::shared_ptr<Output> current();
@@ -15,4 +15,4 @@ std::shared_ptr<Output> current();
 // reader. Any thread; changes nothing.
 bool own_voice_now();
 
-}  // namespace speech::platform
+}  // namespace sudoku::speech::platform

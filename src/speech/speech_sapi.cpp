@@ -13,7 +13,7 @@
 
 #include "speech/utf16.h"
 
-namespace speech::sapi {
+namespace sudoku::speech::sapi {
 namespace {
 
 class Voice final : public Output {
@@ -120,8 +120,8 @@ Status status() {
     return instance().status();
 }
 
-}  // namespace speech::sapi
+}  // namespace sudoku::speech::sapi
 
-bool speech::wait_until_idle(std::chrono::milliseconds timeout) {
+bool sudoku::speech::wait_until_idle(std::chrono::milliseconds timeout) {
     return sapi::instance().wait_until_idle(timeout);
 }

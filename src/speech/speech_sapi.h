@@ -7,7 +7,7 @@
 
 #include "speech/speech.h"
 
-namespace speech::sapi {
+namespace sudoku::speech::sapi {
 
 // The process-wide backend, made on first use and never destroyed.
 std::shared_ptr<Output> backend();
@@ -20,4 +20,4 @@ struct Status {
 };
 Status status();
 
-}  // namespace speech::sapi
+}  // namespace sudoku::speech::sapi

@@ -43,7 +43,7 @@
 // and owns no bus name, so the registry's listeners are what shows it when it
 // is started by hand.
 
-namespace speech::screen_reader {
+namespace sudoku::speech::screen_reader {
 namespace {
 
 // Three seconds, far longer than a window manager takes to return the focus;
@@ -415,4 +415,4 @@ bool running() {
     return detected.load();
 }
 
-}  // namespace speech::screen_reader
+}  // namespace sudoku::speech::screen_reader

@@ -9,7 +9,7 @@
 
 #include "speech/speech.h"
 
-namespace speech::screen_reader {
+namespace sudoku::speech::screen_reader {
 
 // The process-wide backend. Its speak() must be called on the GTK thread.
 std::shared_ptr<Output> backend();
@@ -26,4 +26,4 @@ void watch();
 // False before watch() and until the first answer. Any thread.
 bool running();
 
-}  // namespace speech::screen_reader
+}  // namespace sudoku::speech::screen_reader

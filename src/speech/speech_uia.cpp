@@ -9,7 +9,7 @@
 #include "speech/bstr.h"
 #include "speech/speech_sapi.h"
 
-namespace speech::uia {
+namespace sudoku::speech::uia {
 namespace {
 
 // NotificationKind_Other, which MinGW's headers lack.
@@ -162,4 +162,4 @@ std::shared_ptr<Output> backend() {
     return shared;
 }
 
-}  // namespace speech::uia
+}  // namespace sudoku::speech::uia

@@ -13,7 +13,7 @@
 
 #include "speech/speech.h"
 
-namespace speech::uia {
+namespace sudoku::speech::uia {
 
 // How the screen reader fits a notification in with what it is saying: the
 // values of UI Automation's NotificationProcessing that the game uses.
@@ -55,4 +55,4 @@ std::shared_ptr<Output> make_backend(Calls calls, std::shared_ptr<Output> fallba
 // The process-wide backend on the system's calls, falling back to SAPI.
 std::shared_ptr<Output> backend();
 
-}  // namespace speech::uia
+}  // namespace sudoku::speech::uia

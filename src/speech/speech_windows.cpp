@@ -13,7 +13,7 @@
 #include "speech/speech_sapi.h"
 #include "speech/speech_uia.h"
 
-namespace speech {
+namespace sudoku::speech {
 namespace {
 
 constexpr std::string_view own_voice_name = "sapi";
@@ -88,4 +88,4 @@ std::span<const NamedRoute> routes() {
     return named;
 }
 
-}  // namespace speech
+}  // namespace sudoku::speech

@@ -4,7 +4,7 @@
 
 #include "speech/speech.h"
 
-namespace speech::windows {
+namespace sudoku::speech::windows {
 
 struct Seen {
     // JAWS's window exists.
@@ -23,4 +23,4 @@ Way way_for(Route route, const Seen& seen);
 
 Seen seen_now();
 
-}  // namespace speech::windows
+}  // namespace sudoku::speech::windows

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace look {
+namespace sudoku::look {
 namespace {
 
 constexpr Rgb white{255, 255, 255};
@@ -71,4 +71,4 @@ TEST(BoardLook, BoxEdgesAreThickForEveryBoxShape) {
 }
 
 }  // namespace
-}  // namespace look
+}  // namespace sudoku::look

@@ -36,7 +36,7 @@ struct Said {
     bool operator==(const Said&) const = default;
 };
 
-class Recorder final : public speech::Output {
+class Recorder final : public sudoku::speech::Output {
   public:
     void speak(const std::string& text, bool interrupt) override {
         said.push_back({text, interrupt});
@@ -44,7 +44,7 @@ class Recorder final : public speech::Output {
     std::vector<Said> said;
 };
 
-class Thrower final : public speech::Output {
+class Thrower final : public sudoku::speech::Output {
   public:
     explicit Thrower(bool standard) : standard_(standard) {}
     void speak(const std::string&, bool) override {
@@ -63,14 +63,14 @@ class Thrower final : public speech::Output {
 // Each test leaves the speech-dispatcher backend in place for the next.
 class Speech : public testing::Test {
   protected:
-    void TearDown() override { speech::set_backend(nullptr); }
+    void TearDown() override { sudoku::speech::set_backend(nullptr); }
 };
 
 TEST_F(Speech, AutoGivesANewObjectOverTheSameBackendEachCall) {
     const auto recorder = std::make_shared<Recorder>();
-    speech::set_backend(recorder);
-    const auto first = speech::Auto();
-    const auto second = speech::Auto();
+    sudoku::speech::set_backend(recorder);
+    const auto first = sudoku::speech::Auto();
+    const auto second = sudoku::speech::Auto();
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
     EXPECT_NE(first.get(), second.get());
@@ -81,7 +81,7 @@ TEST_F(Speech, AutoGivesANewObjectOverTheSameBackendEachCall) {
 
 TEST_F(Speech, SpeakPassesTextAndFlagUnchanged) {
     const auto recorder = std::make_shared<Recorder>();
-    speech::set_backend(recorder);
+    sudoku::speech::set_backend(recorder);
     speak("3 4: \"7\", can't: 5%.", false);
     speak("", true);
     speak("", false);
@@ -96,7 +96,7 @@ TEST_F(Speech, SpeakPassesTextAndFlagUnchanged) {
 
 TEST_F(Speech, TheSpeechLogHoldsEveryTextInOrderWhileAskedFor) {
     const auto recorder = std::make_shared<Recorder>();
-    speech::set_backend(recorder);
+    sudoku::speech::set_backend(recorder);
     const test_support::ScratchFolder dir;
     const fs::path log = dir.path() / "speech.log";
     speak("before");
@@ -115,9 +115,9 @@ TEST_F(Speech, TheSpeechLogHoldsEveryTextInOrderWhileAskedFor) {
 TEST_F(Speech, ABackendInstalledLaterTakesOver) {
     const auto before = std::make_shared<Recorder>();
     const auto after = std::make_shared<Recorder>();
-    speech::set_backend(before);
+    sudoku::speech::set_backend(before);
     speak("first");
-    speech::set_backend(after);
+    sudoku::speech::set_backend(after);
     speak("second");
     EXPECT_EQ(before->said, (std::vector<Said>{{"first", false}}));
     EXPECT_EQ(after->said, (std::vector<Said>{{"second", false}}));
@@ -129,12 +129,12 @@ static_assert(noexcept(speak(std::string())));
 TEST_F(Speech, FailuresOfTheBackendAreSwallowedAndSpeechGoesOn) {
     for (const bool standard : {true, false}) {
         const auto thrower = std::make_shared<Thrower>(standard);
-        speech::set_backend(thrower);
+        sudoku::speech::set_backend(thrower);
         speak("Invalid number.");
         speak("Cleared.", true);
         EXPECT_EQ(thrower->calls, 2);
         const auto after = std::make_shared<Recorder>();
-        speech::set_backend(after);
+        sudoku::speech::set_backend(after);
         speak("1 1: empty.");
         EXPECT_EQ(after->said, (std::vector<Said>{{"1 1: empty.", false}}));
     }
@@ -187,10 +187,10 @@ TEST_F(Speech, WithNoServerSpeakReturnsAndStaysSilent) {
     use_address("unix_socket:" + socket.string(), dir);
     StderrCapture err(dir.path() / "stderr");
     speak("1 1: empty.");
-    EXPECT_TRUE(speech::wait_until_idle(generous));
+    EXPECT_TRUE(sudoku::speech::wait_until_idle(generous));
     speak("Invalid number.", true);
     speak("", true);
-    EXPECT_TRUE(speech::wait_until_idle(generous));
+    EXPECT_TRUE(sudoku::speech::wait_until_idle(generous));
     EXPECT_EQ(err.finish(), "");
     EXPECT_FALSE(fs::exists(socket)) << "a server was started";
 }
@@ -253,7 +253,7 @@ TEST_F(Speech, AHungServerNeverHoldsUpTheCaller) {
     for (int i = 0; i < 1000; ++i) {
         speak("2 1: 5", i % 2 == 0);
     }
-    EXPECT_FALSE(speech::wait_until_idle(50ms));
+    EXPECT_FALSE(sudoku::speech::wait_until_idle(50ms));
 }
 
 TEST_F(Speech, ExitIsNotHeldUpByAHungServer) {

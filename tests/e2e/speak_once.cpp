@@ -24,12 +24,12 @@ int main(int argc, char** argv) {
     }
     if (std::string_view(argv[1]) != "-") {
         speak(argv[1]);
-        return speech::wait_until_idle(patience) ? 0 : 1;
+        return sudoku::speech::wait_until_idle(patience) ? 0 : 1;
     }
     for (std::string line; std::getline(std::cin, line);) {
         const bool interrupt = line.starts_with('!');
         speak(interrupt ? line.substr(1) : line, interrupt);
-        std::cout << (speech::wait_until_idle(patience) ? "done" : "busy") << std::endl;
+        std::cout << (sudoku::speech::wait_until_idle(patience) ? "done" : "busy") << std::endl;
     }
     return 0;
 }

@@ -13,8 +13,8 @@
 namespace gui_test {
 namespace {
 
-using look::Rgb;
 using sudoku::Board;
+using sudoku::look::Rgb;
 
 // A given 1 at 1 1; the player's 1 at 5 5 and 5 at 2 5; the player's 5s at
 // 7 1 and 9 1 break the rule (one row, one box).
@@ -145,8 +145,8 @@ TEST_F(BoardLook, GivensAreBoldAndThePlayersNumbersHaveTheirOwnColour) {
     EXPECT_EQ(given.background, own.background);
     EXPECT_GT(given.count, own.count * 5 / 4) << "a bold 1 has more ink";
     EXPECT_NE(given.main, own.main);
-    EXPECT_GE(look::contrast(own.main, own.background), 4.5);
-    EXPECT_GE(look::contrast(given.main, given.background), 4.5);
+    EXPECT_GE(sudoku::look::contrast(own.main, own.background), 4.5);
+    EXPECT_GE(sudoku::look::contrast(given.main, given.background), 4.5);
 }
 
 TEST_F(BoardLook, ANumberThatBreaksTheRuleIsUnderlinedAndColoured) {
@@ -155,7 +155,7 @@ TEST_F(BoardLook, ANumberThatBreaksTheRuleIsUnderlinedAndColoured) {
     EXPECT_EQ(fine.bottom, 0);
     EXPECT_GT(breaking.bottom, breaking.count / 10) << "a bar under the number";
     EXPECT_NE(breaking.main, fine.main);
-    EXPECT_GE(look::contrast(breaking.main, breaking.background), 4.5);
+    EXPECT_GE(sudoku::look::contrast(breaking.main, breaking.background), 4.5);
 }
 
 TEST_F(BoardLook, TheCursorIsFilledAndFramedAndItsRowColumnAndBoxShaded) {
@@ -170,8 +170,8 @@ TEST_F(BoardLook, TheCursorIsFilledAndFramedAndItsRowColumnAndBoxShaded) {
     const wxRect at = square(1, 1);
     const Rgb frame =
         pixel(screen_pixels(wxRect(at.x + at.width / 20, at.y + at.height / 2, 1, 1)), 0, 0);
-    EXPECT_GE(look::contrast(frame, plain), 4.5);
-    EXPECT_GE(look::contrast(frame, cursor), 1.5);
+    EXPECT_GE(sudoku::look::contrast(frame, plain), 4.5);
+    EXPECT_GE(sudoku::look::contrast(frame, cursor), 1.5);
 
     EXPECT_EQ(press_and_hear(WXK_RIGHT), "3 2: empty.");
     EXPECT_EQ(centre(2, 1), cursor);

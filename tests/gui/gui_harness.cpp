@@ -181,8 +181,8 @@ void GuiTest::SetUp() {
     state = std::make_unique<test_support::ScratchFolder>();
     setenv("XDG_STATE_HOME", state->path().c_str(), 1);
     spoken = std::make_shared<SpeechRecorder>();
-    speech::set_backend(spoken);
-    window = new Mywin(nullptr, wx_text(texts::window_title()));
+    sudoku::speech::set_backend(spoken);
+    window = new Mywin(nullptr, wx_text(sudoku::texts::window_title()));
     ASSERT_TRUE(pump_until([this] { return window->IsShown() && window->IsActive(); }))
         << "the window never became active";
     settle();
@@ -193,7 +193,7 @@ void GuiTest::TearDown() {
         window->Destroy();
         settle();
     }
-    speech::set_backend(nullptr);
+    sudoku::speech::set_backend(nullptr);
 }
 
 void GuiTest::press(int key, int modifiers) {

@@ -94,7 +94,7 @@ class NoDialog : public wxModalDialogHook {
 };
 
 // Keeps every text the game speaks.
-class SpeechRecorder : public speech::Output {
+class SpeechRecorder : public sudoku::speech::Output {
   public:
     void speak(const std::string& text, bool interrupt) override;
     std::vector<std::string> texts() const;

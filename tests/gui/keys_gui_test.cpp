@@ -86,7 +86,7 @@ TEST_F(EveryKey, EachBindingReachesItsCommand) {
             continue;
         }
         std::vector<std::string> heard;
-        for (const texts::Feedback& said : answer.said) {
+        for (const sudoku::texts::Feedback& said : answer.said) {
             if (said.title.empty()) {
                 heard.push_back(said.text);
             }

@@ -20,7 +20,7 @@
 namespace {
 
 using namespace std::chrono_literals;
-using speech::Kind;
+using sudoku::speech::Kind;
 
 constexpr DISPID say_string_id = 7;
 
@@ -52,7 +52,7 @@ struct Journal {
     std::vector<Call> calls;
     bool gate_open = false;
 
-    speech::jaws::Factory factory();
+    sudoku::speech::jaws::Factory factory();
 
     void open_gate() {
         const std::lock_guard lock(mutex);
@@ -141,7 +141,7 @@ class FakeJaws final : public IDispatch {
 };
 #pragma GCC diagnostic pop
 
-speech::jaws::Factory Journal::factory() {
+sudoku::speech::jaws::Factory Journal::factory() {
     return [this]() -> IDispatch* {
         const std::lock_guard lock(mutex);
         ++made;
@@ -161,7 +161,7 @@ TEST(Jaws, EachTextIsOneSayStringQueuedBehindTheOneBefore) {
     Journal journal;
     const auto fallback = std::make_shared<Recorder>();
     {
-        const auto jaws = speech::jaws::make_backend(journal.factory(), fallback);
+        const auto jaws = sudoku::speech::jaws::make_backend(journal.factory(), fallback);
         jaws->speak_as(Kind::square, "3 1: empty.", false);
         jaws->speak_as(Kind::message, "Invalid number.", false);
         jaws->speak("4 1: 2", false);
@@ -180,7 +180,7 @@ TEST(Jaws, AnInterruptingTextFlushesAndDropsWhatWaits) {
     journal.hold_first_call = true;
     const auto fallback = std::make_shared<Recorder>();
     {
-        const auto jaws = speech::jaws::make_backend(journal.factory(), fallback);
+        const auto jaws = sudoku::speech::jaws::make_backend(journal.factory(), fallback);
         jaws->speak("3 1: empty.", false);
         if (!journal.wait_for_first_call()) {
             journal.open_gate();
@@ -213,7 +213,7 @@ TEST(Jaws, WhatJawsCannotSayGoesToTheFallbackAndTheNextTextAsksAnew) {
         journal.fault = c.fault;
         const auto fallback = std::make_shared<Recorder>();
         {
-            const auto jaws = speech::jaws::make_backend(journal.factory(), fallback);
+            const auto jaws = sudoku::speech::jaws::make_backend(journal.factory(), fallback);
             jaws->speak_as(Kind::square, "3 1: empty.", false);
             jaws->speak_as(Kind::message, "Invalid number.", false);
         }
@@ -229,9 +229,9 @@ TEST(Jaws, WhatJawsCannotSayGoesToTheFallbackAndTheNextTextAsksAnew) {
 TEST(Jaws, WithoutJawsInstalledTheRealObjectCannotBeMade) {
     std::atomic<bool> made{false};
     const auto fallback = std::make_shared<Recorder>();
-    speech::jaws::make_backend(
+    sudoku::speech::jaws::make_backend(
         [&made] {
-            IDispatch* api = speech::jaws::create_api();
+            IDispatch* api = sudoku::speech::jaws::create_api();
             made = api != nullptr;
             return api;
         },

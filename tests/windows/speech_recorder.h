@@ -9,22 +9,22 @@
 #include "speech/speech.h"
 
 struct Said {
-    speech::Kind kind;
+    sudoku::speech::Kind kind;
     std::string text;
     bool interrupt;
     bool operator==(const Said&) const = default;
     friend void PrintTo(const Said& said, std::ostream* out) {
-        *out << (said.kind == speech::Kind::square ? "square " : "message ") << '"' << said.text
-             << '"' << (said.interrupt ? ", interrupting" : "");
+        *out << (said.kind == sudoku::speech::Kind::square ? "square " : "message ") << '"'
+             << said.text << '"' << (said.interrupt ? ", interrupting" : "");
     }
 };
 
-class Recorder final : public speech::Output {
+class Recorder final : public sudoku::speech::Output {
   public:
     void speak(const std::string& text, bool interrupt) override {
-        speak_as(speech::Kind::message, text, interrupt);
+        speak_as(sudoku::speech::Kind::message, text, interrupt);
     }
-    void speak_as(speech::Kind kind, const std::string& text, bool interrupt) override {
+    void speak_as(sudoku::speech::Kind kind, const std::string& text, bool interrupt) override {
         const std::lock_guard lock(mutex_);
         said_.push_back({kind, text, interrupt});
     }

@@ -21,22 +21,22 @@
 #include "speech/speech_windows.h"
 #include "speech_recorder.h"
 
-namespace speech::uia {
+namespace sudoku::speech::uia {
 void PrintTo(const Notification& notification, std::ostream* out) {
     *out << '"' << notification.text << "\" as " << notification.activity << ", processing "
          << static_cast<int>(notification.processing);
 }
-}  // namespace speech::uia
+}  // namespace sudoku::speech::uia
 
 namespace {
 
 using namespace std::chrono_literals;
-using speech::Kind;
-using speech::Route;
-using speech::uia::Notification;
-using speech::uia::Processing;
-using speech::windows::Seen;
-using speech::windows::Way;
+using sudoku::speech::Kind;
+using sudoku::speech::Route;
+using sudoku::speech::uia::Notification;
+using sudoku::speech::uia::Processing;
+using sudoku::speech::windows::Seen;
+using sudoku::speech::windows::Way;
 
 // A shown window of the test's own: top-level and active, as the game's
 // would be, or a control inside one.
@@ -71,9 +71,9 @@ void set_screen_reader_flag(bool on) {
 }
 
 TEST(Sapi, TheWorkerMakesAVoiceAndHandsItEachText) {
-    speech::sapi::backend()->speak("Game saved.", false);
-    ASSERT_TRUE(speech::wait_until_idle(30s));
-    const speech::sapi::Status status = speech::sapi::status();
+    sudoku::speech::sapi::backend()->speak("Game saved.", false);
+    ASSERT_TRUE(sudoku::speech::wait_until_idle(30s));
+    const sudoku::speech::sapi::Status status = sudoku::speech::sapi::status();
     EXPECT_TRUE(status.voice);
     // S_OK on Windows; E_NOTIMPL under Wine. Either way Speak was called.
     EXPECT_NE(status.last_speak, S_FALSE);
@@ -90,11 +90,11 @@ TEST(Uia, TheNotificationGoesOnTheFocusedControlWhileItCanBeHeard) {
         const Window game(L"SudokuSpeechTest", 400, 300);
         const Window control(L"SudokuSpeechControl", c.width, c.height, game.get());
         SetFocus(control.get());
-        EXPECT_EQ(speech::uia::notification_window(),
+        EXPECT_EQ(sudoku::speech::uia::notification_window(),
                   c.focused_control_expected ? control.get() : game.get())
             << c.focus;
     }
-    EXPECT_EQ(speech::uia::notification_window(), nullptr) << "no game window";
+    EXPECT_EQ(sudoku::speech::uia::notification_window(), nullptr) << "no game window";
 }
 
 struct FakeUia {
@@ -102,7 +102,7 @@ struct FakeUia {
     bool raised = true;
     std::vector<std::pair<HWND, Notification>> notified;
 
-    speech::uia::Calls calls() {
+    sudoku::speech::uia::Calls calls() {
         return {[this] { return listening; },
                 [this](HWND window, const Notification& notification) {
                     notified.emplace_back(window, notification);
@@ -117,7 +117,7 @@ TEST(Uia, SquaresCutOffTheOneBeforeMessagesWaitTheirTurn) {
     SetFocus(board.get());
     FakeUia uia;
     const auto fallback = std::make_shared<Recorder>();
-    const auto notifier = speech::uia::make_backend(uia.calls(), fallback);
+    const auto notifier = sudoku::speech::uia::make_backend(uia.calls(), fallback);
     notifier->speak_as(Kind::square, "3 1: empty.", false);
     notifier->speak_as(Kind::message, "Invalid number.", false);
     notifier->speak_as(Kind::square, "4 1: 2", true);
@@ -145,19 +145,21 @@ TEST(Uia, WhatNoScreenReaderCanHearGoesToTheFallback) {
         }
         FakeUia uia{c.listening, c.raised, {}};
         const auto fallback = std::make_shared<Recorder>();
-        speech::uia::make_backend(uia.calls(), fallback)->speak_as(Kind::square, c.text, true);
+        sudoku::speech::uia::make_backend(uia.calls(), fallback)
+            ->speak_as(Kind::square, c.text, true);
         EXPECT_EQ(fallback->said(), (std::vector<Said>{{Kind::square, c.text, true}})) << c.why;
         EXPECT_EQ(uia.notified.empty(), !c.listening || !c.window || c.text.empty()) << c.why;
     }
 }
 
 TEST(Uia, OnTheActiveWindowTheScreenReaderGetsTheText) {
-    if (!speech::uia::heard()) {
+    if (!sudoku::speech::uia::heard()) {
         GTEST_SKIP() << "this system raises no notifications, or no client listens";
     }
     const Window game(L"SudokuSpeechTest", 400, 300);
     const auto fallback = std::make_shared<Recorder>();
-    speech::uia::make_backend(speech::uia::system_calls(), fallback)->speak("3 1: empty.", false);
+    sudoku::speech::uia::make_backend(sudoku::speech::uia::system_calls(), fallback)
+        ->speak("3 1: empty.", false);
     EXPECT_TRUE(fallback->said().empty());
 }
 
@@ -194,38 +196,38 @@ TEST(Route, TheWayFollowsTheRouteAndWhatIsSeen) {
     };
     for (const Case& c : cases) {
         listener_asked = 0;
-        EXPECT_EQ(speech::windows::way_for(c.route, c.seen), c.way) << c.what;
+        EXPECT_EQ(sudoku::speech::windows::way_for(c.route, c.seen), c.way) << c.what;
         EXPECT_EQ(listener_asked > 0, c.listener_asked) << c.what;
     }
 }
 
 TEST(Route, JawsIsSeenByItsWindowAndTheScreenReaderByItsFlag) {
-    EXPECT_FALSE(speech::windows::seen_now().jaws_runs);
+    EXPECT_FALSE(sudoku::speech::windows::seen_now().jaws_runs);
     {
         const Window jaws(L"JFWUI2", 10, 10);
-        EXPECT_TRUE(speech::windows::seen_now().jaws_runs);
+        EXPECT_TRUE(sudoku::speech::windows::seen_now().jaws_runs);
     }
-    EXPECT_FALSE(speech::windows::seen_now().jaws_runs);
+    EXPECT_FALSE(sudoku::speech::windows::seen_now().jaws_runs);
 
     set_screen_reader_flag(true);
-    const bool flag_seen = speech::windows::seen_now().screen_reader;
+    const bool flag_seen = sudoku::speech::windows::seen_now().screen_reader;
     set_screen_reader_flag(false);
     EXPECT_TRUE(flag_seen);
-    EXPECT_FALSE(speech::windows::seen_now().screen_reader);
+    EXPECT_FALSE(sudoku::speech::windows::seen_now().screen_reader);
 }
 
 TEST(Route, EachWayHasItsBackend) {
     const Window jaws(L"JFWUI2", 10, 10);
     struct Case {
         Route route;
-        std::shared_ptr<speech::Output> backend;
+        std::shared_ptr<sudoku::speech::Output> backend;
     };
-    for (const Case& c : {Case{Route::automatic, speech::jaws::backend()},
-                          Case{Route::jaws, speech::jaws::backend()},
-                          Case{Route::screen_reader, speech::uia::backend()},
-                          Case{Route::speech_dispatcher, speech::sapi::backend()}}) {
-        speech::use_route(c.route);
-        EXPECT_EQ(speech::platform::current(), c.backend) << static_cast<int>(c.route);
+    for (const Case& c : {Case{Route::automatic, sudoku::speech::jaws::backend()},
+                          Case{Route::jaws, sudoku::speech::jaws::backend()},
+                          Case{Route::screen_reader, sudoku::speech::uia::backend()},
+                          Case{Route::speech_dispatcher, sudoku::speech::sapi::backend()}}) {
+        sudoku::speech::use_route(c.route);
+        EXPECT_EQ(sudoku::speech::platform::current(), c.backend) << static_cast<int>(c.route);
     }
 }
 

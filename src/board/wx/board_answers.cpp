@@ -60,9 +60,10 @@ void Mywin::show(const sudoku::Answer& answer) {
     } else if (answer.modified) {
         keepgame();
     }
-    for (const texts::Feedback& said : answer.said) {
+    for (const sudoku::texts::Feedback& said : answer.said) {
         if (said.title.empty()) {
-            speak(said.text, false, said.square ? speech::Kind::square : speech::Kind::message);
+            speak(said.text, false,
+                  said.square ? sudoku::speech::Kind::square : sudoku::speech::Kind::message);
         } else {
             tell(said.text, said.title);
         }

@@ -34,7 +34,7 @@ void Mywin::run_game() {
         }
     }
     game_grid->EndBatch();
-    set_accessible_name(*game_grid, wx_text(texts::game_board()));
+    set_accessible_name(*game_grid, wx_text(sudoku::texts::game_board()));
     dress_board(*game_grid, play.game(), zoom);
     panel->SetBackgroundColour(game_grid->GetDefaultCellBackgroundColour());
     sizer->AddStretchSpacer();
@@ -49,7 +49,8 @@ void Mywin::run_game() {
     grid->Bind(wxEVT_GRID_SELECT_CELL, &Mywin::OnCellChange, this);
     // The board back in focus with nothing new to say (a box cancelled, the
     // key help closed) tells the square under the cursor, not an old answer.
-    speech::on_focus_return([this] { return texts::announce(play.game(), play.cursor()); });
+    sudoku::speech::on_focus_return(
+        [this] { return sudoku::texts::announce(play.game(), play.cursor()); });
     showpanel(panel);
     panel->Bind(wxEVT_CHAR_HOOK, &Mywin::boardkey, this);
     follow_cursor();

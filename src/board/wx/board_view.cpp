@@ -20,21 +20,21 @@
 
 namespace {
 
-look::Rgb rgb(const wxColour& c) {
+sudoku::look::Rgb rgb(const wxColour& c) {
     return {c.Red(), c.Green(), c.Blue()};
 }
 
-wxColour colour(look::Rgb c) {
+wxColour colour(sudoku::look::Rgb c) {
     return {c.r, c.g, c.b};
 }
 
-look::Rgb system(wxSystemColour which) {
+sudoku::look::Rgb system(wxSystemColour which) {
     return rgb(wxSystemSettings::GetColour(which));
 }
 
 // wx has no error colour; GTK themes name one. Elsewhere the text colour
 // stands in, and the underline alone marks the number.
-look::Rgb error_colour(const wxGrid& grid) {
+sudoku::look::Rgb error_colour(const wxGrid& grid) {
 #ifdef __WXGTK__
     GdkRGBA found;
     GtkStyleContext* style = gtk_widget_get_style_context(grid.GetHandle());
@@ -64,7 +64,7 @@ void set_height(wxFont& font, int pixels) {
 
 class SquareRenderer : public wxGridCellRenderer {
   public:
-    SquareRenderer(const sudoku::Game& game, const look::Palette& palette)
+    SquareRenderer(const sudoku::Game& game, const sudoku::look::Palette& palette)
         : game_(game), palette_(palette) {}
 
     void Draw(wxGrid& grid, wxGridCellAttr&, wxDC& dc, const wxRect& rect, int row, int col,
@@ -75,9 +75,9 @@ class SquareRenderer : public wxGridCellRenderer {
         const bool cursor = row == cursor_row && col == cursor_col;
         const bool crossed = row == cursor_row || col == cursor_col ||
                              box.same_box({col, row}, {cursor_col, cursor_row});
-        const look::Rgb under = cursor    ? palette_.cursor
-                                : crossed ? palette_.shade
-                                          : palette_.background;
+        const sudoku::look::Rgb under = cursor    ? palette_.cursor
+                                        : crossed ? palette_.shade
+                                                  : palette_.background;
         fill(dc, rect, under);
         draw_lines(dc, rect, row, col, box);
         if (cursor) {
@@ -98,7 +98,7 @@ class SquareRenderer : public wxGridCellRenderer {
   private:
     // The DC's pen and brush are set only when they change: each setting
     // costs the toolkit more than the rectangle it serves.
-    static void fill(wxDC& dc, const wxRect& rect, look::Rgb c) {
+    static void fill(wxDC& dc, const wxRect& rect, sudoku::look::Rgb c) {
         if (dc.GetPen().IsNonTransparent()) {
             dc.SetPen(*wxTRANSPARENT_PEN);
         }
@@ -112,7 +112,7 @@ class SquareRenderer : public wxGridCellRenderer {
     // right and bottom, half of every box edge it touches.
     void draw_lines(wxDC& dc, const wxRect& rect, int row, int col,
                     const sudoku::Geometry& box) const {
-        const look::Lines lines = look::line_widths(rect.width);
+        const sudoku::look::Lines lines = sudoku::look::line_widths(rect.width);
         const auto side = [&](bool edge_before, bool edge_after, bool across) {
             const int extent = across ? rect.width : rect.height;
             const int after = edge_after ? lines.thick_half : lines.thin;
@@ -134,8 +134,10 @@ class SquareRenderer : public wxGridCellRenderer {
         };
         const int across = box.box_width();
         const int down = box.box_height();
-        side(look::box_edge_before(col, across), look::box_edge_before(col + 1, across), true);
-        side(look::box_edge_before(row, down), look::box_edge_before(row + 1, down), false);
+        side(sudoku::look::box_edge_before(col, across),
+             sudoku::look::box_edge_before(col + 1, across), true);
+        side(sudoku::look::box_edge_before(row, down), sudoku::look::box_edge_before(row + 1, down),
+             false);
     }
 
     void draw_frame(wxDC& dc, const wxRect& rect) const {
@@ -146,14 +148,14 @@ class SquareRenderer : public wxGridCellRenderer {
     }
 
     void draw_number(wxDC& dc, const wxRect& rect, const wxString& text, sudoku::Square square,
-                     bool cursor, look::Rgb under) {
+                     bool cursor, sudoku::look::Rgb under) {
         const bool in_game = game_.contains(square);
         const bool given = in_game && game_.is_given(square);
         const bool breaks = in_game && game_.breaks_rule(square);
-        const look::Rgb ink = cursor   ? palette_.cursor_text
-                              : breaks ? palette_.conflict
-                              : given  ? palette_.given
-                                       : palette_.player;
+        const sudoku::look::Rgb ink = cursor   ? palette_.cursor_text
+                                      : breaks ? palette_.conflict
+                                      : given  ? palette_.given
+                                               : palette_.player;
         const wxBitmap& image = number_image(text, rect.height, given, ink, under);
         const wxPoint at(rect.x + (rect.width - image.GetWidth()) / 2,
                          rect.y + (rect.height - image.GetHeight()) / 2);
@@ -166,10 +168,12 @@ class SquareRenderer : public wxGridCellRenderer {
 
     // A number as a picture on its square's colour, made once: drawing text
     // costs most of a square, and a board shows few different numbers.
-    const wxBitmap& number_image(const wxString& text, int square, bool bold, look::Rgb ink,
-                                 look::Rgb under) {
+    const wxBitmap& number_image(const wxString& text, int square, bool bold, sudoku::look::Rgb ink,
+                                 sudoku::look::Rgb under) {
         wxFont chosen = font(square, bold);
-        const auto packed = [](look::Rgb c) { return std::uint64_t{c.r} << 16 | c.g << 8 | c.b; };
+        const auto packed = [](sudoku::look::Rgb c) {
+            return std::uint64_t{c.r} << 16 | c.g << 8 | c.b;
+        };
         const Drawn key{text, std::uint64_t{bold} << 48 | packed(ink) << 24 | packed(under)};
         if (const auto found = images_.find(key); found != images_.end()) {
             return found->second;
@@ -208,7 +212,7 @@ class SquareRenderer : public wxGridCellRenderer {
     }
 
     const sudoku::Game& game_;
-    look::Palette palette_;
+    sudoku::look::Palette palette_;
     int font_square_ = 0;
     wxFont normal_;
     wxFont bold_;
@@ -260,16 +264,17 @@ void redraw_move(wxGrid& grid, const sudoku::Geometry& box, Place from, Place to
 }
 
 // The desktop theme's colours as the board uses them.
-look::Palette theme_palette(const wxGrid& grid) {
-    return look::palette({system(wxSYS_COLOUR_WINDOW), system(wxSYS_COLOUR_WINDOWTEXT),
-                          system(wxSYS_COLOUR_HIGHLIGHT), system(wxSYS_COLOUR_HIGHLIGHTTEXT),
-                          system(wxSYS_COLOUR_HOTLIGHT), error_colour(grid)});
+sudoku::look::Palette theme_palette(const wxGrid& grid) {
+    return sudoku::look::palette({system(wxSYS_COLOUR_WINDOW), system(wxSYS_COLOUR_WINDOWTEXT),
+                                  system(wxSYS_COLOUR_HIGHLIGHT),
+                                  system(wxSYS_COLOUR_HIGHLIGHTTEXT), system(wxSYS_COLOUR_HOTLIGHT),
+                                  error_colour(grid)});
 }
 
 }  // namespace
 
 void dress_board(wxGrid& grid, const sudoku::Game& game, int zoom) {
-    const look::Palette palette = theme_palette(grid);
+    const sudoku::look::Palette palette = theme_palette(grid);
     grid.SetDefaultRenderer(new SquareRenderer(game, palette));
     grid.SetDefaultCellBackgroundColour(colour(palette.background));
     // The renderer draws the lines and the cursor itself.
@@ -289,8 +294,8 @@ void dress_board(wxGrid& grid, const sudoku::Game& game, int zoom) {
 int zoom_board(wxGrid& grid, int zoom) {
     const wxSize screen = wxDisplay(&grid).GetGeometry().GetSize();
     const int side = grid.GetNumberCols();
-    const int step = look::clamp_zoom(screen.y, side, zoom);
-    const int square = look::square_size(screen.y, side, step);
+    const int step = sudoku::look::clamp_zoom(screen.y, side, zoom);
+    const int square = sudoku::look::square_size(screen.y, side, step);
     grid.BeginBatch();
     grid.SetDefaultRowSize(square, true);
     grid.SetDefaultColSize(square, true);
@@ -299,8 +304,8 @@ int zoom_board(wxGrid& grid, int zoom) {
     grid.SetScrollLineY(square);
     grid.EndBatch();
     const int board = side * square;
-    grid.SetMinSize(
-        wxSize(std::min(board, look::room(screen.x)), std::min(board, look::room(screen.y))));
+    grid.SetMinSize(wxSize(std::min(board, sudoku::look::room(screen.x)),
+                           std::min(board, sudoku::look::room(screen.y))));
     if (wxWindow* parent = grid.GetParent()) {
         parent->Layout();
     }

@@ -21,7 +21,7 @@ constexpr int difficulty_steps = 9;
 std::vector<std::string> size_items() {
     std::vector<std::string> result;
     for (int box = smallest_box; box <= largest_box; ++box) {
-        result.push_back(texts::size_item(box));
+        result.push_back(sudoku::texts::size_item(box));
     }
     return result;
 }
@@ -29,7 +29,7 @@ std::vector<std::string> size_items() {
 std::vector<std::string> level_items() {
     std::vector<std::string> result;
     for (int level = 0; level <= static_cast<int>(sudoku::Level::expert); ++level) {
-        result.emplace_back(texts::level_item(static_cast<sudoku::Level>(level)));
+        result.emplace_back(sudoku::texts::level_item(static_cast<sudoku::Level>(level)));
     }
     return result;
 }
@@ -37,7 +37,7 @@ std::vector<std::string> level_items() {
 std::vector<std::string> difficulty_items() {
     std::vector<std::string> result;
     for (int step = 1; step <= difficulty_steps; ++step) {
-        result.push_back(texts::difficulty_item(step * 10));
+        result.push_back(sudoku::texts::difficulty_item(step * 10));
     }
     return result;
 }
@@ -84,11 +84,11 @@ void fit_lists_to_screen(wxDialog& dialog, const std::vector<MenuList*>& lists) 
 
 // The title is what the screen reader says when the dialog opens; without
 // one it says only "frame.".
-size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wx_text(texts::new_game_title())) {
-    bmenu = make_menu_list(this, wx_text(texts::board_size()), size_items());
-    dmenu = make_menu_list(this, wx_text(texts::board_difficulty()), difficulty_items());
-    lmenu = make_menu_list(this, wx_text(texts::solving_level()), level_items());
-    auto* go = new wxButton(this, wxID_ANY, wx_text(texts::go()));
+size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wx_text(sudoku::texts::new_game_title())) {
+    bmenu = make_menu_list(this, wx_text(sudoku::texts::board_size()), size_items());
+    dmenu = make_menu_list(this, wx_text(sudoku::texts::board_difficulty()), difficulty_items());
+    lmenu = make_menu_list(this, wx_text(sudoku::texts::solving_level()), level_items());
+    auto* go = new wxButton(this, wxID_ANY, wx_text(sudoku::texts::go()));
     go->SetFont(go->GetFont().Scaled(readable_scale));
     go->Bind(wxEVT_BUTTON, &size_dlg::endit, this);
     auto* sizer = new wxBoxSizer(wxVERTICAL);

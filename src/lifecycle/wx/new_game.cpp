@@ -18,8 +18,8 @@ void Mywin::new_game() {
                         choice->level == sudoku::Level::any ? sudoku::Level::any : puzzle.level(),
                         puzzle.solution());
     if (choice->level != sudoku::Level::any && puzzle.level() != choice->level) {
-        notice = texts::level_fallback(puzzle.level(), choice->level,
-                                       static_cast<int>(std::lround(choice->difficulty * 100)));
+        notice = sudoku::texts::level_fallback(
+            puzzle.level(), choice->level, static_cast<int>(std::lround(choice->difficulty * 100)));
     }
     run_game();
 }

@@ -20,8 +20,8 @@ enum class SavePath { ready, declined, impossible };
 // asked here, about the final name (the dialog could only ask about the name it
 // was given); a folder of that name can never be replaced, so that fails at once.
 SavePath settle_save_path(wxString& path) {
-    if (!path.Lower().EndsWith(wx_text(texts::file_extension))) {
-        path += wx_text(texts::file_extension);
+    if (!path.Lower().EndsWith(wx_text(sudoku::texts::file_extension))) {
+        path += wx_text(sudoku::texts::file_extension);
     }
     if (wxDirExists(path)) {
         return SavePath::impossible;
@@ -29,8 +29,8 @@ SavePath settle_save_path(wxString& path) {
     if (!wxFileName::Exists(path)) {
         return SavePath::ready;
     }
-    return ask_yes(texts::replace_question(wxFileName(path).GetFullName().utf8_string()),
-                   texts::replace_title())
+    return ask_yes(sudoku::texts::replace_question(wxFileName(path).GetFullName().utf8_string()),
+                   sudoku::texts::replace_title())
                ? SavePath::ready
                : SavePath::declined;
 }
@@ -40,8 +40,8 @@ SavePath settle_save_path(wxString& path) {
 void Mywin::savegame() {
     const sudoku::SavedGame saved =
         sudoku::saved_game_of(play, std::chrono::steady_clock::now(), false);
-    wxFileDialog dialog(this, wx_text(texts::save_prompt()), wxString(), wxString(),
-                        wx_text(texts::file_wildcard()), wxFD_SAVE);
+    wxFileDialog dialog(this, wx_text(sudoku::texts::save_prompt()), wxString(), wxString(),
+                        wx_text(sudoku::texts::file_wildcard()), wxFD_SAVE);
     const std::optional<wxString> chosen = choose_file(dialog);
     if (!chosen) {
         return;
@@ -54,15 +54,15 @@ void Mywin::savegame() {
     const std::optional<std::string> text = sudoku::saved_game_text(saved);
     if (settled == SavePath::impossible || !text ||
         !sudoku::write_file_atomically(file_path(path), *text)) {
-        tell(texts::save_failed(), texts::save_failed_title());
+        tell(sudoku::texts::save_failed(), sudoku::texts::save_failed_title());
         return;
     }
-    speak(std::string(texts::game_saved()));
+    speak(std::string(sudoku::texts::game_saved()));
 }
 
 void Mywin::loadgame() {
-    wxFileDialog dialog(this, wx_text(texts::load_prompt()), wxString(), wxString(),
-                        wx_text(texts::file_wildcard()), wxFD_OPEN);
+    wxFileDialog dialog(this, wx_text(sudoku::texts::load_prompt()), wxString(), wxString(),
+                        wx_text(sudoku::texts::file_wildcard()), wxFD_OPEN);
     if (const std::optional<wxString> chosen = choose_file(dialog)) {
         load_file(*chosen);
     }
@@ -73,7 +73,7 @@ void Mywin::load_file(const wxString& path) {
     auto saved = text ? sudoku::decode_saved_game(*text) : std::nullopt;
     if (!saved) {
         // Checked before anything changes: the menu and the game in memory stay as they were.
-        tell(texts::load_failed(), texts::load_failed_title());
+        tell(sudoku::texts::load_failed(), sudoku::texts::load_failed_title());
         return;
     }
     play = sudoku::play_of(std::move(*saved));
