@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "sudoku/geometry.h"
 #include "sudoku/rules.h"
 
 namespace sudoku {
@@ -21,7 +22,6 @@ using nlohmann::json;
 // builds a tree of them.
 constexpr int max_nesting = 64;
 
-constexpr int max_box_dimension = 9;
 // A hundred years of play: more is not a number the game wrote.
 constexpr std::uint64_t max_elapsed_seconds = 100ULL * 366 * 24 * 3600;
 
@@ -111,7 +111,7 @@ std::optional<std::uint64_t> read_in_range(const json& value, std::uint64_t low,
 }
 
 std::optional<int> read_box_dimension(const json& value) {
-    const auto dimension = read_in_range(value, 1, max_box_dimension);
+    const auto dimension = read_in_range(value, 1, largest_box_side);
     return dimension ? std::optional<int>(static_cast<int>(*dimension)) : std::nullopt;
 }
 

@@ -14,6 +14,10 @@
 
 namespace sudoku {
 
+// The widest and tallest a box may be: 9 x 9 boxes make the 81x81 board, the
+// largest whose numbers the game can show and type.
+constexpr int largest_box_side = 9;
+
 // A square: x the column, y the row, both from 0.
 struct Square {
     int x = 0;

@@ -7,7 +7,7 @@
 namespace sudoku {
 
 Level rate(const Board& puzzle, BoxSize size) {
-    if (size.first < 1 || size.first > 9 || size.second < 1 || size.second > 9 ||
+    if (size.first < 1 || size.first > largest_box_side || size.second < 1 || size.second > largest_box_side ||
         !Sudoku(size.first, size.second, puzzle).validate()) {
         return Level::any;
     }

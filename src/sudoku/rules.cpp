@@ -9,7 +9,6 @@ namespace sudoku {
 
 namespace {
 
-constexpr int largest_box_side = 9;
 constexpr std::size_t largest_side = largest_box_side * largest_box_side;
 
 bool box_side_ok(int side) {

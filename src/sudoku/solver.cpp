@@ -400,7 +400,7 @@ class Search final : public Solver::Engine {
 };
 
 int checked_side(int d) {
-    if (d < 1 || d > 9) {
+    if (d < 1 || d > largest_box_side) {
         throw std::invalid_argument("a box side must be from 1 to 9");
     }
     return d;

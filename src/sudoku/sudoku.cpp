@@ -18,7 +18,6 @@
 namespace sudoku {
 namespace {
 
-constexpr int kMaxSide = 9;
 // Up to this size a search draws the grid, which gives the most varied grids;
 // beyond it the search gets slow, so a shuffled pattern is used instead.
 constexpr int kMaxSearchedN = 16;
@@ -30,7 +29,7 @@ using Grid = std::vector<int>;
 using Rng = std::mt19937_64;
 
 int checked_side(int d) {
-    if (d < 1 || d > kMaxSide) {
+    if (d < 1 || d > largest_box_side) {
         throw std::invalid_argument("a box side must be from 1 to 9");
     }
     return d;

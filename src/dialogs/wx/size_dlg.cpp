@@ -11,16 +11,16 @@
 #include "board/texts.h"
 #include "dialogs/wx/menu_list.h"
 #include "shell/wx_text.h"
+#include "sudoku/geometry.h"
 
 namespace {
 
 constexpr int smallest_box = 2;
-constexpr int largest_box = 9;
 constexpr int difficulty_steps = 9;
 
 std::vector<std::string> size_items() {
     std::vector<std::string> result;
-    for (int box = smallest_box; box <= largest_box; ++box) {
+    for (int box = smallest_box; box <= sudoku::largest_box_side; ++box) {
         result.push_back(sudoku::texts::size_item(box));
     }
     return result;
