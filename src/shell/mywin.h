@@ -86,5 +86,4 @@ class Mywin : public wxFrame {
     // Moves the grid's cursor to the play session's, without a word: the
     // answer that moved it says the square.
     void follow_cursor();
-    bool following_ = false;
 };

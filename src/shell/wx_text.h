@@ -6,8 +6,6 @@
 
 #include <wx/string.h>
 
-#include "sudoku/board.h"
-
 inline wxString wx_text(std::string_view text) {
     return wxString::FromUTF8(text.data(), text.size());
 }
@@ -20,9 +18,4 @@ inline std::string file_path(const wxString& path) {
 #else
     return std::string(path.fn_str());
 #endif
-}
-
-// What a grid cell shows for a square: its number in decimal, or nothing.
-inline wxString cell_text(const sudoku::Cell& cell) {
-    return cell ? wxString::Format("%lld", static_cast<long long>(*cell)) : wxString();
 }

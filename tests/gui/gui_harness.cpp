@@ -11,6 +11,7 @@
 #include <wx/timer.h>
 
 #include "board/texts.h"
+#include "board/wx/board_view.h"
 #include "shell/wx_text.h"
 
 namespace gui_test {
@@ -242,7 +243,7 @@ sudoku::Cell GuiTest::square(int x, int y) const {
 }
 
 wxString GuiTest::grid_text(int x, int y) const {
-    return window->grid->GetCellValue(y, x);
+    return number_text(window->play.game(), {x, y});
 }
 
 }  // namespace gui_test

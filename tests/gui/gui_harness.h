@@ -146,6 +146,7 @@ class GuiTest : public ::testing::Test {
     void start_game(sudoku::Game game);
     void start_game(sudoku::Play play);
     sudoku::Cell square(int x, int y) const;
+    // The number the board draws in the square.
     wxString grid_text(int x, int y) const;
 
     Mywin* window = nullptr;

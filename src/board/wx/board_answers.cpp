@@ -45,9 +45,7 @@ void Mywin::show(const sudoku::Answer& answer) {
     if (answer.cursor_moved) {
         follow_cursor();
     }
-    for (const sudoku::Square square : answer.changed) {
-        grid->SetCellValue(square.y, square.x, cell_text(play.game().at(square)));
-    }
+    // The board draws the numbers from the game: showing a change is drawing again.
     if (!answer.changed.empty()) {
         Refresh();
     }

@@ -26,16 +26,9 @@ void Mywin::run_game() {
     game_grid->HideColLabels();
     // Numbers reach the board only through the game's commands.
     game_grid->EnableEditing(false);
-    for (int x = 0; x < side; ++x) {
-        for (int y = 0; y < side; ++y) {
-            if (const sudoku::Cell& cell = play.game().at({x, y})) {
-                game_grid->SetCellValue(y, x, cell_text(cell));
-            }
-        }
-    }
     game_grid->EndBatch();
     set_accessible_name(*game_grid, wx_text(sudoku::texts::game_board()));
-    dress_board(*game_grid, play.game(), zoom);
+    dress_board(*game_grid, play, zoom);
     panel->SetBackgroundColour(game_grid->GetDefaultCellBackgroundColour());
     sizer->AddStretchSpacer();
     sizer->Add(game_grid, 0, wxALIGN_CENTER_HORIZONTAL);
@@ -66,15 +59,18 @@ void Mywin::run_game() {
 
 void Mywin::follow_cursor() {
     const sudoku::Square square = play.cursor();
-    following_ = true;
-    grid->GoToCell(square.y, square.x);
-    following_ = false;
+    if (square != sudoku::Square{grid->GetGridCursorCol(), grid->GetGridCursorRow()}) {
+        grid->GoToCell(square.y, square.x);
+    }
 }
 
 void Mywin::OnCellChange(wxGridEvent& event) {
     event.Skip();
-    if (!following_) {
-        // The grid moved itself: a click, or one of its own keys.
-        show(play.moved_to({event.GetCol(), event.GetRow()}));
+    const sudoku::Square to{event.GetCol(), event.GetRow()};
+    const sudoku::Square from{grid->GetGridCursorCol(), grid->GetGridCursorRow()};
+    // Following the play, the grid moves onto its cursor from another square;
+    // every other move is the grid's own (a click, one of its keys).
+    if (to != play.cursor() || to == from) {
+        show(play.moved_to(to));
     }
 }

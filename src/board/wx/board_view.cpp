@@ -1,6 +1,8 @@
 #include "board/wx/board_view.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdint>
 #include <map>
 #include <utility>
@@ -16,7 +18,7 @@
 #endif
 
 #include "board/board_look.h"
-#include "board/game.h"
+#include "board/play.h"
 
 namespace {
 
@@ -62,19 +64,21 @@ void set_height(wxFont& font, int pixels) {
 #endif
 }
 
+// Draws each square from the game in play: its number, whether it is given
+// or breaks the rule, and the play's cursor. The grid holds no copy of either.
 class SquareRenderer : public wxGridCellRenderer {
   public:
-    SquareRenderer(const sudoku::Game& game, const sudoku::look::Palette& palette)
-        : game_(game), palette_(palette) {}
+    SquareRenderer(const sudoku::Play& play, const sudoku::look::Palette& palette)
+        : play_(play), palette_(palette) {}
 
-    void Draw(wxGrid& grid, wxGridCellAttr&, wxDC& dc, const wxRect& rect, int row, int col,
+    void Draw(wxGrid&, wxGridCellAttr&, wxDC& dc, const wxRect& rect, int row, int col,
               bool) override {
-        const sudoku::Geometry& box = game_.geometry();
-        const int cursor_row = grid.GetGridCursorRow();
-        const int cursor_col = grid.GetGridCursorCol();
-        const bool cursor = row == cursor_row && col == cursor_col;
-        const bool crossed = row == cursor_row || col == cursor_col ||
-                             box.same_box({col, row}, {cursor_col, cursor_row});
+        const sudoku::Geometry& box = play_.game().geometry();
+        const sudoku::Square at{col, row};
+        const sudoku::Square cursor_at = play_.cursor();
+        const bool cursor = at == cursor_at;
+        const bool crossed =
+            row == cursor_at.y || col == cursor_at.x || box.same_box(at, cursor_at);
         const sudoku::look::Rgb under = cursor    ? palette_.cursor
                                         : crossed ? palette_.shade
                                                   : palette_.background;
@@ -83,9 +87,9 @@ class SquareRenderer : public wxGridCellRenderer {
         if (cursor) {
             draw_frame(dc, rect);
         }
-        const wxString text = grid.GetCellValue(row, col);
+        const wxString text = number_text(play_.game(), at);
         if (!text.empty()) {
-            draw_number(dc, rect, text, sudoku::Square{col, row}, cursor, under);
+            draw_number(dc, rect, text, at, cursor, under);
         }
     }
 
@@ -93,7 +97,7 @@ class SquareRenderer : public wxGridCellRenderer {
         return {grid.GetColSize(col), grid.GetRowSize(row)};
     }
 
-    wxGridCellRenderer* Clone() const override { return new SquareRenderer(game_, palette_); }
+    wxGridCellRenderer* Clone() const override { return new SquareRenderer(play_, palette_); }
 
   private:
     // The DC's pen and brush are set only when they change: each setting
@@ -149,9 +153,9 @@ class SquareRenderer : public wxGridCellRenderer {
 
     void draw_number(wxDC& dc, const wxRect& rect, const wxString& text, sudoku::Square square,
                      bool cursor, sudoku::look::Rgb under) {
-        const bool in_game = game_.contains(square);
-        const bool given = in_game && game_.is_given(square);
-        const bool breaks = in_game && game_.breaks_rule(square);
+        const sudoku::Game& game = play_.game();
+        const bool given = game.is_given(square);
+        const bool breaks = game.breaks_rule(square);
         const sudoku::look::Rgb ink = cursor   ? palette_.cursor_text
                                       : breaks ? palette_.conflict
                                       : given  ? palette_.given
@@ -211,7 +215,7 @@ class SquareRenderer : public wxGridCellRenderer {
         return bold ? bold_ : normal_;
     }
 
-    const sudoku::Game& game_;
+    const sudoku::Play& play_;
     sudoku::look::Palette palette_;
     int font_square_ = 0;
     wxFont normal_;
@@ -273,15 +277,26 @@ sudoku::look::Palette theme_palette(const wxGrid& grid) {
 
 }  // namespace
 
-void dress_board(wxGrid& grid, const sudoku::Game& game, int zoom) {
+wxString number_text(const sudoku::Game& game, sudoku::Square square) {
+    if (!game.contains(square) || !game.at(square)) {
+        return {};
+    }
+    // Without printf's parsing: every square in view is drawn from this.
+    std::array<char, 24> digits{};
+    const char* end =
+        std::to_chars(digits.data(), digits.data() + digits.size(), *game.at(square)).ptr;
+    return wxString::FromAscii(digits.data(), static_cast<std::size_t>(end - digits.data()));
+}
+
+void dress_board(wxGrid& grid, const sudoku::Play& play, int zoom) {
     const sudoku::look::Palette palette = theme_palette(grid);
-    grid.SetDefaultRenderer(new SquareRenderer(game, palette));
+    grid.SetDefaultRenderer(new SquareRenderer(play, palette));
     grid.SetDefaultCellBackgroundColour(colour(palette.background));
     // The renderer draws the lines and the cursor itself.
     grid.EnableGridLines(false);
     grid.SetCellHighlightPenWidth(0);
     grid.SetCellHighlightROPenWidth(0);
-    grid.Bind(wxEVT_GRID_SELECT_CELL, [&grid, box = game.geometry()](wxGridEvent& event) {
+    grid.Bind(wxEVT_GRID_SELECT_CELL, [&grid, box = play.game().geometry()](wxGridEvent& event) {
         event.Skip();
         const Place from{grid.GetGridCursorRow(), grid.GetGridCursorCol()};
         const Place to{event.GetRow(), event.GetCol()};
