@@ -18,6 +18,19 @@ void bind_digits(std::vector<Binding>& table, int first_key, unsigned modifiers,
     }
 }
 
+// Plus is Shift and = on many keyboards; the keypad's + and - count too.
+void bind_zoom(std::vector<Binding>& table) {
+    table.insert(table.end(), {
+                                  {{'+', ctrl}, {V::zoom_in}},
+                                  {{'=', ctrl | shift}, {V::zoom_in}},
+                                  {{'=', ctrl}, {V::zoom_in}},
+                                  {{keypad_add, ctrl}, {V::zoom_in}},
+                                  {{'-', ctrl}, {V::zoom_out}},
+                                  {{keypad_subtract, ctrl}, {V::zoom_out}},
+                                  {{'0', ctrl}, {V::zoom_reset}},
+                              });
+}
+
 // Ctrl+E and Escape both go home, Backspace and Delete both clear. The keypad
 // acts as the main keys: with NumLock on its digits, Enter and Delete (the
 // decimal key), with NumLock off its arrows, Home and End, which the grid
@@ -68,20 +81,13 @@ std::vector<Binding> make_table() {
                                   {{'z', ctrl | shift}, {V::redo}},
                               });
     bind_digits(table, '1', ctrl, V::note);
-    // Plus is Shift and = on many keyboards; the keypad's + and - count too.
     table.insert(table.end(), {
                                   {{'n', ctrl}, {V::fill_notes}},
                                   {{'h'}, {V::hint}},
                                   {{'t'}, {V::say_time}},
                                   {{'l'}, {V::say_level}},
-                                  {{'+', ctrl}, {V::zoom_in}},
-                                  {{'=', ctrl | shift}, {V::zoom_in}},
-                                  {{'=', ctrl}, {V::zoom_in}},
-                                  {{keypad_add, ctrl}, {V::zoom_in}},
-                                  {{'-', ctrl}, {V::zoom_out}},
-                                  {{keypad_subtract, ctrl}, {V::zoom_out}},
-                                  {{'0', ctrl}, {V::zoom_reset}},
                               });
+    bind_zoom(table);
     return table;
 }
 

@@ -119,7 +119,7 @@ Answer Play::report(const Move& move) {
     Answer answer;
     const bool stepped = move.outcome == Outcome::undone || move.outcome == Outcome::redone;
     // An undo or redo takes the cursor to its square, and says the square
-    // there; one of Ctrl+N's changed the whole board and leaves the cursor.
+    // there; filling the notes changed the whole board and leaves the cursor.
     if (stepped && move.changed_by != MoveKind::fill_notes && move.square != cursor_) {
         refusal_.reset();
         cursor_ = move.square;

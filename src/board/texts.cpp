@@ -294,7 +294,7 @@ Feedback say(const sudoku::Move& move, const sudoku::Game& game) {
     Feedback feedback = say(move);
     const bool back = move.outcome == sudoku::Outcome::undone;
     if (back || move.outcome == sudoku::Outcome::redone) {
-        // Ctrl+N changed the whole board, not a square.
+        // Filling the notes changed the whole board, not a square.
         feedback.text.append(" ").append(move.changed_by != sudoku::MoveKind::fill_notes
                                              ? announce(game, move.square)
                                          : back ? notes_as_they_were()

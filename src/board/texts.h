@@ -63,7 +63,7 @@ std::string difficulty_item(int percent);  // "30 percent empty"
 // Before the first square when the level chosen was not made: "This puzzle
 // is easy: no hard puzzle was found with 30 percent empty."
 std::string level_fallback(sudoku::Level made, sudoku::Level asked, int percent);
-// The l key: "This is a medium puzzle." or "This puzzle needs guessing."
+// The puzzle's level, said: "This is a medium puzzle." or "This puzzle needs guessing."
 std::string level_said(sudoku::Level level);
 
 // Play.
@@ -164,7 +164,7 @@ inline std::string notes_filled() {
 inline std::string notes_cleared() {
     return tr("Notes cleared.");
 }
-// After "Undone." for Ctrl+N.
+// After "Undone." for the notes filled in every square.
 inline std::string notes_as_they_were() {
     return tr("Notes as they were.");
 }
@@ -186,7 +186,7 @@ inline std::string no_hint() {
 // The square as square_announcement says it, then its notes: "3 1: empty. Notes 2, 5."
 std::string announce(const sudoku::Game& game, sudoku::Square square);
 // say(move), and after an undo or redo the square it went to as it is now,
-// "Undone. 3 1: empty.", or for Ctrl+N "Undone. Notes as they were."
+// "Undone. 3 1: empty.", or for the filled notes "Undone. Notes as they were."
 Feedback say(const sudoku::Move& move, const sudoku::Game& game);
 // "5 goes at 3 7: the only place for 5 in row 7.", or one elimination
 // "In box 1, 5 can only go in row 1, so 4 1 cannot take 5."
