@@ -6,15 +6,13 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <condition_variable>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
-#include <optional>
 #include <string>
 #include <thread>
-#include <utility>
+
+#include "speech/text_queue.h"
 
 // How the player hears the game.
 //
@@ -44,46 +42,10 @@
 namespace sudoku::speech::dispatcher {
 namespace {
 
-struct Request {
-    std::string text;
-    bool interrupt = false;
-    // Said after what is being said, without cancelling it.
-    bool follows = false;
-};
-
-class Dispatcher final : public Output {
+class Dispatcher final : public QueuedOutput {
   public:
     Dispatcher() {
         std::thread([this] { run(); }).detach();
-    }
-
-    void speak(const std::string& text, bool interrupt) override {
-        Request request{text, interrupt};
-        {
-            const std::lock_guard lock(mutex_);
-            // A cancel asked for by the text being replaced still has to happen.
-            request.interrupt = request.interrupt || (pending_ && pending_->interrupt);
-            pending_ = std::move(request);
-            then_.reset();
-        }
-        wake_.notify_one();
-    }
-
-    void speak_as(Kind kind, const std::string& text, bool interrupt) override {
-        if (kind != Kind::box) {
-            speak(text, interrupt);
-            return;
-        }
-        {
-            const std::lock_guard lock(mutex_);
-            (pending_ ? then_ : pending_) = Request{text, false, true};
-        }
-        wake_.notify_one();
-    }
-
-    bool wait_until_idle(std::chrono::milliseconds timeout) {
-        std::unique_lock lock(mutex_);
-        return idle_.wait_for(lock, timeout, [this] { return !pending_ && !busy_; });
     }
 
   private:
@@ -97,25 +59,12 @@ class Dispatcher final : public Output {
         sigaddset(&pipe, SIGPIPE);
         pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
         for (;;) {
-            Request request;
-            {
-                std::unique_lock lock(mutex_);
-                wake_.wait(lock, [this] { return pending_.has_value(); });
-                request = std::move(*pending_);
-                pending_ = std::move(then_);
-                then_.reset();
-                busy_ = true;
-            }
-            deliver(request);
-            {
-                const std::lock_guard lock(mutex_);
-                busy_ = false;
-            }
-            idle_.notify_all();
+            deliver(queue_.take());
+            queue_.done();
         }
     }
 
-    void deliver(const Request& request) {
+    void deliver(const Queued& request) {
         // An empty spd_say never gets its reply and would hang the worker.
         const bool say = !request.text.empty();
         if (!say && !request.interrupt) {
@@ -177,12 +126,6 @@ class Dispatcher final : public Output {
         return listening;
     }
 
-    std::mutex mutex_;
-    std::condition_variable wake_;  // a text is pending
-    std::condition_variable idle_;  // the worker has finished what it took
-    std::optional<Request> pending_;
-    std::optional<Request> then_;  // a box's words, after pending_
-    bool busy_ = false;
     // Used by the worker only.
     SPDConnection* connection_ = nullptr;
     bool may_spawn_ = true;

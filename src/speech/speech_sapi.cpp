@@ -5,51 +5,20 @@
 
 #include <sapi.h>
 
-#include <condition_variable>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <thread>
 
+#include "speech/text_queue.h"
 #include "speech/utf16.h"
 
 namespace sudoku::speech::sapi {
 namespace {
 
-class Voice final : public Output {
+class Voice final : public QueuedOutput {
   public:
     Voice() {
         std::thread([this] { run(); }).detach();
-    }
-
-    // Only the newest text waits: one given before the worker took it is
-    // replaced, as it would be cut off at once anyway.
-    void speak(const std::string& text, bool) override {
-        {
-            const std::lock_guard lock(mutex_);
-            pending_ = Text{text, false};
-            then_.reset();
-        }
-        wake_.notify_one();
-    }
-
-    // A box's words wait behind the text given just before them, unpurged;
-    // the next ordinary text supersedes both.
-    void speak_as(Kind kind, const std::string& text, bool interrupt) override {
-        if (kind != Kind::box) {
-            speak(text, interrupt);
-            return;
-        }
-        {
-            const std::lock_guard lock(mutex_);
-            (pending_ ? then_ : pending_) = Text{text, true};
-        }
-        wake_.notify_one();
-    }
-
-    bool wait_until_idle(std::chrono::milliseconds timeout) {
-        std::unique_lock lock(mutex_);
-        return idle_.wait_for(lock, timeout, [this] { return !pending_ && !busy_; });
     }
 
     Status status() {
@@ -70,36 +39,22 @@ class Voice final : public Output {
             status_.voice = made;
         }
         for (;;) {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return pending_.has_value(); });
-            const std::wstring text = utf16(pending_->text);
-            const DWORD purge = pending_->follows ? 0 : SPF_PURGEBEFORESPEAK;
-            pending_ = std::move(then_);
-            then_.reset();
-            busy_ = true;
-            lock.unlock();
+            const Queued next = queue_.take();
             // Asynchronous, so the worker is free for the next text at once;
             // purged first (but for a box's words), so that text cuts this one off.
-            const HRESULT result =
-                made ? voice->Speak(text.c_str(), SPF_ASYNC | purge | SPF_IS_NOT_XML, nullptr)
-                     : E_FAIL;
-            lock.lock();
-            status_.last_speak = result;
-            busy_ = false;
-            idle_.notify_all();
+            const DWORD purge = next.follows ? 0 : SPF_PURGEBEFORESPEAK;
+            const HRESULT result = made ? voice->Speak(utf16(next.text).c_str(),
+                                                       SPF_ASYNC | purge | SPF_IS_NOT_XML, nullptr)
+                                        : E_FAIL;
+            {
+                const std::lock_guard lock(mutex_);
+                status_.last_speak = result;
+            }
+            queue_.done();
         }
     }
 
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::condition_variable idle_;
-    struct Text {
-        std::string text;
-        bool follows = false;  // said after what is being said, unpurged
-    };
-    std::optional<Text> pending_;
-    std::optional<Text> then_;  // a box's words, after pending_
-    bool busy_ = false;
+    std::mutex mutex_;  // guards status_
     Status status_;
 };
 
