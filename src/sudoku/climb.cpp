@@ -122,7 +122,7 @@ void Climber::check_unit(int unit, int k) {
         return;
     }
     work_ += static_cast<std::uint64_t>(n_);
-    for (const Square square : layout_.squares({static_cast<Unit>(unit / n_), unit % n_})) {
+    for (const Square square : layout_.squares(layout_.geometry().unit_group(unit))) {
         if (hints::has(candidates_, square, k + 1)) {
             queue_.push_back({square, k});
             return;

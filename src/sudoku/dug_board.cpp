@@ -6,13 +6,26 @@
 
 namespace sudoku {
 
-DugBoard::DugBoard(const hints::Layout& layout, const Board& grid)
+std::vector<Square> every_square(int n) {
+    std::vector<Square> squares;
+    squares.reserve(static_cast<std::size_t>(n * n));
+    for (int x = 0; x < n; ++x) {
+        for (int y = 0; y < n; ++y) {
+            squares.push_back({x, y});
+        }
+    }
+    return squares;
+}
+
+DugBoard::DugBoard(const hints::Layout& layout, const Board& grid, std::uint64_t& budget)
     : layout_(layout),
       grid_(grid),
+      budget_(budget),
       puzzle_(grid),
       flat_(grid.size() * grid.size()),
       candidates_(grid.size(), std::vector<Candidates>(grid.size())),
-      given_in_(layout.units().size()) {
+      given_in_(layout.units().size()),
+      solver_(layout.geometry().box_width(), layout.geometry().box_height()) {
     const int n = layout.n();
     for (int k = 0; k < n; ++k) {
         every_.set(static_cast<std::size_t>(k));
@@ -87,10 +100,20 @@ bool DugBoard::forced(Square square) const {
                });
     };
     return std::any_of(own.begin(), own.end(), [&](int unit) {
-        const std::vector<Square>& squares =
-            layout_.squares({static_cast<Unit>(unit / layout_.n()), unit % layout_.n()});
+        const std::vector<Square>& squares = layout_.squares(layout_.geometry().unit_group(unit));
         return std::none_of(squares.begin(), squares.end(), takes);
     });
+}
+
+bool DugBoard::one_solution(Square square) {
+    solver_.set_budget(budget_);
+    const int others = solver_.count(flat_, 1, {static_cast<int>(cell(square)), number(square)});
+    budget_ -= std::min(budget_, solver_.steps());
+    if (solver_.out_of_budget()) {
+        budget_ = 0;
+        return false;
+    }
+    return others == 0;
 }
 
 }  // namespace sudoku

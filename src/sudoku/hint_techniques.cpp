@@ -161,14 +161,13 @@ Layout::Layout(BoxSize size) : geometry_(size), n_(geometry_.n()), units_(geomet
     units_of_.reserve(static_cast<std::size_t>(n_ * n_));
     for (int x = 0; x < n_; ++x) {
         for (int y = 0; y < n_; ++y) {
-            // Rows, then columns, then boxes, as units_ has them.
-            units_of_.push_back({y, n_ + x, 2 * n_ + geometry_.box_of({x, y})});
+            units_of_.push_back(geometry_.unit_numbers({x, y}));
         }
     }
 }
 
 const std::vector<Square>& Layout::squares(Group unit) const {
-    return squares_[static_cast<std::size_t>(static_cast<int>(unit.unit) * n_ + unit.index)];
+    return squares_[static_cast<std::size_t>(geometry_.unit_number(unit))];
 }
 
 std::optional<Elimination> pointing(const Layout& layout, const CandidateBoard& candidates) {

@@ -19,7 +19,7 @@ class Layout {
     explicit Layout(BoxSize size);
     const Geometry& geometry() const { return geometry_; }
     int n() const { return n_; }
-    // Every unit: the rows, then the columns, then the boxes.
+    // Every unit, in the order of Geometry::unit_number.
     const std::vector<Group>& units() const { return units_; }
     // The unit's squares in reading order.
     const std::vector<Square>& squares(Group unit) const;
@@ -28,7 +28,7 @@ class Layout {
         const int at = units_of(square)[static_cast<std::size_t>(kind)];
         return {kind, at - static_cast<int>(kind) * n_};
     }
-    // The positions in units() of the square's row, column and box.
+    // Geometry::unit_numbers, kept for the many lookups.
     const std::array<int, 3>& units_of(Square square) const {
         return units_of_[static_cast<std::size_t>(square.x * n_ + square.y)];
     }

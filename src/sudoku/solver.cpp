@@ -1,8 +1,8 @@
 #include "sudoku/solver.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
-#include <stdexcept>
 #include <utility>
 
 namespace sudoku {
@@ -100,15 +100,15 @@ class Search final : public Solver::Engine {
   public:
     explicit Search(const Geometry& geometry)
         : n_(geometry.n()), cells_(n_ * n_), full_(all_of<Mask>(n_)) {
-        // Units 0..N-1 are the columns, N..2N-1 the rows, 2N..3N-1 the boxes.
+        // Units numbered as Geometry::unit_number has them.
         unit_cells_.resize(static_cast<std::size_t>(3 * n_ * n_));
         cell_units_.resize(static_cast<std::size_t>(3 * cells_));
         std::vector<int> filled(static_cast<std::size_t>(3 * n_), 0);
         for (int x = 0; x < n_; ++x) {
             for (int y = 0; y < n_; ++y) {
                 const int cell = x * n_ + y;
-                const int units[3] = {x, n_ + y, 2 * n_ + geometry.box_of({x, y})};
-                for (int k = 0; k < 3; ++k) {
+                const std::array<int, 3> units = geometry.unit_numbers({x, y});
+                for (std::size_t k = 0; k < 3; ++k) {
                     const int u = units[k];
                     unit_cells_[static_cast<std::size_t>(u * n_ + filled[u]++)] = cell;
                     cell_units_[static_cast<std::size_t>(cell * 3 + k)] = u;
@@ -399,16 +399,10 @@ class Search final : public Solver::Engine {
     Solver::Request request_;
 };
 
-int checked_side(int d) {
-    if (d < 1 || d > largest_box_side) {
-        throw std::invalid_argument("a box side must be from 1 to 9");
-    }
-    return d;
-}
-
 }  // namespace
 
-Solver::Solver(int d1, int d2) : n_(checked_side(d1) * checked_side(d2)), geometry_({d1, d2}) {
+Solver::Solver(int d1, int d2)
+    : n_(checked_box_side(d1) * checked_box_side(d2)), geometry_({d1, d2}) {
     if (n_ <= 64) {
         engine_ = std::make_unique<Search<std::uint64_t>>(geometry_);
     } else {
