@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "sudoku/ladder.h"
+#include "sudoku/climber.h"
 
 namespace sudoku {
 namespace {

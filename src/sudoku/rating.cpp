@@ -1,6 +1,6 @@
 #include "sudoku/rating.h"
 
-#include "sudoku/ladder.h"
+#include "sudoku/climber.h"
 #include "sudoku/solver.h"
 #include "sudoku/sudoku.h"
 
