@@ -100,14 +100,22 @@ class Search final : public Solver::Engine {
   public:
     explicit Search(const Geometry& geometry)
         : n_(geometry.n()), cells_(n_ * n_), full_(all_of<Mask>(n_)) {
-        // Units numbered as Geometry::unit_number has them.
+        // Units numbered as Geometry::unit_number has them, but visited
+        // columns first, then rows, then boxes: the order the generator's
+        // budget was set with. On the largest boards the budget runs out,
+        // and another order would spend it elsewhere and change the puzzle
+        // a seed gives.
         unit_cells_.resize(static_cast<std::size_t>(3 * n_ * n_));
         cell_units_.resize(static_cast<std::size_t>(3 * cells_));
+        for (int i = 0; i < 3 * n_; ++i) {
+            sweep_.push_back(i < n_ ? n_ + i : i < 2 * n_ ? i - n_ : i);
+        }
         std::vector<int> filled(static_cast<std::size_t>(3 * n_), 0);
         for (int x = 0; x < n_; ++x) {
             for (int y = 0; y < n_; ++y) {
                 const int cell = x * n_ + y;
-                const std::array<int, 3> units = geometry.unit_numbers({x, y});
+                const std::array<int, 3> numbers = geometry.unit_numbers({x, y});
+                const std::array<int, 3> units = {numbers[1], numbers[0], numbers[2]};
                 for (std::size_t k = 0; k < 3; ++k) {
                     const int u = units[k];
                     unit_cells_[static_cast<std::size_t>(u * n_ + filled[u]++)] = cell;
@@ -263,7 +271,7 @@ class Search final : public Solver::Engine {
             }
             bool progress = false;
             steps += static_cast<std::uint64_t>(3 * cells_);
-            for (int u = 0; u < 3 * n_; ++u) {
+            for (const int u : sweep_) {
                 const int* members = &unit_cells_[static_cast<std::size_t>(u * n_)];
                 Mask once{};
                 Mask twice{};
@@ -388,7 +396,8 @@ class Search final : public Solver::Engine {
     int cells_;
     Mask full_;
     std::vector<int> unit_cells_;  // the N squares of each unit
-    std::vector<int> cell_units_;  // the 3 units of each square
+    std::vector<int> cell_units_;  // the 3 units of each square, in the order visited
+    std::vector<int> sweep_;       // every unit, in the order visited
     std::vector<Mask> mask_;
     std::vector<Mask> used_;           // while loading: the numbers given in each unit
     std::vector<std::uint8_t> value_;  // placed number, 0 while open
