@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "sudoku/board.h"
@@ -33,11 +34,17 @@ std::vector<Square> every_square(int n);
 
 class DugBoard {
   public:
+    // What the board keeps up to date besides the givens: the candidates are
+    // only kept for a generator that climbs, as they cost a pass over the
+    // square's peers each time.
+    enum class Upkeep { givens, candidates };
+
     // Spends solver work from `budget`, which outlives the board: a
     // generator's budget covers every grid it digs.
-    DugBoard(const hints::Layout& layout, const Board& grid, std::uint64_t& budget);
+    DugBoard(const hints::Layout& layout, const Board& grid, std::uint64_t& budget, Upkeep upkeep);
 
     const Board& puzzle() const { return puzzle_; }
+    // With Upkeep::candidates only.
     const CandidateBoard& candidates() const { return candidates_; }
     bool given(Square square) const { return at(puzzle_, square).has_value(); }
 
@@ -95,12 +102,13 @@ class DugBoard {
     const hints::Layout& layout_;
     const Board& grid_;
     std::uint64_t& budget_;
+    Upkeep upkeep_;
     Board puzzle_;
     Solver::Grid flat_;  // the puzzle as the solver takes it
     CandidateBoard candidates_;
     std::vector<Candidates> given_in_;  // per unit, by Geometry::unit_number
     Candidates every_;                  // 1..N
-    Solver solver_;
+    std::optional<Solver> solver_;  // made when first needed: most digs of small boards need none
 };
 
 }  // namespace sudoku

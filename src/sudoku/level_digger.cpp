@@ -37,7 +37,10 @@ int distance(Level reached, Level asked) {
 class Dig {
   public:
     Dig(const hints::Layout& layout, const Board& grid, std::uint64_t& budget)
-        : layout_(layout), climber_(layout_), board_(layout_, grid, budget), budget_(budget) {}
+        : layout_(layout),
+          climber_(layout_),
+          board_(layout_, grid, budget, DugBoard::Upkeep::candidates),
+          budget_(budget) {}
 
     const Board& puzzle() const { return board_.puzzle(); }
     Level rating() const { return rating_; }

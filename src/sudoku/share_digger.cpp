@@ -61,7 +61,7 @@ DugPuzzle dig_share(BoxSize size, int holes, bool too_many, const std::function<
         const int attempts = too_many ? 1 : kMaxAttempts;
         for (int attempt = 0; attempt < attempts && best_dug < holes; ++attempt) {
             const Board grid = attempt == 0 ? best.solution : new_grid();
-            DugBoard board(layout, grid, budget);
+            DugBoard board(layout, grid, budget, DugBoard::Upkeep::givens);
             const int dug = dig(board, layout.n(), holes, rng);
             if (dug > best_dug) {
                 best_dug = dug;
