@@ -1,10 +1,9 @@
 // A puzzle being dug out of its full grid, for both generators: the one that
 // empties a share of the squares and the one that aims at a level. Squares
 // are emptied one by one and given back when the puzzle would lose its one
-// solution. The candidates of the empty squares are kept up to date as
-// squares are emptied and given back: the level generator climbs after every
-// square it tries, and working them out afresh each time would cost a pass
-// over the whole board.
+// solution. For the level generator, which climbs after every square it
+// tries, the board also keeps the candidates of its empty squares up to date:
+// working them out afresh each time would cost a pass over the whole board.
 #pragma once
 
 #include <cstdint>
