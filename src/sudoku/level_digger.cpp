@@ -14,10 +14,11 @@ namespace {
 // the 150 ms from "Go!" to the first square; counted in work rather than
 // time, so a seed gives the same puzzle on any machine.
 constexpr std::uint64_t kLevelBudget = 4'000'000;
-// Beyond this board side a climb up to medium costs less than the search for
-// another solution, which grows faster than the pairs and triples
+// The largest board side on which a square emptied for a medium puzzle goes
+// to the search for another solution before the climb: beyond it the search
+// grows faster than the pairs and triples, and the climb alone costs less
 // (puzzle_bench levels).
-constexpr int kLargestSearchedFirst = 9;
+constexpr int kLargestSideSearchedForMedium = 9;
 
 Level above(Level level) {
     return static_cast<Level>(static_cast<int>(level) + 1);
@@ -107,7 +108,8 @@ class Dig {
     // singles alone costs less than the search, and so does one up to medium
     // on the larger boards.
     bool still_unique(Square square, Level most) {
-        if (most == Level::easy || (most == Level::medium && layout_.n() > kLargestSearchedFirst)) {
+        if (most == Level::easy ||
+            (most == Level::medium && layout_.n() > kLargestSideSearchedForMedium)) {
             return true;
         }
         return board_.one_solution(square);
