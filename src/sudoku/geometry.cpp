@@ -1,6 +1,15 @@
 #include "sudoku/geometry.h"
 
+#include <stdexcept>
+
 namespace sudoku {
+
+int checked_box_side(int side) {
+    if (!is_box_side(side)) {
+        throw std::invalid_argument("a box side must be from 1 to 9");
+    }
+    return side;
+}
 
 Group Geometry::group_of(Unit unit, Square square) const {
     switch (unit) {

@@ -17,6 +17,13 @@ namespace sudoku {
 // The widest and tallest a box may be: 9 x 9 boxes make the 81x81 board, the
 // largest whose numbers the game can show and type.
 constexpr int largest_box_side = 9;
+constexpr int largest_board_side = largest_box_side * largest_box_side;
+
+constexpr bool is_box_side(int side) {
+    return side >= 1 && side <= largest_box_side;
+}
+// `side`; throws std::invalid_argument when it is no box side.
+int checked_box_side(int side);
 
 // A square: x the column, y the row, both from 0.
 struct Square {
@@ -69,6 +76,16 @@ class Geometry {
     Square square_in(Group group, int i) const;
     // Every group: the rows, then the columns, then the boxes.
     std::vector<Group> groups() const;
+
+    // Units numbered as groups() lists them, from 0: row y is y, column x is
+    // N + x, box b is 2N + b. The solver, the techniques and the generator
+    // keep per-unit tables indexed so.
+    int unit_number(Group group) const { return static_cast<int>(group.unit) * n_ + group.index; }
+    Group unit_group(int number) const { return {static_cast<Unit>(number / n_), number % n_}; }
+    // The numbers of the square's row, column and box, in that order.
+    std::array<int, 3> unit_numbers(Square square) const {
+        return {square.y, n_ + square.x, 2 * n_ + box_of(square)};
+    }
 
     // Calls visit with each other square of the square's column, row and box, once.
     template <class Visit>

@@ -103,10 +103,14 @@ Board with_told(Board board, const std::vector<Hint>& told) {
     return board;
 }
 
-// The hardest level of techniques a hint tries: on the largest boards the
-// harder ones cost more than a key press may take, even where they find nothing.
+// The largest board side on which a hint tries the techniques above medium:
+// on larger boards they cost more than a key press may take, even where they
+// find nothing.
+constexpr int kLargestSideForHardTechniques = 64;
+
+// The hardest level of techniques a hint tries.
 Level hardest_tried(const hints::Layout& layout) {
-    return layout.n() > 64 ? Level::medium : Level::expert;
+    return layout.n() > kLargestSideForHardTechniques ? Level::medium : Level::expert;
 }
 
 }  // namespace

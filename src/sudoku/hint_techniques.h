@@ -19,7 +19,7 @@ class Layout {
     explicit Layout(BoxSize size);
     const Geometry& geometry() const { return geometry_; }
     int n() const { return n_; }
-    // Every unit: the rows, then the columns, then the boxes.
+    // Every unit, in the order of Geometry::unit_number.
     const std::vector<Group>& units() const { return units_; }
     // The unit's squares in reading order.
     const std::vector<Square>& squares(Group unit) const;
@@ -28,7 +28,7 @@ class Layout {
         const int at = units_of(square)[static_cast<std::size_t>(kind)];
         return {kind, at - static_cast<int>(kind) * n_};
     }
-    // The positions in units() of the square's row, column and box.
+    // Geometry::unit_numbers, kept for the many lookups.
     const std::array<int, 3>& units_of(Square square) const {
         return units_of_[static_cast<std::size_t>(square.x * n_ + square.y)];
     }
@@ -55,17 +55,12 @@ std::optional<Hint> single(const Layout& layout, const CandidateBoard& candidate
 // order, then the numbers with one place, unit by unit.
 std::vector<Hint> singles(const Layout& layout, const CandidateBoard& candidates);
 
-// The level whose techniques include this one.
-Level level_of(Elimination::Kind kind);
-
 // The first deduction that rules out at least one candidate, by the easiest
-// technique that gives one, up to the techniques of level `most`: pointing,
-// claiming, naked and hidden pairs and triples; X-wing, swordfish, XY-wing,
-// naked and hidden quads; simple colouring, X-chains, XY-chains, forcing
-// chains. On large boards the costliest techniques are left out. With
-// `any`, for a rating, a technique may give any of its steps rather than the
-// one easiest to follow, and those that stop at the first step they find go
-// first within their level: forcing chains.
+// technique of the ladder that gives one and is tried on a board this size,
+// up to the techniques of level `most`. With `any`, for a rating, a
+// technique may give any of its steps rather than the one easiest to follow,
+// and those that stop at the first step they find go first within their
+// level.
 std::optional<Elimination> elimination(const Layout& layout, const CandidateBoard& candidates,
                                        Level most = Level::expert, bool any = false);
 

@@ -4,8 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "sudoku/dug_board.h"
-#include "sudoku/ladder.h"
+#include "sudoku/climber.h"
 
 namespace sudoku {
 namespace {
@@ -15,8 +14,11 @@ namespace {
 // the 150 ms from "Go!" to the first square; counted in work rather than
 // time, so a seed gives the same puzzle on any machine.
 constexpr std::uint64_t kLevelBudget = 4'000'000;
-// Fresh grids tried before settling for the nearest level.
-constexpr int kMaxAttempts = 40;
+// The largest board side on which a square emptied for a medium puzzle goes
+// to the search for another solution before the climb: beyond it the search
+// grows faster than the pairs and triples, and the climb alone costs less
+// (puzzle_bench levels).
+constexpr int kLargestSideSearchedForMedium = 9;
 
 Level above(Level level) {
     return static_cast<Level>(static_cast<int>(level) + 1);
@@ -35,11 +37,10 @@ int distance(Level reached, Level asked) {
 // A puzzle being dug out of its full grid, with the rating it has so far.
 class Dig {
   public:
-    Dig(BoxSize size, const Board& grid, std::uint64_t& budget)
-        : layout_(size),
+    Dig(const hints::Layout& layout, const Board& grid, std::uint64_t& budget)
+        : layout_(layout),
           climber_(layout_),
-          solver_(size.first, size.second),
-          board_(layout_, grid),
+          board_(layout_, grid, budget, DugBoard::Upkeep::candidates),
           budget_(budget) {}
 
     const Board& puzzle() const { return board_.puzzle(); }
@@ -68,22 +69,17 @@ class Dig {
     // the rating; the rest of the board is as it was, easier techniques
     // filling it as before. True when it did.
     bool try_empty(Square square, Level most) {
-        if (!board_.forced(square)) {
-            if (budget_ == 0) {
-                return false;
-            }
-            board_.empty(square);
+        const bool emptied = board_.try_empty(square, [&] {
             const Climb result = still_unique(square, most) ? climb_now({most, square}) : Climb{};
-            if (!result.solved) {
-                board_.restore(square);
-                return false;
+            if (result.solved) {
+                rating_ = std::max(rating_, result.hardest);
             }
-            rating_ = std::max(rating_, result.hardest);
-        } else {
-            board_.empty(square);
+            return result.solved;
+        });
+        if (emptied) {
+            emptied_.push_back(square);
         }
-        emptied_.push_back(square);
-        return true;
+        return emptied;
     }
 
     // Empties `square` unchecked.
@@ -106,21 +102,17 @@ class Dig {
     }
 
   private:
-    // Whether the puzzle still has one solution with `square` emptied: it
-    // had one, and keeps it unless another number fits there. Most squares
-    // a climb above the singles would reject fail here, for far less work.
+    // Whether the puzzle still has one solution with `square` emptied, as
+    // far as the climb needs to be told. Most squares a climb above the
+    // singles would reject fail the search, for far less work; a climb of
+    // singles alone costs less than the search, and so does one up to medium
+    // on the larger boards.
     bool still_unique(Square square, Level most) {
-        // A climb of singles alone costs less than the search; so does one
-        // up to medium beyond 9x9, where the search grows faster than the
-        // pairs and triples (puzzle_bench levels).
-        if (most == Level::easy || (most == Level::medium && layout_.n() > 9)) {
+        if (most == Level::easy ||
+            (most == Level::medium && layout_.n() > kLargestSideSearchedForMedium)) {
             return true;
         }
-        solver_.set_budget(budget_);
-        const int others = solver_.count(
-            board_.flat(), 1, {static_cast<int>(board_.cell(square)), board_.number(square)});
-        budget_ -= std::min(budget_, solver_.steps());
-        return others == 0 && !solver_.out_of_budget();
+        return board_.one_solution(square);
     }
 
     Climb pay(const Climb& result) {
@@ -128,9 +120,8 @@ class Dig {
         return result;
     }
 
-    hints::Layout layout_;
+    const hints::Layout& layout_;
     Climber climber_;
-    Solver solver_;
     DugBoard board_;
     std::vector<Square> emptied_;
     Level rating_ = Level::easy;
@@ -179,9 +170,9 @@ void give_back(Dig& dig, std::size_t count, Level level, std::mt19937_64& rng) {
 }
 
 // One grid dug for `level`, with the holes in `order`'s order, shuffled.
-LevelPuzzle attempt(BoxSize size, std::size_t count, Level level, const Board& grid,
-                    std::vector<Square>& order, std::mt19937_64& rng, std::uint64_t& budget) {
-    Dig dig(size, grid, budget);
+DugPuzzle attempt(const hints::Layout& layout, std::size_t count, Level level, const Board& grid,
+                  std::vector<Square>& order, std::mt19937_64& rng, std::uint64_t& budget) {
+    Dig dig(layout, grid, budget);
     std::shuffle(order.begin(), order.end(), rng);
     const auto holes = [&] { return dig.emptied().size(); };
     // The rating only grows as squares are emptied: past the count, to
@@ -213,15 +204,10 @@ LevelPuzzle attempt(BoxSize size, std::size_t count, Level level, const Board& g
 
 }  // namespace
 
-LevelPuzzle dig_for_level(BoxSize size, int holes, Level level, bool too_many,
-                          const std::function<Board()>& new_grid, std::mt19937_64& rng) {
-    const int n = size.first * size.second;
-    std::vector<Square> order;
-    for (int x = 0; x < n; ++x) {
-        for (int y = 0; y < n; ++y) {
-            order.push_back({x, y});
-        }
-    }
+DugPuzzle dig_for_level(BoxSize size, int holes, Level level, bool too_many,
+                        const std::function<Board()>& new_grid, std::mt19937_64& rng) {
+    const hints::Layout layout(size);
+    std::vector<Square> order = every_square(layout.n());
     const auto count = static_cast<std::size_t>(holes);
     if (count == 0) {
         const Board grid = new_grid();
@@ -232,17 +218,17 @@ LevelPuzzle dig_for_level(BoxSize size, int holes, Level level, bool too_many,
     // one attempt at a hard level can spend all the rest.
     const std::uint64_t reserve = level == Level::easy ? 0 : kLevelBudget / 4;
     std::uint64_t budget = kLevelBudget - reserve;
-    LevelPuzzle best = attempt(size, count, level, new_grid(), order, rng, budget);
+    DugPuzzle best = attempt(layout, count, level, new_grid(), order, rng, budget);
     for (int tries = 1; !too_many && tries < kMaxAttempts && best.level != level && budget > 0;
          ++tries) {
-        LevelPuzzle next = attempt(size, count, level, new_grid(), order, rng, budget);
+        DugPuzzle next = attempt(layout, count, level, new_grid(), order, rng, budget);
         if (distance(next.level, level) < distance(best.level, level)) {
             best = std::move(next);
         }
     }
     budget += reserve;
     if (!too_many && best.level == Level::any && level != Level::easy) {
-        LevelPuzzle easy = attempt(size, count, Level::easy, new_grid(), order, rng, budget);
+        DugPuzzle easy = attempt(layout, count, Level::easy, new_grid(), order, rng, budget);
         if (easy.level != Level::any) {
             best = std::move(easy);
         }

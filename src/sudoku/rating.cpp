@@ -1,13 +1,13 @@
 #include "sudoku/rating.h"
 
-#include "sudoku/ladder.h"
+#include "sudoku/climber.h"
 #include "sudoku/solver.h"
 #include "sudoku/sudoku.h"
 
 namespace sudoku {
 
 Level rate(const Board& puzzle, BoxSize size) {
-    if (size.first < 1 || size.first > largest_box_side || size.second < 1 || size.second > largest_box_side ||
+    if (!is_box_side(size.first) || !is_box_side(size.second) ||
         !Sudoku(size.first, size.second, puzzle).validate()) {
         return Level::any;
     }

@@ -6,11 +6,8 @@
 
 namespace sudoku {
 
-// Each level adds techniques to the one before:
-//   easy:   naked and hidden singles;
-//   medium: pointing, claiming, naked and hidden pairs and triples;
-//   hard:   X-wing, swordfish, XY-wing, naked and hidden quads;
-//   expert: simple colouring, X-chains, XY-chains and forcing chains.
+// Each level adds techniques to the one before: easy has the naked and
+// hidden singles, the others the rows of theirs in the ladder (ladder.cpp).
 // `any` is below easy for a choice (any puzzle will do) and above expert
 // for a rating (no level finishes it).
 enum class Level { any, easy, medium, hard, expert };

@@ -9,11 +9,7 @@ namespace sudoku {
 
 namespace {
 
-constexpr std::size_t largest_side = largest_box_side * largest_box_side;
-
-bool box_side_ok(int side) {
-    return side >= 1 && side <= largest_box_side;
-}
+constexpr auto largest_side = static_cast<std::size_t>(largest_board_side);
 
 const Cell& cell_at(const Board& board, Square square) {
     return board[static_cast<std::size_t>(square.x)][static_cast<std::size_t>(square.y)];
@@ -24,7 +20,7 @@ const Cell& cell_at(const Board& board, Square square) {
 bool keeps_rule(const Board& board, BoxSize size) {
     const Geometry geometry(size);
     const auto n = static_cast<std::size_t>(geometry.n());
-    if (!box_side_ok(size.first) || !box_side_ok(size.second) || board.size() != n) {
+    if (!is_box_side(size.first) || !is_box_side(size.second) || board.size() != n) {
         return false;
     }
     // The numbers seen so far in each row and box; a column is seen in one pass.

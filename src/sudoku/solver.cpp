@@ -1,8 +1,8 @@
 #include "sudoku/solver.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
-#include <stdexcept>
 #include <utility>
 
 namespace sudoku {
@@ -100,15 +100,23 @@ class Search final : public Solver::Engine {
   public:
     explicit Search(const Geometry& geometry)
         : n_(geometry.n()), cells_(n_ * n_), full_(all_of<Mask>(n_)) {
-        // Units 0..N-1 are the columns, N..2N-1 the rows, 2N..3N-1 the boxes.
+        // Units numbered as Geometry::unit_number has them, but visited
+        // columns first, then rows, then boxes: the order the generator's
+        // budget was set with. On the largest boards the budget runs out,
+        // and another order would spend it elsewhere and change the puzzle
+        // a seed gives.
         unit_cells_.resize(static_cast<std::size_t>(3 * n_ * n_));
         cell_units_.resize(static_cast<std::size_t>(3 * cells_));
+        for (int i = 0; i < 3 * n_; ++i) {
+            sweep_.push_back(i < n_ ? n_ + i : i < 2 * n_ ? i - n_ : i);
+        }
         std::vector<int> filled(static_cast<std::size_t>(3 * n_), 0);
         for (int x = 0; x < n_; ++x) {
             for (int y = 0; y < n_; ++y) {
                 const int cell = x * n_ + y;
-                const int units[3] = {x, n_ + y, 2 * n_ + geometry.box_of({x, y})};
-                for (int k = 0; k < 3; ++k) {
+                const std::array<int, 3> numbers = geometry.unit_numbers({x, y});
+                const std::array<int, 3> units = {numbers[1], numbers[0], numbers[2]};
+                for (std::size_t k = 0; k < 3; ++k) {
                     const int u = units[k];
                     unit_cells_[static_cast<std::size_t>(u * n_ + filled[u]++)] = cell;
                     cell_units_[static_cast<std::size_t>(cell * 3 + k)] = u;
@@ -263,7 +271,7 @@ class Search final : public Solver::Engine {
             }
             bool progress = false;
             steps += static_cast<std::uint64_t>(3 * cells_);
-            for (int u = 0; u < 3 * n_; ++u) {
+            for (const int u : sweep_) {
                 const int* members = &unit_cells_[static_cast<std::size_t>(u * n_)];
                 Mask once{};
                 Mask twice{};
@@ -388,7 +396,8 @@ class Search final : public Solver::Engine {
     int cells_;
     Mask full_;
     std::vector<int> unit_cells_;  // the N squares of each unit
-    std::vector<int> cell_units_;  // the 3 units of each square
+    std::vector<int> cell_units_;  // the 3 units of each square, in the order visited
+    std::vector<int> sweep_;       // every unit, in the order visited
     std::vector<Mask> mask_;
     std::vector<Mask> used_;           // while loading: the numbers given in each unit
     std::vector<std::uint8_t> value_;  // placed number, 0 while open
@@ -399,16 +408,10 @@ class Search final : public Solver::Engine {
     Solver::Request request_;
 };
 
-int checked_side(int d) {
-    if (d < 1 || d > largest_box_side) {
-        throw std::invalid_argument("a box side must be from 1 to 9");
-    }
-    return d;
-}
-
 }  // namespace
 
-Solver::Solver(int d1, int d2) : n_(checked_side(d1) * checked_side(d2)), geometry_({d1, d2}) {
+Solver::Solver(int d1, int d2)
+    : n_(checked_box_side(d1) * checked_box_side(d2)), geometry_({d1, d2}) {
     if (n_ <= 64) {
         engine_ = std::make_unique<Search<std::uint64_t>>(geometry_);
     } else {

@@ -21,8 +21,8 @@
 
 namespace sudoku {
 
-// Bit k set: the number k + 1 fits. 81 bits cover the largest board.
-using Candidates = std::bitset<81>;
+// Bit k set: the number k + 1 fits.
+using Candidates = std::bitset<largest_board_side>;
 // One set per square, laid out like a Board: [x][y].
 using CandidateBoard = std::vector<std::vector<Candidates>>;
 

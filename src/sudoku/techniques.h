@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "sudoku/hint_techniques.h"
+#include "sudoku/ladder.h"
 
 namespace sudoku::hints {
 
@@ -57,6 +59,17 @@ inline Candidates set_of(const std::vector<int>& numbers) {
         set.set(static_cast<std::size_t>(number - 1));
     }
     return set;
+}
+
+// Numbers standing in exactly one of the sets.
+inline Candidates alone(std::span<const Candidates> sets) {
+    Candidates once;
+    Candidates twice;
+    for (const Candidates& set : sets) {
+        twice |= once & set;
+        once |= set;
+    }
+    return once & ~twice;
 }
 
 template <class T>
@@ -132,11 +145,7 @@ bool closed_sets(const std::vector<Candidates>& sets, Found found) {
     }
 }
 
-using Finder = std::optional<Elimination> (*)(const Layout&, const CandidateBoard&);
-using Check = bool (*)(const Layout&, const CandidateBoard&, const Elimination&);
-
-// Each finder gives the first step of its technique that rules something out;
-// each check says whether a step's reason holds on these candidates.
+// Each technique's finder and check, as the ladder (ladder.cpp) lists them.
 std::optional<Elimination> pointing(const Layout& layout, const CandidateBoard& candidates);
 std::optional<Elimination> claiming(const Layout& layout, const CandidateBoard& candidates);
 bool confined(const Layout& layout, const CandidateBoard& candidates, const Elimination& step);

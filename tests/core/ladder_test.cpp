@@ -1,6 +1,6 @@
-// The technique ladder: each technique from triples on, on candidates set by
-// hand where it is the first step and no easier level has one; its words;
-// and rate() on known puzzles of each level.
+// The technique ladder: its table; each technique from triples on, on
+// candidates set by hand where it is the first step and no easier level has
+// one; its words; and rate() on known puzzles of each level.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,6 +11,7 @@
 #include "board/texts.h"
 #include "board_rows.h"
 #include "hand_candidates.h"
+#include "sudoku/climber.h"
 #include "sudoku/hint_techniques.h"
 #include "sudoku/ladder.h"
 #include "sudoku/rating.h"
@@ -234,13 +235,32 @@ const std::vector<Case>& cases() {
     return all;
 }
 
+// The one table of techniques: a row for every kind, in the order of the
+// kinds (which technique() relies on), every level above the singles', and
+// the levels never falling, so that the climb meets the easier ones first.
+TEST(Ladder, TheTableHasEachKindOnceInLadderOrder) {
+    const auto rows = hints::ladder();
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(E::forcing_chain) + 1);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(static_cast<std::size_t>(rows[i].kind), i);
+        EXPECT_GT(rows[i].level, Level::easy);
+        EXPECT_LE(rows[i].level, Level::expert);
+        EXPECT_NE(rows[i].find, nullptr);
+        EXPECT_NE(rows[i].holds, nullptr);
+        if (i > 0) {
+            EXPECT_LE(rows[i - 1].level, rows[i].level);
+        }
+    }
+}
+
 TEST(Ladder, EachTechniqueIsFoundWhereNoEasierLevelHasAStep) {
     const hints::Layout layout({3, 3});
     for (const Case& c : cases()) {
         SCOPED_TRACE(c.what);
         CandidateBoard candidates = all_open();
         c.setup(candidates);
-        const Level level = hints::level_of(c.expected.kind);
+        const Level level = hints::technique(c.expected.kind).level;
         EXPECT_EQ(hints::elimination(layout, candidates), c.expected);
         EXPECT_EQ(
             hints::elimination(layout, candidates, static_cast<Level>(static_cast<int>(level) - 1)),

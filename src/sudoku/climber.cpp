@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "sudoku/climber.h"
 #include "sudoku/ladder.h"
 #include "sudoku/techniques.h"
 
@@ -30,7 +31,7 @@ Climb Climber::climb(const Board& board, const CandidateBoard& candidates,
         const std::uint64_t counted = layout_.work();
         const std::optional<Elimination> step =
             hints::elimination(layout_, candidates_, limits.most, true);
-        const Level level = step ? hints::level_of(step->kind) : limits.most;
+        const Level level = step ? hints::technique(step->kind).level : limits.most;
         work_ += kSearchCost[static_cast<int>(level)] * static_cast<std::uint64_t>(n_ * n_) +
                  layout_.work() - counted;
         if (!step) {
@@ -122,7 +123,7 @@ void Climber::check_unit(int unit, int k) {
         return;
     }
     work_ += static_cast<std::uint64_t>(n_);
-    for (const Square square : layout_.squares({static_cast<Unit>(unit / n_), unit % n_})) {
+    for (const Square square : layout_.squares(layout_.geometry().unit_group(unit))) {
         if (hints::has(candidates_, square, k + 1)) {
             queue_.push_back({square, k});
             return;
