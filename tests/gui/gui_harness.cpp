@@ -11,7 +11,7 @@
 #include <wx/timer.h>
 
 #include "board/texts.h"
-#include "shell/wx_text.h"
+#include "shell/wx/wx_text.h"
 
 namespace gui_test {
 
@@ -229,7 +229,7 @@ void GuiTest::start_game(sudoku::Game game) {
 }
 
 void GuiTest::start_game(sudoku::Play play) {
-    window->play = std::move(play);
+    window->session.take(std::move(play));
     spoken->clear();
     window->run_game();
     ASSERT_TRUE(wait_for_speech(1)) << "the first square was never announced";

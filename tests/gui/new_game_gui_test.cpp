@@ -139,7 +139,7 @@ class NewGame : public GuiTest {
     void start_from_menu(const std::vector<Key>& dialog_keys) {
         keys_for_dialog(dialog_keys);
         spoken->clear();
-        if (window->kept) {
+        if (window->session.kept()) {
             press(WXK_DOWN);  // past "Continue Game."
         }
         press(WXK_RETURN);  // "New Game." is the current menu entry

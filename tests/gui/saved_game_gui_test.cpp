@@ -59,7 +59,7 @@ class SavedGames : public GuiTest {
     // Down the menu to "Load Game.", which follows "New Game." and, while a
     // game is kept, "Continue Game.".
     void to_load_game() {
-        const int load = window->kept ? 2 : 1;
+        const int load = window->session.kept() ? 2 : 1;
         for (int row = 0; row < load; ++row) {
             press(WXK_DOWN);
         }

@@ -72,8 +72,7 @@ TEST_F(Shell, GoingHomeLeavesExactlyOneFreshMenu) {
     start_game(small, small, {2, 2});
     EXPECT_EQ(panels(), 1);
     press(WXK_DOWN);
-    wxCommandEvent placeholder;
-    window->gohome(placeholder);
+    window->gohome();
     settle();
     EXPECT_EQ(window->grid, nullptr);
     EXPECT_EQ(wxWindow::FindWindowByName("Game board", window), nullptr);

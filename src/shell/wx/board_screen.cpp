@@ -8,8 +8,8 @@
 #include "board/texts.h"
 #include "board/wx/board_view.h"
 #include "dialogs/wx/accessible_name.h"
-#include "shell/mywin.h"
-#include "shell/wx_text.h"
+#include "shell/wx/mywin.h"
+#include "shell/wx/wx_text.h"
 #include "speech/speech.h"
 
 void Mywin::run_game() {
@@ -54,14 +54,10 @@ void Mywin::run_game() {
     showpanel(panel);
     panel->Bind(wxEVT_CHAR_HOOK, &Mywin::boardkey, this);
     follow_cursor();
-    // A new or loaded game replaces the kept one at once, on disk too.
-    kept = true;
-    keepgame();
-    if (IsActive()) {
-        play.clock().run(std::chrono::steady_clock::now());
-    }
-    show(play.start(notice));
-    notice.clear();
+    const auto now = std::chrono::steady_clock::now();
+    const sudoku::Answer first = session.start(now);
+    session.run_clock(IsActive(), now);
+    show(first);
 }
 
 void Mywin::follow_cursor() {

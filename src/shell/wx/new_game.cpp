@@ -1,0 +1,11 @@
+#include "dialogs/wx/size_dlg.h"
+#include "shell/wx/mywin.h"
+
+void Mywin::new_game() {
+    const std::optional<SizeChoice> choice = size_select();
+    if (!choice) {
+        return;
+    }
+    session.new_game(*choice);
+    run_game();
+}
