@@ -68,13 +68,15 @@ Answer Session::start(Clock::Time now) {
 
 Answer Session::handle(Command command, std::optional<std::string_view> typed, Clock::Time now) {
     Answer answer = play_.handle(command, typed);
-    settle(answer, now);
-    return answer;
-}
-
-Answer Session::moved_to(Square square, Clock::Time now) {
-    Answer answer = play_.moved_to(square);
-    settle(answer, now);
+    // Before anything is said: a won game's box may be up when the session
+    // ends, and the game must not come back full.
+    if (answer.won) {
+        kept_ = false;
+        on_disk_.reset();
+        autosave_->forget();
+    } else if (answer.modified) {
+        keep(now);
+    }
     return answer;
 }
 
@@ -106,18 +108,6 @@ void Session::keep(Clock::Time now) {
     if (game != on_disk_) {
         on_disk_ = game;
         autosave_->keep(std::move(game));
-    }
-}
-
-void Session::settle(const Answer& answer, Clock::Time now) {
-    // Before anything is said: a won game's box may be up when the session
-    // ends, and the game must not come back full.
-    if (answer.won) {
-        kept_ = false;
-        on_disk_.reset();
-        autosave_->forget();
-    } else if (answer.modified) {
-        keep(now);
     }
 }
 

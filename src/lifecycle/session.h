@@ -32,7 +32,8 @@ class Session {
 
     const Play& play() const { return play_; }
     // The game as the board draws it, and whose cursor the board moves itself
-    // (a click, the grid's own keys): what changes the game goes through handle().
+    // (a click, the grid's own keys: Play::moved_to, which never changes the
+    // game, so nothing is kept for it); what changes the game goes through handle().
     Play& play() { return play_; }
     // A game is kept (left for the menu, or found at start) until it is won
     // or replaced: the menu offers to continue it, and the autosave holds it.
@@ -56,10 +57,9 @@ class Session {
     // A board shows the game: it is kept at once, on disk too. The first
     // words: the notice of a new game, if any, and the square under the cursor.
     Answer start(Clock::Time now);
-    // A command on the board, or the board's own cursor move, and its answer;
-    // the game changed is kept, a won one forgotten before the answer is given.
+    // A command on the board and its answer: the game changed is kept, a won
+    // one forgotten, before the answer is given.
     Answer handle(Command command, std::optional<std::string_view> typed, Clock::Time now);
-    Answer moved_to(Square square, Clock::Time now);
     // The time played runs only while the board is on screen and the window active.
     void run_clock(bool running, Clock::Time now);
     // The board is left: the clock stops and the game is kept.
@@ -70,7 +70,6 @@ class Session {
   private:
     // Writes the kept game to the autosave, cursor and time played with it.
     void keep(Clock::Time now);
-    void settle(const Answer& answer, Clock::Time now);
 
     Play play_;
     bool kept_ = false;

@@ -136,7 +136,9 @@ TEST_F(SessionTest, AChangedGameIsWrittenAndAWonOneForgotten) {
     ASSERT_TRUE(placed.modified);
     EXPECT_EQ(kept_on_disk(*session).board[1][0], 2);
 
-    session->moved_to({2, 1}, now);
+    session->handle({Verb::right}, std::nullopt, now);
+    session->handle({Verb::down}, std::nullopt, now);
+    ASSERT_EQ(session->play().cursor(), (Square{2, 1}));
     const Answer won = session->handle({Verb::place, 1}, std::nullopt, now);
     ASSERT_TRUE(won.won);
     session->autosave().flush();
