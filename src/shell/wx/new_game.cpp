@@ -1,3 +1,4 @@
+// New Game.: the dialog's choice, made into a game by the session, on a fresh board.
 #include "dialogs/wx/size_dlg.h"
 #include "shell/wx/mywin.h"
 
