@@ -24,7 +24,7 @@
 #include "board/texts.h"
 #include "dialogs/wx/size_dlg.h"
 #include "gui_harness.h"
-#include "shell/wx_text.h"
+#include "shell/wx/wx_text.h"
 #include "sudoku/sudoku.h"
 
 namespace {
@@ -96,12 +96,11 @@ int run(int runs, bool every_size) {
     sudoku::speech::set_backend(watch);
     auto* window = new Mywin(nullptr, wx_text(sudoku::texts::window_title()));
     gui_test::pump_until([&] { return window->IsActive(); });
-    wxCommandEvent none;
 
     // Puts a fresh 81x81 puzzle, half empty, into the window's game.
     const auto hold_puzzle = [window](int seed) {
         auto puzzle = sudoku::Sudoku(9, 9).difficulty(0.5, static_cast<std::uint64_t>(seed));
-        window->play = sudoku::Play(sudoku::Game(puzzle.board, puzzle.board, {9, 9}, 0.5));
+        window->session.take(sudoku::Play(sudoku::Game(puzzle.board, puzzle.board, {9, 9}, 0.5)));
         return puzzle;
     };
 
@@ -172,7 +171,7 @@ int run(int runs, bool every_size) {
                 }
             }
         }
-        window->gohome(none);
+        window->gohome();
         gui_test::settle();
     }
 
@@ -202,7 +201,7 @@ int run(int runs, bool every_size) {
             if (watch->heard()) {
                 go.add(pressed, *watch->heard());
             }
-            window->gohome(none);
+            window->gohome();
             gui_test::settle();
         }
         return go;
@@ -247,14 +246,14 @@ int run(int runs, bool every_size) {
         if (watch->heard() && enter_arrived) {
             save.add(*enter_arrived, *watch->heard());
         }
-        window->gohome(none);
+        window->gohome();
         gui_test::settle();
         gui_test::when_file_dialog_shows([&] { type_then_enter(name + ".sudoku", start_clock); });
         window->loadgame();
         if (watch->heard() && enter_arrived) {
             load.add(*enter_arrived, *watch->heard());
         }
-        window->gohome(none);
+        window->gohome();
         gui_test::settle();
     }
     std::filesystem::current_path(working);

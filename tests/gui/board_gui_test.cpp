@@ -79,7 +79,8 @@ TEST_F(Board4, TheLastRightDigitWinsAndReturnsToTheMenu) {
     EXPECT_EQ(spoken->texts(), std::vector<std::string>{"one"}) << "the name comes first";
     EXPECT_EQ(window->grid, nullptr);
     ASSERT_NE(window->items, nullptr);
-    EXPECT_EQ(window->play.game().board(), solution) << "the finished game stays in memory";
+    EXPECT_EQ(window->session.play().game().board(), solution)
+        << "the finished game stays in memory";
 }
 
 TEST_F(Board4, KeysOutsideTheTableChangeNothing) {
@@ -89,7 +90,7 @@ TEST_F(Board4, KeysOutsideTheTableChangeNothing) {
         press(key);
     }
     EXPECT_FALSE(window->grid->IsCellEditControlShown());
-    EXPECT_EQ(window->play.game().board(), puzzle);
+    EXPECT_EQ(window->session.play().game().board(), puzzle);
     EXPECT_EQ(grid_text(1, 0), "");
     EXPECT_EQ(spoken->texts(), std::vector<std::string>{});
 }
@@ -189,7 +190,7 @@ TEST_F(EmptyBoard, TypedTextThatIsNoPlaceableNumber) {
     }
     wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<MyDialog>("123456789012345678901234567890"),
                   ExpectMessage("That number is too large to place.", "Oh, wow!"));
-    EXPECT_EQ(window->play.game().board(), empty_nine);
+    EXPECT_EQ(window->session.play().game().board(), empty_nine);
     EXPECT_EQ(grid_text(0, 0), "");
     EXPECT_EQ(spoken->texts().size(), 6u) << "an empty box says nothing";
 }
@@ -254,7 +255,7 @@ TEST_F(OddBoard, ABigBoardFinishedWithEnterIsWon) {
     wxTEST_DIALOG(press(WXK_RETURN), wxExpectModal<MyDialog>(number),
                   ExpectMessage("You completed the board! What a genius!", "Oh, wow!"));
     EXPECT_TRUE(pump_until([this] { return window->grid == nullptr; }));
-    EXPECT_EQ(window->play.game().board(), solved);
+    EXPECT_EQ(window->session.play().game().board(), solved);
 }
 
 TEST_F(OddBoard, SixteenBySixteenSquareHoldingTwelve) {

@@ -12,7 +12,7 @@
 
 #include "board/texts.h"
 #include "board/wx/board_view.h"
-#include "shell/wx_text.h"
+#include "shell/wx/wx_text.h"
 
 namespace gui_test {
 
@@ -230,7 +230,7 @@ void GuiTest::start_game(sudoku::Game game) {
 }
 
 void GuiTest::start_game(sudoku::Play play) {
-    window->play = std::move(play);
+    window->session.take(std::move(play));
     spoken->clear();
     window->run_game();
     ASSERT_TRUE(wait_for_speech(1)) << "the first square was never announced";
@@ -239,11 +239,11 @@ void GuiTest::start_game(sudoku::Play play) {
 }
 
 sudoku::Cell GuiTest::square(int x, int y) const {
-    return window->play.game().at({x, y});
+    return window->session.play().game().at({x, y});
 }
 
 wxString GuiTest::grid_text(int x, int y) const {
-    return number_text(window->play.game(), {x, y});
+    return number_text(window->session.play().game(), {x, y});
 }
 
 }  // namespace gui_test

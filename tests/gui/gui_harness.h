@@ -23,7 +23,7 @@
 #include "dialogs/wx/my_dialog.h"
 #include "dialogs/wx/tell.h"
 #include "scratch.h"
-#include "shell/mywin.h"
+#include "shell/wx/mywin.h"
 #include "speech/speech.h"
 
 namespace gui_test {

@@ -67,7 +67,7 @@ TEST_F(EveryKey, EachBindingReachesItsCommand) {
         // Ctrl+0 shows itself only on a board zoomed in.
         window->zoom = binding.command.verb == sudoku::Verb::zoom_reset ? 2 : 0;
         fresh_board();
-        sudoku::Play expected = window->play;
+        sudoku::Play expected = window->session.play();
         const sudoku::Answer answer = expected.handle(binding.command);
         const int size = square_size();
         if (!answer.ask.empty()) {
@@ -98,10 +98,10 @@ TEST_F(EveryKey, EachBindingReachesItsCommand) {
         } else {
             EXPECT_EQ(spoken->texts(), heard);
         }
-        EXPECT_EQ(window->play.cursor(), expected.cursor());
-        EXPECT_EQ(window->play.refusal(), expected.refusal());
-        EXPECT_EQ(window->play.game().board(), expected.game().board());
-        EXPECT_EQ(window->play.game().notes(), expected.game().notes());
+        EXPECT_EQ(window->session.play().cursor(), expected.cursor());
+        EXPECT_EQ(window->session.play().refusal(), expected.refusal());
+        EXPECT_EQ(window->session.play().game().board(), expected.game().board());
+        EXPECT_EQ(window->session.play().game().notes(), expected.game().notes());
         switch (answer.effect) {
             case sudoku::Effect::zoom_in:
                 EXPECT_GT(square_size(), size);

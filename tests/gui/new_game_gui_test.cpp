@@ -139,7 +139,7 @@ class NewGame : public GuiTest {
     void start_from_menu(const std::vector<Key>& dialog_keys) {
         keys_for_dialog(dialog_keys);
         spoken->clear();
-        if (window->kept) {
+        if (window->session.kept()) {
             press(WXK_DOWN);  // past "Continue Game."
         }
         press(WXK_RETURN);  // "New Game." is the current menu entry
@@ -158,14 +158,15 @@ TEST_F(NewGame, BoxSizesGiveTheirBoardsWithTheRightEmptyCount) {
         start_from_menu(downs(c.downs) + std::vector<Key>{{WXK_TAB}} + downs(difficulty_downs) +
                         std::vector<Key>{{WXK_TAB}, {WXK_TAB}, {WXK_SPACE}});
         const int n = c.size * c.size;
-        EXPECT_EQ(window->play.game().size(), (sudoku::BoxSize{c.size, c.size}));
-        EXPECT_EQ(window->play.game().difficulty(), c.fraction);
-        ASSERT_EQ(window->play.game().board().size(), static_cast<std::size_t>(n));
+        EXPECT_EQ(window->session.play().game().size(), (sudoku::BoxSize{c.size, c.size}));
+        EXPECT_EQ(window->session.play().game().difficulty(), c.fraction);
+        ASSERT_EQ(window->session.play().game().board().size(), static_cast<std::size_t>(n));
         EXPECT_EQ(window->grid->GetNumberCols(), n);
-        EXPECT_EQ(sudoku::count_empty(window->play.game().board()),
+        EXPECT_EQ(sudoku::count_empty(window->session.play().game().board()),
                   std::lround(c.fraction * n * n));
-        EXPECT_EQ(window->play.game().original(), window->play.game().board());
-        EXPECT_TRUE(sudoku::Sudoku(c.size, c.size, window->play.game().board()).validate());
+        EXPECT_EQ(window->session.play().game().original(), window->session.play().game().board());
+        EXPECT_TRUE(
+            sudoku::Sudoku(c.size, c.size, window->session.play().game().board()).validate());
         EXPECT_EQ(spoken->texts().front().rfind("1 1: ", 0), 0u);
         press(WXK_ESCAPE);
         ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
@@ -177,8 +178,8 @@ TEST_F(NewGame, ClosingTheDialogKeepsThePreviousGame) {
     start_from_menu(go_now);
     press(WXK_ESCAPE);
     ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
-    const auto board = window->play.game().board();
-    const auto original = window->play.game().original();
+    const auto board = window->session.play().game().board();
+    const auto original = window->session.play().game().original();
     wxPanel* menu = window->panel;
     keys_for_dialog({{WXK_DOWN}, {WXK_ESCAPE}});
     spoken->clear();
@@ -187,9 +188,9 @@ TEST_F(NewGame, ClosingTheDialogKeepsThePreviousGame) {
     ASSERT_TRUE(pump_until([this] { return window->IsActive(); }));
     settle();
     EXPECT_EQ(window->panel, menu);
-    EXPECT_EQ(window->play.game().board(), board);
-    EXPECT_EQ(window->play.game().original(), original);
-    EXPECT_EQ(window->play.game().size(), (sudoku::BoxSize{2, 2}));
+    EXPECT_EQ(window->session.play().game().board(), board);
+    EXPECT_EQ(window->session.play().game().original(), original);
+    EXPECT_EQ(window->session.play().game().size(), (sudoku::BoxSize{2, 2}));
     EXPECT_TRUE(spoken->texts().empty());
 }
 
@@ -199,8 +200,8 @@ TEST_F(NewGame, ClosingTheDialogKeepsThePreviousGame) {
 TEST_F(NewGame, TheHintOnAFreshLargeBoardGivesAStep) {
     start_from_menu(downs(7) + std::vector<Key>{{WXK_TAB}} + downs(6) +
                     std::vector<Key>{{WXK_TAB}, {WXK_TAB}, {WXK_SPACE}});
-    ASSERT_EQ(window->play.game().size(), (sudoku::BoxSize{9, 9}));
-    ASSERT_EQ(window->play.game().difficulty(), 0.7);
+    ASSERT_EQ(window->session.play().game().size(), (sudoku::BoxSize{9, 9}));
+    ASSERT_EQ(window->session.play().game().difficulty(), 0.7);
     const std::string said = press_and_hear('h');
     const bool step = said.find(" goes at ") != std::string::npos ||
                       said.find(" cannot take ") != std::string::npos;

@@ -25,7 +25,7 @@ class Reading : public GuiTest {
 TEST_F(Reading, TheGridsOwnKeysMoveTheCursorOfPlay) {
     spoken->clear();
     EXPECT_EQ(press_and_hear(WXK_END, wxMOD_CONTROL), "9 9: empty.");
-    EXPECT_EQ(window->play.cursor(), (sudoku::Square{8, 8}));
+    EXPECT_EQ(window->session.play().cursor(), (sudoku::Square{8, 8}));
     EXPECT_EQ(press_and_hear(WXK_RIGHT), "9 9: empty.") << "the edge, from where the grid left it";
     EXPECT_EQ(press_and_hear(WXK_HOME), "1 9: 9");
     settle();

@@ -59,7 +59,7 @@ class SavedGames : public GuiTest {
     // Down the menu to "Load Game.", which follows "New Game." and, while a
     // game is kept, "Continue Game.".
     void to_load_game() {
-        const int load = window->kept ? 2 : 1;
+        const int load = window->session.kept() ? 2 : 1;
         for (int row = 0; row < load; ++row) {
             press(WXK_DOWN);
         }
@@ -77,9 +77,9 @@ class SavedGames : public GuiTest {
     }
 
     void expect_refused_load(const fs::path& path) {
-        const sudoku::SavedGame before{window->play.game().board(), window->play.game().original(),
-                                       window->play.game().difficulty(),
-                                       window->play.game().size()};
+        const sudoku::SavedGame before{
+            window->session.play().game().board(), window->session.play().game().original(),
+            window->session.play().game().difficulty(), window->session.play().game().size()};
         wxPanel* menu = window->panel;
         spoken->clear();
         to_load_game();
@@ -88,9 +88,11 @@ class SavedGames : public GuiTest {
         EXPECT_EQ(window->panel, menu) << path;
         EXPECT_EQ(window->grid, nullptr);
         EXPECT_TRUE(pump_until([this] { return window->items->HasFocus(); }));
-        EXPECT_EQ((sudoku::SavedGame{window->play.game().board(), window->play.game().original(),
-                                     window->play.game().difficulty(), window->play.game().size()}),
-                  before);
+        EXPECT_EQ(
+            (sudoku::SavedGame{
+                window->session.play().game().board(), window->session.play().game().original(),
+                window->session.play().game().difficulty(), window->session.play().game().size()}),
+            before);
         EXPECT_TRUE(spoken->texts().empty());
         press(WXK_UP);
     }
@@ -127,13 +129,14 @@ class SavedGames : public GuiTest {
 TEST_F(SavedGames, ANineByNineGameRoundTripsExactly) {
     start_nine();
     play_one_digit();
-    ASSERT_NE(window->play.game().board(), window->play.game().original());
+    ASSERT_NE(window->session.play().game().board(), window->session.play().game().original());
     const fs::path path = folder / "nine.sudoku";
     spoken->clear();
     save_as(path);
     EXPECT_EQ(spoken->texts(), std::vector<std::string>{"Game saved."});
-    const sudoku::SavedGame saved{window->play.game().board(), window->play.game().original(),
-                                  window->play.game().difficulty(), window->play.game().size()};
+    const sudoku::SavedGame saved{
+        window->session.play().game().board(), window->session.play().game().original(),
+        window->session.play().game().difficulty(), window->session.play().game().size()};
     EXPECT_EQ(on_disk(path), saved);
     const auto heard_before = hear_every_square();
     ASSERT_EQ(heard_before.size(), 81u);
@@ -144,9 +147,11 @@ TEST_F(SavedGames, ANineByNineGameRoundTripsExactly) {
     start_game(other.board, other.board, {2, 2});
     load_from_menu(path);
     ASSERT_NE(window->grid, nullptr);
-    EXPECT_EQ((sudoku::SavedGame{window->play.game().board(), window->play.game().original(),
-                                 window->play.game().difficulty(), window->play.game().size()}),
-              saved);
+    EXPECT_EQ(
+        (sudoku::SavedGame{
+            window->session.play().game().board(), window->session.play().game().original(),
+            window->session.play().game().difficulty(), window->session.play().game().size()}),
+        saved);
     EXPECT_EQ(window->grid->GetGridCursorRow(), 0);
     EXPECT_EQ(hear_every_square(), heard_before);
 
@@ -208,9 +213,9 @@ TEST_F(SavedGames, OtherLayoutsOfTheSameGameLoad) {
     write(folder / "hand.sudoku", reordered);
     load_from_menu(folder / "hand.sudoku");
     ASSERT_NE(window->grid, nullptr);
-    EXPECT_EQ(window->play.game().board()[1][1], 4);
-    EXPECT_EQ(window->play.game().original()[1][1], std::nullopt);
-    EXPECT_EQ(window->play.game().size(), (sudoku::BoxSize{2, 2}));
+    EXPECT_EQ(window->session.play().game().board()[1][1], 4);
+    EXPECT_EQ(window->session.play().game().original()[1][1], std::nullopt);
+    EXPECT_EQ(window->session.play().game().size(), (sudoku::BoxSize{2, 2}));
     EXPECT_EQ(spoken->last(), "1 1: 1");
 }
 
@@ -234,8 +239,9 @@ TEST_F(SavedGames, ATypedFullPathIsWhereTheGameIsSavedAndLoadedFrom) {
 
     start_nine();
     play_one_digit();
-    const sudoku::SavedGame played{window->play.game().board(), window->play.game().original(),
-                                   window->play.game().difficulty(), window->play.game().size()};
+    const sudoku::SavedGame played{
+        window->session.play().game().board(), window->session.play().game().original(),
+        window->session.play().game().difficulty(), window->session.play().game().size()};
     spoken->clear();
     type_into_file_dialog(elsewhere / "mygame");
     press('s', wxMOD_CONTROL);
@@ -251,9 +257,11 @@ TEST_F(SavedGames, ATypedFullPathIsWhereTheGameIsSavedAndLoadedFrom) {
     press(WXK_RETURN);
     EXPECT_TRUE(pump_until([this] { return window->grid != nullptr; }));
     fs::current_path(working);
-    EXPECT_EQ((sudoku::SavedGame{window->play.game().board(), window->play.game().original(),
-                                 window->play.game().difficulty(), window->play.game().size()}),
-              played);
+    EXPECT_EQ(
+        (sudoku::SavedGame{
+            window->session.play().game().board(), window->session.play().game().original(),
+            window->session.play().game().difficulty(), window->session.play().game().size()}),
+        played);
 }
 
 TEST_F(SavedGames, ANameWhoseSavedFormIsAFolderFailsAtOnce) {

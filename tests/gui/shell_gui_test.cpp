@@ -72,8 +72,7 @@ TEST_F(Shell, GoingHomeLeavesExactlyOneFreshMenu) {
     start_game(small, small, {2, 2});
     EXPECT_EQ(panels(), 1);
     press(WXK_DOWN);
-    wxCommandEvent placeholder;
-    window->gohome(placeholder);
+    window->gohome();
     settle();
     EXPECT_EQ(window->grid, nullptr);
     EXPECT_EQ(wxWindow::FindWindowByName("Game board", window), nullptr);
@@ -87,12 +86,12 @@ TEST_F(Shell, BoardKeysAreDeadOnTheMenu) {
     ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
     expect_fresh_menu(true);
     spoken->clear();
-    const Board before = window->play.game().board();
+    const Board before = window->session.play().game().board();
     for (int key : {int('2'), int('n'), int(WXK_BACK)}) {
         press(key);
     }
     EXPECT_TRUE(spoken->texts().empty());
-    EXPECT_EQ(window->play.game().board(), before);
+    EXPECT_EQ(window->session.play().game().board(), before);
 }
 
 TEST_F(Shell, ControlEGoesHomeToo) {

@@ -1,7 +1,6 @@
 #include "dialogs/wx/size_dlg.h"
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 #include <wx/button.h>
@@ -10,37 +9,9 @@
 
 #include "board/texts.h"
 #include "dialogs/wx/menu_list.h"
-#include "shell/wx_text.h"
-#include "sudoku/geometry.h"
+#include "shell/wx/wx_text.h"
 
 namespace {
-
-constexpr int smallest_box = 2;
-constexpr int difficulty_steps = 9;
-
-std::vector<std::string> size_items() {
-    std::vector<std::string> result;
-    for (int box = smallest_box; box <= sudoku::largest_box_side; ++box) {
-        result.push_back(sudoku::texts::size_item(box));
-    }
-    return result;
-}
-
-std::vector<std::string> level_items() {
-    std::vector<std::string> result;
-    for (int level = 0; level <= static_cast<int>(sudoku::Level::expert); ++level) {
-        result.emplace_back(sudoku::texts::level_item(static_cast<sudoku::Level>(level)));
-    }
-    return result;
-}
-
-std::vector<std::string> difficulty_items() {
-    std::vector<std::string> result;
-    for (int step = 1; step <= difficulty_steps; ++step) {
-        result.push_back(sudoku::texts::difficulty_item(step * 10));
-    }
-    return result;
-}
 
 // The lists share the screen's height that the rest of the dialog leaves:
 // each keeps all its rows where they fit, else the tallest are cut to one
@@ -85,9 +56,9 @@ void fit_lists_to_screen(wxDialog& dialog, const std::vector<MenuList*>& lists) 
 // The title is what the screen reader says when the dialog opens; without
 // one it says only "frame.".
 size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wx_text(sudoku::texts::new_game_title())) {
-    bmenu = make_menu_list(this, wx_text(sudoku::texts::board_size()), size_items());
-    dmenu = make_menu_list(this, wx_text(sudoku::texts::board_difficulty()), difficulty_items());
-    lmenu = make_menu_list(this, wx_text(sudoku::texts::solving_level()), level_items());
+    bmenu = make_menu_list(this, wx_text(sudoku::texts::board_size()), sudoku::size_rows());
+    dmenu = make_menu_list(this, wx_text(sudoku::texts::board_difficulty()), sudoku::share_rows());
+    lmenu = make_menu_list(this, wx_text(sudoku::texts::solving_level()), sudoku::level_rows());
     auto* go = new wxButton(this, wxID_ANY, wx_text(sudoku::texts::go()));
     go->SetFont(go->GetFont().Scaled(readable_scale));
     go->Bind(wxEVT_BUTTON, &size_dlg::endit, this);
@@ -119,15 +90,11 @@ size_dlg::size_dlg() : wxDialog(nullptr, wxID_ANY, wx_text(sudoku::texts::new_ga
 }
 
 void size_dlg::endit(wxCommandEvent&) {
-    const int size_row = current_row(*bmenu);
-    const int difficulty_row = current_row(*dmenu);
-    const int level_row = current_row(*lmenu);
-    if (size_row < 0 || difficulty_row < 0 || level_row < 0) {
-        return;
+    if (const std::optional<SizeChoice> chosen =
+            sudoku::choice_of_rows(current_row(*bmenu), current_row(*dmenu), current_row(*lmenu))) {
+        s = chosen;
+        EndModal(1);
     }
-    const int box = smallest_box + size_row;
-    s = SizeChoice{{box, box}, (difficulty_row + 1) / 10.0, static_cast<sudoku::Level>(level_row)};
-    EndModal(1);
 }
 
 std::optional<SizeChoice> size_select() {

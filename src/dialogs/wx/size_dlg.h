@@ -1,4 +1,5 @@
 // The new-game dialog: box size, share of empty squares, solving level, and "Go!".
+// Only the drawing lives here, and fitting it to the screen.
 #pragma once
 
 #include <optional>
@@ -6,14 +7,10 @@
 #include <wx/dialog.h>
 
 #include "dialogs/wx/menu_list.h"
-#include "sudoku/board.h"
-#include "sudoku/rating.h"
+#include "lifecycle/new_game.h"
 
-struct SizeChoice {
-    sudoku::BoxSize size;
-    double difficulty = 0.0;
-    sudoku::Level level = sudoku::Level::any;
-};
+// The lists' rows and what each means come from the game (lifecycle/new_game.h).
+using SizeChoice = sudoku::NewGameChoice;
 
 class size_dlg : public wxDialog {
   public:

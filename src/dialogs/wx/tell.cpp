@@ -9,7 +9,7 @@
 
 #include "dialogs/wx/enter_answers.h"
 #include "dialogs/wx/scrolling_text.h"
-#include "shell/wx_text.h"
+#include "shell/wx/wx_text.h"
 #include "speech/speech.h"
 
 TellDialog::TellDialog(const wxString& message, const wxString& title, long buttons)

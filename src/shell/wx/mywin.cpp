@@ -1,7 +1,8 @@
-#include "shell/mywin.h"
+#include "shell/wx/mywin.h"
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 
 #include <wx/panel.h>
 
@@ -11,19 +12,25 @@
 #endif
 
 #include "board/texts.h"
-#include "lifecycle/kept_game.h"
 #include "speech/speech.h"
 
 namespace {
+
+// The game's autosave, whose failure is said once, on the window's thread.
+std::unique_ptr<sudoku::Autosave> autosave_for(Mywin& window) {
+    auto autosave = std::make_unique<sudoku::Autosave>(sudoku::Autosave::default_path());
+    autosave->on_failure([&window] {
+        // From the autosave's thread: said on the window's.
+        window.CallAfter([] { speak(sudoku::texts::cannot_keep()); });
+    });
+    return autosave;
+}
 
 #ifdef __WXGTK__
 // The session ending sends SIGTERM: the game is kept, then the program ends
 // as Exit. ends it, whatever dialog is open.
 gboolean on_terminate(gpointer window) {
-    auto* self = static_cast<Mywin*>(window);
-    self->play.clock().stop(std::chrono::steady_clock::now());
-    self->keepgame();
-    self->autosave->flush();
+    static_cast<Mywin*>(window)->session.close(std::chrono::steady_clock::now());
     std::_Exit(0);
 }
 #endif
@@ -31,18 +38,8 @@ gboolean on_terminate(gpointer window) {
 }  // namespace
 
 Mywin::Mywin(wxWindow* parent, const wxString& title)
-    : wxFrame(parent, wxID_ANY, title),
-      autosave(std::make_unique<sudoku::Autosave>(sudoku::Autosave::default_path())) {
+    : wxFrame(parent, wxID_ANY, title), session(autosave_for(*this)) {
     SetName(title);
-    autosave->on_failure([this] {
-        // From the autosave's thread: said on the window's.
-        CallAfter([] { speak(sudoku::texts::cannot_keep()); });
-    });
-    if (std::optional<sudoku::SavedGame> left = autosave->resume()) {
-        play = sudoku::play_of(std::move(*left));
-        kept = true;
-        on_disk = sudoku::saved_game_of(play, std::chrono::steady_clock::now(), true);
-    }
     Bind(wxEVT_CLOSE_WINDOW, &Mywin::onclose, this);
     Bind(wxEVT_ACTIVATE, &Mywin::onactivate, this);
 #ifdef __WXGTK__
@@ -63,20 +60,13 @@ void Mywin::called_again(bool with_file) {
 }
 
 void Mywin::onclose(wxCloseEvent& event) {
-    play.clock().stop(std::chrono::steady_clock::now());
-    keepgame();
-    autosave->flush();
+    session.close(std::chrono::steady_clock::now());
     event.Skip();
 }
 
 void Mywin::onactivate(wxActivateEvent& event) {
     event.Skip();
-    const auto now = std::chrono::steady_clock::now();
-    if (grid != nullptr && event.GetActive()) {
-        play.clock().run(now);
-    } else {
-        play.clock().stop(now);
-    }
+    session.run_clock(grid != nullptr && event.GetActive(), std::chrono::steady_clock::now());
 }
 
 void Mywin::showpanel(wxPanel* new_panel, bool t) {
@@ -102,12 +92,11 @@ void Mywin::showpanel(wxPanel* new_panel, bool t) {
     Refresh();
 }
 
-void Mywin::gohome(wxCommandEvent&) {
+void Mywin::gohome() {
     // Deferred: the board may be handling the very key that asked for this,
     // and no window may be destroyed inside its own event.
     CallAfter([this] {
-        play.clock().stop(std::chrono::steady_clock::now());
-        keepgame();
+        session.pause(std::chrono::steady_clock::now());
         panel->Destroy();
         panel = nullptr;
         grid = nullptr;

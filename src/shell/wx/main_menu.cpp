@@ -1,4 +1,7 @@
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include <wx/panel.h>
 #include <wx/settings.h>
@@ -6,8 +9,8 @@
 
 #include "board/texts.h"
 #include "dialogs/wx/menu_list.h"
-#include "shell/mywin.h"
-#include "shell/wx_text.h"
+#include "shell/wx/mywin.h"
+#include "shell/wx/wx_text.h"
 
 void Mywin::home() {
     panel = new wxPanel(this);
@@ -15,13 +18,9 @@ void Mywin::home() {
     auto* vbox = new wxBoxSizer(wxVERTICAL);
     auto* hbox1 = new wxBoxSizer(wxHORIZONTAL);
 
-    choices = {Choice::new_game, Choice::load_game, Choice::exit};
-    std::vector<std::string> names = {std::string(sudoku::texts::new_game()),
-                                      std::string(sudoku::texts::load_game()),
-                                      std::string(sudoku::texts::exit())};
-    if (kept) {
-        choices.insert(choices.begin(), Choice::continue_game);
-        names.insert(names.begin(), std::string(sudoku::texts::continue_game()));
+    std::vector<std::string> names;
+    for (const sudoku::MenuItem& item : session.menu()) {
+        names.push_back(item.name);
     }
     items = make_menu_list(panel, wx_text(sudoku::texts::main_menu()), names);
     hbox1->Add(items, 1, wxEXPAND | wxALIGN_LEFT | wxALL, panel->FromDIP(5));
@@ -36,22 +35,23 @@ void Mywin::home() {
 }
 
 void Mywin::mainmenu(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= choices.size()) {
+    const std::optional<sudoku::MenuAction> action = session.chosen(row);
+    if (!action) {
         return;
     }
-    switch (choices[static_cast<std::size_t>(row)]) {
-        case Choice::exit:
+    switch (*action) {
+        case sudoku::MenuAction::exit:
             // Leave at once: nothing is asked and nothing is saved.
             std::_Exit(0);
-        case Choice::load_game:
+        case sudoku::MenuAction::load_game:
             // Deferred, like every screen switch: a game replaces the menu, and
             // the menu list is handling this event.
             CallAfter(&Mywin::loadgame);
             break;
-        case Choice::new_game:
+        case sudoku::MenuAction::new_game:
             CallAfter(&Mywin::new_game);
             break;
-        case Choice::continue_game:
+        case sudoku::MenuAction::continue_game:
             CallAfter(&Mywin::run_game);
             break;
     }

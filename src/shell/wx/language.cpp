@@ -1,4 +1,4 @@
-#include "shell/language.h"
+#include "shell/wx/language.h"
 
 #include <clocale>
 #include <cstdlib>

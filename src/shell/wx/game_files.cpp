@@ -1,3 +1,8 @@
+// The game files: Save Game. and Load Game., and a file given to open.
+#include <chrono>
+#include <optional>
+#include <string>
+
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 
@@ -5,10 +10,9 @@
 #include "dialogs/wx/file_choice.h"
 #include "dialogs/wx/tell.h"
 #include "lifecycle/game_file.h"
-#include "lifecycle/kept_game.h"
 #include "lifecycle/saved_game.h"
-#include "shell/mywin.h"
-#include "shell/wx_text.h"
+#include "shell/wx/mywin.h"
+#include "shell/wx/wx_text.h"
 #include "speech/speech.h"
 
 namespace {
@@ -38,8 +42,8 @@ SavePath settle_save_path(wxString& path) {
 }  // namespace
 
 void Mywin::savegame() {
-    const sudoku::SavedGame saved =
-        sudoku::saved_game_of(play, std::chrono::steady_clock::now(), false);
+    // The game as it is when asked, not after the dialog.
+    const std::optional<std::string> text = session.save_text(std::chrono::steady_clock::now());
     wxFileDialog dialog(this, wx_text(sudoku::texts::save_prompt()), wxString(), wxString(),
                         wx_text(sudoku::texts::file_wildcard()), wxFD_SAVE);
     const std::optional<wxString> chosen = choose_file(dialog);
@@ -51,7 +55,6 @@ void Mywin::savegame() {
     if (settled == SavePath::declined) {
         return;
     }
-    const std::optional<std::string> text = sudoku::saved_game_text(saved);
     if (settled == SavePath::impossible || !text ||
         !sudoku::write_file_atomically(file_path(path), *text)) {
         tell(sudoku::texts::save_failed(), sudoku::texts::save_failed_title());
@@ -70,25 +73,10 @@ void Mywin::loadgame() {
 
 void Mywin::load_file(const wxString& path) {
     const auto text = sudoku::read_file_limited(file_path(path), sudoku::max_saved_game_bytes);
-    auto saved = text ? sudoku::decode_saved_game(*text) : std::nullopt;
-    if (!saved) {
-        // Checked before anything changes: the menu and the game in memory stay as they were.
+    if (!text || !session.load(*text)) {
+        // Refused before anything changes: the menu and the game in memory stay as they were.
         tell(sudoku::texts::load_failed(), sudoku::texts::load_failed_title());
         return;
     }
-    play = sudoku::play_of(std::move(*saved));
     run_game();
-}
-
-void Mywin::keepgame() {
-    if (!kept) {
-        return;
-    }
-    sudoku::SavedGame now = sudoku::saved_game_of(play, std::chrono::steady_clock::now(), true);
-    // A copy that changed nothing writes nothing: it must never put back an
-    // older game over one another copy kept since.
-    if (now != on_disk) {
-        on_disk = now;
-        autosave->keep(std::move(now));
-    }
 }

@@ -1,4 +1,4 @@
-#include "shell/one_copy.h"
+#include "shell/wx/one_copy.h"
 
 #include <chrono>
 #include <filesystem>
@@ -16,7 +16,7 @@
 
 #include "lifecycle/game_file.h"
 #include "lifecycle/open_request.h"
-#include "shell/wx_text.h"
+#include "shell/wx/wx_text.h"
 
 OneCopy::OneCopy() : folder_(sudoku::state_folder()) {
     if (!folder_) {

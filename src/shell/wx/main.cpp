@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "board/texts.h"
-#include "shell/language.h"
-#include "shell/mywin.h"
-#include "shell/one_copy.h"
-#include "shell/wx_text.h"
+#include "shell/wx/language.h"
+#include "shell/wx/mywin.h"
+#include "shell/wx/one_copy.h"
+#include "shell/wx/wx_text.h"
 #include "speech/speech.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "board/texts.h"
 #include "board/wx/board_view.h"
 #include "dialogs/wx/accessible_name.h"
-#include "shell/mywin.h"
-#include "shell/wx_text.h"
+#include "shell/wx/mywin.h"
+#include "shell/wx/wx_text.h"
 #include "speech/speech.h"
 
 void Mywin::run_game() {
@@ -18,7 +18,7 @@ void Mywin::run_game() {
     auto* sizer = new wxBoxSizer(wxVERTICAL);
 
     auto* game_grid = new wxGrid(panel, wxID_ANY);
-    const sudoku::Board& board = play.game().board();
+    const sudoku::Board& board = session.play().game().board();
     const int side = static_cast<int>(board.size());
     game_grid->BeginBatch();
     game_grid->CreateGrid(side, side);
@@ -28,7 +28,7 @@ void Mywin::run_game() {
     game_grid->EnableEditing(false);
     game_grid->EndBatch();
     set_accessible_name(*game_grid, wx_text(sudoku::texts::game_board()));
-    dress_board(*game_grid, play, zoom);
+    dress_board(*game_grid, session.play(), zoom);
     panel->SetBackgroundColour(game_grid->GetDefaultCellBackgroundColour());
     sizer->AddStretchSpacer();
     sizer->Add(game_grid, 0, wxALIGN_CENTER_HORIZONTAL);
@@ -43,22 +43,18 @@ void Mywin::run_game() {
     // The board back in focus with nothing new to say (a box cancelled, the
     // key help closed) tells the square under the cursor, not an old answer.
     sudoku::speech::on_focus_return(
-        [this] { return sudoku::texts::announce(play.game(), play.cursor()); });
+        [this] { return sudoku::texts::announce(session.play().game(), session.play().cursor()); });
     showpanel(panel);
     panel->Bind(wxEVT_CHAR_HOOK, &Mywin::boardkey, this);
     follow_cursor();
-    // A new or loaded game replaces the kept one at once, on disk too.
-    kept = true;
-    keepgame();
-    if (IsActive()) {
-        play.clock().run(std::chrono::steady_clock::now());
-    }
-    show(play.start(notice));
-    notice.clear();
+    const auto now = std::chrono::steady_clock::now();
+    const sudoku::Answer first = session.start(now);
+    session.run_clock(IsActive(), now);
+    show(first);
 }
 
 void Mywin::follow_cursor() {
-    const sudoku::Square square = play.cursor();
+    const sudoku::Square square = session.play().cursor();
     if (square != sudoku::Square{grid->GetGridCursorCol(), grid->GetGridCursorRow()}) {
         grid->GoToCell(square.y, square.x);
     }
@@ -70,7 +66,7 @@ void Mywin::OnCellChange(wxGridEvent& event) {
     const sudoku::Square from{grid->GetGridCursorCol(), grid->GetGridCursorRow()};
     // Following the play, the grid moves onto its cursor from another square;
     // every other move is the grid's own (a click, one of its keys).
-    if (to != play.cursor() || to == from) {
-        show(play.moved_to(to));
+    if (to != session.play().cursor() || to == from) {
+        show(session.moved_to(to));
     }
 }

@@ -1,13 +1,15 @@
-// One key on the board: translated once, handed to the play session, and its
+// One key on the board: translated once, handed to the session, and its
 // answer drawn, spoken or shown.
+#include <chrono>
+
 #include <wx/grid.h>
 
 #include "board/wx/board_view.h"
 #include "board/wx/key_events.h"
 #include "dialogs/wx/my_dialog.h"
 #include "dialogs/wx/tell.h"
-#include "shell/mywin.h"
-#include "shell/wx_text.h"
+#include "shell/wx/mywin.h"
+#include "shell/wx/wx_text.h"
 #include "speech/speech.h"
 
 void Mywin::boardkey(wxKeyEvent& event) {
@@ -21,7 +23,7 @@ void Mywin::boardkey(wxKeyEvent& event) {
 }
 
 void Mywin::perform(sudoku::Command command) {
-    const sudoku::Answer answer = play.handle(command);
+    const sudoku::Answer answer = session.handle(command, {}, std::chrono::steady_clock::now());
     if (answer.ask.empty()) {
         show(answer);
         return;
@@ -31,13 +33,15 @@ void Mywin::perform(sudoku::Command command) {
     // OK at once).
     CallAfter([this, command] {
         // The board may have been left by a key that came in between.
-        const sudoku::Answer asked = grid != nullptr ? play.handle(command) : sudoku::Answer{};
+        const sudoku::Answer asked =
+            grid != nullptr ? session.handle(command, {}, std::chrono::steady_clock::now())
+                            : sudoku::Answer{};
         if (asked.ask.empty()) {
             return;
         }
         // Cancelled, the box gives back nothing typed: a change of mind.
         const std::string typed = ask(wx_text(asked.ask)).utf8_string();
-        show(play.handle(command, typed));
+        show(session.handle(command, typed, std::chrono::steady_clock::now()));
     });
 }
 
@@ -49,15 +53,6 @@ void Mywin::show(const sudoku::Answer& answer) {
     if (!answer.changed.empty()) {
         Refresh();
     }
-    // Kept or forgotten before anything is said: a won game's box may be up
-    // when the session ends, and the game must not come back full.
-    if (answer.won) {
-        kept = false;
-        on_disk.reset();
-        autosave->forget();
-    } else if (answer.modified) {
-        keepgame();
-    }
     for (const sudoku::texts::Feedback& said : answer.said) {
         if (said.title.empty()) {
             speak(said.text, false,
@@ -66,7 +61,6 @@ void Mywin::show(const sudoku::Answer& answer) {
             tell(said.text, said.title);
         }
     }
-    wxCommandEvent placeholder;
     switch (answer.effect) {
         case sudoku::Effect::none:
             break;
@@ -74,7 +68,7 @@ void Mywin::show(const sudoku::Answer& answer) {
             savegame();
             break;
         case sudoku::Effect::go_home:
-            gohome(placeholder);
+            gohome();
             break;
         case sudoku::Effect::zoom_in:
             zoom = zoom_board(*grid, zoom + 1);

@@ -1,0 +1,70 @@
+#include "lifecycle/new_game.h"
+
+#include <cmath>
+
+#include "board/texts.h"
+#include "sudoku/geometry.h"
+#include "sudoku/sudoku.h"
+
+namespace sudoku {
+namespace {
+
+constexpr int smallest_box = 2;
+constexpr int share_steps = 9;
+
+bool in_rows(int row, int count) {
+    return row >= 0 && row < count;
+}
+
+}  // namespace
+
+std::vector<std::string> size_rows() {
+    std::vector<std::string> rows;
+    for (int box = smallest_box; box <= largest_box_side; ++box) {
+        rows.push_back(texts::size_item(box));
+    }
+    return rows;
+}
+
+std::vector<std::string> share_rows() {
+    std::vector<std::string> rows;
+    for (int step = 1; step <= share_steps; ++step) {
+        rows.push_back(texts::difficulty_item(step * 10));
+    }
+    return rows;
+}
+
+std::vector<std::string> level_rows() {
+    std::vector<std::string> rows;
+    for (int level = 0; level <= static_cast<int>(Level::expert); ++level) {
+        rows.emplace_back(texts::level_item(static_cast<Level>(level)));
+    }
+    return rows;
+}
+
+std::optional<NewGameChoice> choice_of_rows(int size_row, int share_row, int level_row) {
+    if (!in_rows(size_row, largest_box_side - smallest_box + 1) ||
+        !in_rows(share_row, share_steps) ||
+        !in_rows(level_row, static_cast<int>(Level::expert) + 1)) {
+        return std::nullopt;
+    }
+    const int box = smallest_box + size_row;
+    return NewGameChoice{{box, box}, (share_row + 1) / 10.0, static_cast<Level>(level_row)};
+}
+
+NewGame make_game(const NewGameChoice& choice) {
+    const BoxSize size = choice.size;
+    const Sudoku puzzle =
+        Sudoku(size.first, size.second).difficulty(choice.difficulty, choice.level);
+    const bool for_level = choice.level != Level::any;
+    NewGame made{Play(Game(puzzle.board, puzzle.board, size, choice.difficulty), {}, {},
+                      for_level ? puzzle.level() : Level::any, puzzle.solution()),
+                 {}};
+    if (for_level && puzzle.level() != choice.level) {
+        made.notice = texts::level_fallback(puzzle.level(), choice.level,
+                                            static_cast<int>(std::lround(choice.difficulty * 100)));
+    }
+    return made;
+}
+
+}  // namespace sudoku

@@ -1,0 +1,114 @@
+#include "lifecycle/session.h"
+
+#include <utility>
+
+#include "board/texts.h"
+#include "lifecycle/kept_game.h"
+
+namespace sudoku {
+
+Session::Session(std::unique_ptr<Autosave> autosave) : autosave_(std::move(autosave)) {
+    if (std::optional<SavedGame> left = autosave_->resume()) {
+        play_ = play_of(std::move(*left));
+        kept_ = true;
+        on_disk_ = saved_game_of(play_, std::chrono::steady_clock::now(), true);
+    }
+}
+
+std::vector<MenuItem> Session::menu() const {
+    std::vector<MenuItem> items = {{texts::new_game(), MenuAction::new_game},
+                                   {texts::load_game(), MenuAction::load_game},
+                                   {texts::exit(), MenuAction::exit}};
+    if (kept_) {
+        items.insert(items.begin(), {texts::continue_game(), MenuAction::continue_game});
+    }
+    return items;
+}
+
+std::optional<MenuAction> Session::chosen(int row) const {
+    const std::vector<MenuItem> items = menu();
+    if (row < 0 || static_cast<std::size_t>(row) >= items.size()) {
+        return std::nullopt;
+    }
+    return items[static_cast<std::size_t>(row)].action;
+}
+
+void Session::take(Play play) {
+    play_ = std::move(play);
+    notice_.clear();
+}
+
+void Session::new_game(const NewGameChoice& choice) {
+    NewGame made = make_game(choice);
+    take(std::move(made.play));
+    notice_ = std::move(made.notice);
+}
+
+bool Session::load(std::string_view text) {
+    std::optional<SavedGame> saved = decode_saved_game(text);
+    if (!saved) {
+        return false;
+    }
+    take(play_of(std::move(*saved)));
+    return true;
+}
+
+std::optional<std::string> Session::save_text(Clock::Time now) const {
+    return saved_game_text(saved_game_of(play_, now, false));
+}
+
+Answer Session::start(Clock::Time now) {
+    // A new or loaded game replaces the kept one at once, on disk too.
+    kept_ = true;
+    keep(now);
+    Answer first = play_.start(notice_);
+    notice_.clear();
+    return first;
+}
+
+Answer Session::handle(Command command, std::optional<std::string_view> typed, Clock::Time now) {
+    Answer answer = play_.handle(command, typed);
+    // Before anything is said: a won game's box may be up when the session
+    // ends, and the game must not come back full.
+    if (answer.won) {
+        kept_ = false;
+        on_disk_.reset();
+        autosave_->forget();
+    } else if (answer.modified) {
+        keep(now);
+    }
+    return answer;
+}
+
+void Session::run_clock(bool running, Clock::Time now) {
+    if (running) {
+        play_.clock().run(now);
+    } else {
+        play_.clock().stop(now);
+    }
+}
+
+void Session::pause(Clock::Time now) {
+    play_.clock().stop(now);
+    keep(now);
+}
+
+void Session::close(Clock::Time now) {
+    pause(now);
+    autosave_->flush();
+}
+
+void Session::keep(Clock::Time now) {
+    if (!kept_) {
+        return;
+    }
+    SavedGame game = saved_game_of(play_, now, true);
+    // A copy that changed nothing writes nothing: it must never put back an
+    // older game over one another copy kept since.
+    if (game != on_disk_) {
+        on_disk_ = game;
+        autosave_->keep(std::move(game));
+    }
+}
+
+}  // namespace sudoku

@@ -1,0 +1,83 @@
+// The mid-end: a game's life between the play session and the window. It owns
+// the game in play and the kept game, and decides what the window only
+// carries out: the main menu's items, a new, loaded or continued game, the
+// first words of a board, and after every answer whether the kept game is
+// written to the autosave or forgotten.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/play.h"
+#include "lifecycle/autosave.h"
+#include "lifecycle/new_game.h"
+
+namespace sudoku {
+
+// What a main menu item asks the window to do.
+enum class MenuAction { continue_game, new_game, load_game, exit };
+
+struct MenuItem {
+    std::string name;
+    MenuAction action;
+};
+
+class Session {
+  public:
+    // The game the autosave holds, if it can be read, is kept from the start.
+    explicit Session(std::unique_ptr<Autosave> autosave);
+
+    // The game as the board draws it; what changes it goes through handle().
+    const Play& play() const { return play_; }
+    // A game is kept (left for the menu, or found at start) until it is won
+    // or replaced: the menu offers to continue it, and the autosave holds it.
+    bool kept() const { return kept_; }
+    Autosave& autosave() { return *autosave_; }
+
+    // Continue Game. first while a game is kept, then New Game., Load Game., Exit.
+    std::vector<MenuItem> menu() const;
+    // What the menu's row does; nothing for a row it does not have.
+    std::optional<MenuAction> chosen(int row) const;
+
+    // The game to play next, replacing the one in memory; a board shows it.
+    void take(Play play);
+    // A fresh game as chosen; a level that could not be made is said first.
+    void new_game(const NewGameChoice& choice);
+    // A saved game's text; false, and nothing changed, when it is refused.
+    bool load(std::string_view text);
+    // The game as a saved file holds it; nothing when it could not be read back.
+    std::optional<std::string> save_text(Clock::Time now) const;
+
+    // A board shows the game: it is kept at once, on disk too. The first
+    // words: the notice of a new game, if any, and the square under the cursor.
+    Answer start(Clock::Time now);
+    // A command on the board and its answer: the game changed is kept, a won
+    // one forgotten, before the answer is given.
+    Answer handle(Command command, std::optional<std::string_view> typed, Clock::Time now);
+    // The board moved its cursor itself (a click, the grid's own keys): the
+    // game does not change, so nothing is kept for it.
+    Answer moved_to(Square square) { return play_.moved_to(square); }
+    // The time played runs only while the board is on screen and the window active.
+    void run_clock(bool running, Clock::Time now);
+    // The board is left: the clock stops and the game is kept.
+    void pause(Clock::Time now);
+    // The program ends: as pause(), and the autosave is on disk on return.
+    void close(Clock::Time now);
+
+  private:
+    // Writes the kept game to the autosave, cursor and time played with it.
+    void keep(Clock::Time now);
+
+    Play play_;
+    bool kept_ = false;
+    std::unique_ptr<Autosave> autosave_;
+    // The game as this copy last found or wrote it in the autosave.
+    std::optional<SavedGame> on_disk_;
+    // Said before the first square of the next board, then forgotten.
+    std::string notice_;
+};
+
+}  // namespace sudoku
