@@ -16,8 +16,8 @@ import tempfile
 import time
 import unittest
 
-from game_driver import (Game, active_window_name, find_all, find_in_game, has_focus, named,
-                         press, wait_until)
+from game_driver import (GAME_TITLE, Game, active_window_name, find_all, find_in_game, has_focus,
+                         named, press, wait_until)
 from speechd_capture import SpeechCapture
 from test_full_game import solve
 
@@ -127,6 +127,13 @@ class WithOrca(unittest.TestCase):
         self.settle()
         heard = [t for t in self.speech.texts()[since:] if form.fullmatch(t)]
         self.assertIn(heard, ([bare], [bare + "."]), self.speech.texts()[since:])
+
+    def closed_quietly(self, answer, since):
+        """A box closed with `answer`: the answer is heard once, and the window's
+        title, which Orca says as the window is active again, at most once."""
+        self.heard_once(answer, since)
+        texts = self.speech.texts()[since:]
+        self.assertLessEqual(sum(t.count(GAME_TITLE) for t in texts), 1, texts)
 
     def back_on_board(self, since, old):
         """The focus back on the board with nothing new to say: the square under
@@ -288,15 +295,15 @@ class WithOrca(unittest.TestCase):
         self.back_on_board(self.close_message(), NOT_A_NUMBER)
 
         # To the first of the two empty squares (10 percent of 16, rounded)
-        # through the go-to box, and a number typed into it: each answer once.
+        # through the go-to box, and a number typed into it: each answer once, and
+        # the window's title no more than once as the box gives the board back.
         solution = [column[:] for column in self.board]
         self.assertTrue(solve(solution))
         self.x, self.y = empties[0]
-        self.heard_once(self.square_text(),
-                        self.answer_box("ctrl+g", GO_TO_PROMPT, f"{self.x + 1} {self.y + 1}"))
-        self.board[self.x][self.y] = solution[self.x][self.y]
-        self.heard_once(str(self.board[self.x][self.y]),
-                        self.answer_box("Return", ENTER_PROMPT, str(self.board[self.x][self.y])))
+        self.closed_quietly(self.square_text(),
+                            self.answer_box("ctrl+g", GO_TO_PROMPT, f"{self.x + 1} {self.y + 1}"))
+        placed = self.board[self.x][self.y] = solution[self.x][self.y]
+        self.closed_quietly(str(placed), self.answer_box("Return", ENTER_PROMPT, str(placed)))
 
         # The same count twice is heard twice.
         count = "There are 1 empty squares."
