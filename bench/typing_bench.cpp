@@ -7,8 +7,11 @@
 // number box: Enter (the box says its prompt), its digits, Enter.
 // After: the digits typed on the board; a number that could still grow is
 // placed by the pause, which costs no key (the waits are counted apart).
-// Utterances are the game's texts as its own voice says them, with the digit
-// echo; a screen reader adds its own key echo and the box's window names.
+// Utterances with the own voice are the game's texts, its digit echo among
+// them. Under a screen reader they are derived, not heard here: its echo of
+// every key, the game's texts but its digit echo, and for each number box the
+// three window names Orca says as it closes (the window's title twice, the
+// board panel, as heard on a 16x16 board; the box's own name is its prompt).
 #include <cstdio>
 #include <string>
 
@@ -21,8 +24,18 @@ namespace {
 struct Cost {
     long keys = 0;
     long said = 0;
+    long echoed = 0;  // of `said`: the digits the own voice says as typed
     long pauses = 0;
+    long boxes = 0;
 };
+
+// Counts the answer's texts.
+void hear(const sudoku::Answer& answer, Cost& cost) {
+    for (const sudoku::texts::Feedback& words : answer.said) {
+        ++cost.said;
+        cost.echoed += words.echo ? 1 : 0;
+    }
+}
 
 struct Run {
     sudoku::Play play;
@@ -37,7 +50,7 @@ Run puzzle(int box) {
 
 void press(sudoku::Play& play, sudoku::keys::Key key, Cost& cost) {
     ++cost.keys;
-    cost.said += static_cast<long>(play.handle(*sudoku::keys::command_for(key)).said.size());
+    hear(play.handle(*sudoku::keys::command_for(key)), cost);
 }
 
 void place_before(sudoku::Play& play, int number, Cost& cost) {
@@ -46,14 +59,15 @@ void place_before(sudoku::Play& play, int number, Cost& cost) {
         // Today's digit key placed it at once and said one word; the play's
         // own digit keys may wait now, so the number is stored as the box does.
         ++cost.keys;
-        cost.said += static_cast<long>(play.handle({sudoku::Verb::type_number}, typed).said.size());
+        hear(play.handle({sudoku::Verb::type_number}, typed), cost);
         return;
     }
     const sudoku::Answer asked = play.handle(*sudoku::keys::command_for({sudoku::keys::enter}));
     cost.keys += 1;
+    cost.boxes += 1;
     cost.said += static_cast<long>(!asked.ask.empty());  // the box's prompt
     cost.keys += static_cast<long>(typed.size()) + 1;    // the digits, then Enter
-    cost.said += static_cast<long>(play.handle({sudoku::Verb::type_number}, typed).said.size());
+    hear(play.handle({sudoku::Verb::type_number}, typed), cost);
 }
 
 void place_after(sudoku::Play& play, int number, Cost& cost) {
@@ -62,7 +76,7 @@ void place_after(sudoku::Play& play, int number, Cost& cost) {
     }
     if (play.typing()) {
         ++cost.pauses;
-        cost.said += static_cast<long>(play.handle({sudoku::Verb::end_number}).said.size());
+        hear(play.handle({sudoku::Verb::end_number}), cost);
     }
 }
 
@@ -83,11 +97,13 @@ void measure(int box, const char* way, void (*place)(sudoku::Play&, int, Cost&))
         }
     }
     const bool solved = run.play.game().board() == run.solution;
+    const long screen_reader = cost.keys + cost.said - cost.echoed + 3 * cost.boxes;
+    const auto each = [numbers](long count) { return static_cast<double>(count) / numbers; };
     std::printf(
-        "%dx%d %-6s numbers %5ld  keys %6ld (%.2f each)  utterances %6ld (%.2f each)"
-        "  pauses %5ld  solved %s\n",
-        n, n, way, numbers, cost.keys, static_cast<double>(cost.keys) / numbers, cost.said,
-        static_cast<double>(cost.said) / numbers, cost.pauses, solved ? "yes" : "NO");
+        "%dx%d %-6s numbers %4ld  keys %4ld (%.2f each)  heard: own voice %4ld (%.2f)"
+        ", screen reader %4ld (%.2f)  pauses %3ld  solved %s\n",
+        n, n, way, numbers, cost.keys, each(cost.keys), cost.said, each(cost.said), screen_reader,
+        each(screen_reader), cost.pauses, solved ? "yes" : "NO");
 }
 
 }  // namespace
