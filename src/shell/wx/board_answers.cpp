@@ -27,9 +27,9 @@ void Mywin::perform(sudoku::Command command) {
     // A number typed before the key may have been placed first.
     show(answer);
     if (session.play().typing()) {
-        typing_pause.StartOnce(static_cast<int>(sudoku::typing_pause.count()));
+        typing_timer.StartOnce(static_cast<int>(sudoku::typing_pause.count()));
     } else {
-        typing_pause.Stop();
+        typing_timer.Stop();
     }
     if (answer.ask.empty()) {
         return;

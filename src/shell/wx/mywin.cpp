@@ -43,7 +43,7 @@ Mywin::Mywin(wxWindow* parent, const wxString& title)
     Bind(wxEVT_CLOSE_WINDOW, &Mywin::onclose, this);
     Bind(wxEVT_ACTIVATE, &Mywin::onactivate, this);
     Bind(
-        wxEVT_TIMER, [this](wxTimerEvent&) { end_typing_after_pause(); }, typing_pause.GetId());
+        wxEVT_TIMER, [this](wxTimerEvent&) { end_typing_after_pause(); }, typing_timer.GetId());
 #ifdef __WXGTK__
     g_unix_signal_add(SIGTERM, on_terminate, this);
 #endif

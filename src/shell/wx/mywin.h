@@ -62,7 +62,7 @@ class Mywin : public wxFrame {
     // The board's zoom step, kept for the rest of the session.
     int zoom = 0;
     // The pause after a digit typed on the board, while the number waits for more.
-    wxTimer typing_pause{this};
+    wxTimer typing_timer{this};
 
   private:
     // The window closed (its close box, Alt+F4, the session ending): the
