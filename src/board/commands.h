@@ -10,7 +10,10 @@ namespace sudoku {
 enum class Verb {
     save,
     go_back,
+    escape,
     place,
+    zero,
+    end_number,
     type_number,
     clear,
     count,
@@ -44,7 +47,7 @@ enum class Verb {
     zoom_reset,
 };
 
-// A verb and, for place and note, its number from 1 to 9.
+// A verb and, for place and note, its digit from 1 to 9.
 struct Command {
     Verb verb = Verb::say_square;
     int number = 0;

@@ -40,9 +40,10 @@ std::vector<Binding> make_table() {
     std::vector<Binding> table = {
         {{'s', ctrl}, {V::save}},
         {{'e', ctrl}, {V::go_back}},
-        {{escape}, {V::go_back}},
+        {{escape}, {V::escape}},
     };
     bind_digits(table, '1', plain, V::place);
+    table.insert(table.end(), {{{'0'}, {V::zero}}, {{keypad_0}, {V::zero}}});
     table.insert(table.end(), {
                                   {{back_space}, {V::clear}},
                                   {{delete_key}, {V::clear}},

@@ -32,11 +32,11 @@ Answer Play::moved_to(Square square) {
     return say_square();
 }
 
-Answer Play::place(int digit) {
-    const Move move = game_.place_digit(cursor_, digit);
+Answer Play::place(int number) {
+    const Move move = game_.place_digit(cursor_, number);
     refusal_.reset();
     if (move.outcome == Outcome::breaks_rule) {
-        refusal_ = Refusal{cursor_, digit};
+        refusal_ = Refusal{cursor_, number};
     }
     return report(move);
 }

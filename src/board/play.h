@@ -17,6 +17,7 @@
 #include "board/commands.h"
 #include "board/game.h"
 #include "board/texts.h"
+#include "board/typed_digits.h"
 #include "sudoku/hint.h"
 #include "sudoku/rating.h"
 
@@ -56,6 +57,9 @@ class Play {
     const Clock& clock() const { return clock_; }
     Level level() const { return level_; }
     const std::optional<Board>& solution() const { return solution_; }
+    // Digits typed on the board wait for more: the front end ends the number
+    // after the pause, and before the grid moves the cursor itself.
+    bool typing() const { return typing_.typing(); }
 
     // `typed`: what the player typed when the command asked for it.
     Answer handle(Command command, std::optional<std::string_view> typed = std::nullopt);
@@ -74,8 +78,17 @@ class Play {
     static const Entry table_[];
     static const Entry& entry(Verb verb);
 
-    // The digit keys: judged by the rule; a refusal is kept for "why".
-    Answer place(int digit);
+    // The digit keys, their Ctrl notes, and the keys that end, shorten or
+    // drop a typed number: answered here while they belong to the number,
+    // nothing when the command does its own work.
+    std::optional<Answer> type(Command command);
+    // The next digit of a number or a note; a new one ends the other kind first.
+    std::optional<Answer> type_digit(Verb verb, int digit);
+    Answer typed(TypedDigits::Step step);
+    // The number typed so far placed or noted; nothing when none is typed.
+    Answer end_typing();
+    // A number judged by the rule; a refusal is kept for "why".
+    Answer place(int number);
     Answer type_number(std::optional<std::string_view> typed);
     Answer clear();
     Answer count() const;
@@ -98,6 +111,8 @@ class Play {
 
     Game game_;
     Square cursor_;
+    TypedDigits typing_;
+    Verb typing_verb_ = Verb::place;  // place or note
     std::optional<Refusal> refusal_;
     Clock clock_;
     Level level_ = Level::any;
@@ -111,5 +126,8 @@ class Play {
 
 // Words only, spoken.
 Answer spoken(std::string text);
+// `first`, then `then`: the words of both, what either changed, and what
+// `then` does next.
+Answer joined(Answer first, Answer then);
 
 }  // namespace sudoku

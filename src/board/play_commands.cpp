@@ -1,6 +1,7 @@
 // The board's commands: each one's description and what it does, in one table.
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "board/keys.h"
 #include "board/play.h"
@@ -34,7 +35,14 @@ const Play::Entry Play::table_[] = {
         {V::save, for_catalog("Save the game"), [](Play&, int, Typed) { return effect(Effect::save); }},
         {V::go_back, for_catalog("Back to the main menu"),
          [](Play&, int, Typed) { return effect(Effect::go_home); }},
+        {V::escape, for_catalog("Drop the number being typed, else back to the main menu"),
+         [](Play&, int, Typed) { return effect(Effect::go_home); }},
         {V::place, for_catalog("Place %1$s"), [](Play& p, int n, Typed) { return p.place(n); }},
+        // A 0 only ever follows another digit: alone it does nothing.
+        {V::zero, for_catalog("0 in a number being typed"), [](Play&, int, Typed) { return Answer{}; }},
+        // The pause after the last digit: nothing is left to place by now.
+        {V::end_number, for_catalog("Place the number typed so far"),
+         [](Play&, int, Typed) { return Answer{}; }},
         {V::type_number, for_catalog("Type any number for the square"),
          [](Play& p, int, Typed typed) { return p.type_number(typed); }},
         {V::clear, for_catalog("Clear the square"), [](Play& p, int, Typed) { return p.clear(); }},
@@ -122,7 +130,15 @@ std::string_view Play::description(Verb verb) {
 }
 
 Answer Play::handle(Command command, std::optional<std::string_view> typed) {
-    return entry(command.verb).run(*this, command.number, typed);
+    if (std::optional<Answer> typing = type(command)) {
+        return std::move(*typing);
+    }
+    // Any other key places the number typed before it, then does its own work.
+    Answer ended = end_typing();
+    if (ended.won) {
+        return ended;
+    }
+    return joined(std::move(ended), entry(command.verb).run(*this, command.number, typed));
 }
 
 std::string describe(Command command) {

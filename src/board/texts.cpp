@@ -150,10 +150,11 @@ Feedback say(const sudoku::Move& move) {
     const auto spoken = [](std::string text) { return Feedback{std::move(text), {}}; };
     switch (move.outcome) {
         case Outcome::placed:
-            // A digit by its name, as the keys always said it; a typed number in
+            // A digit by its name, as the keys always said it; a larger number in
             // numerals, since names of large numbers are slow to hear.
-            return move.kind == MoveKind::digit ? spoken(digit_name(static_cast<int>(move.value)))
-                                                : spoken(number(move.value));
+            return move.kind == MoveKind::digit && move.value <= 9
+                       ? spoken(digit_name(static_cast<int>(move.value)))
+                       : spoken(number(move.value));
         case Outcome::given:
             // Each command kept its own wording for a given.
             switch (move.kind) {

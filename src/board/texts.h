@@ -73,6 +73,9 @@ inline std::string given_refused() {
 inline std::string invalid_number() {
     return tr("Invalid number.");
 }
+inline std::string number_dropped() {
+    return tr("Number dropped.");
+}
 inline std::string enter_number() {
     return tr("Enter the number you wish to place.");
 }
@@ -118,6 +121,9 @@ struct Feedback {
     std::string title;
     // A square as the cursor meets it: a newer one may cut it off.
     bool square = false;
+    // What the player types, heard as it is typed: a screen reader echoes the
+    // keys itself, so only the own voice says it.
+    bool echo = false;
     bool operator==(const Feedback&) const = default;
 };
 Feedback say(const sudoku::Move& move);

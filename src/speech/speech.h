@@ -88,6 +88,10 @@ bool wait_until_idle(std::chrono::milliseconds timeout);
 // nothing.
 void speak_box(std::string_view title, std::string_view text) noexcept;
 
+// What the player types, heard as it is typed: said by the own voice only, as
+// a screen reader echoes the keys itself. A newer text may cut it off.
+void speak_echo(const std::string& text) noexcept;
+
 // The one way the game speaks. Never throws; failures are silent. Callers pass
 // Kind::square for a square's announcement.
 void speak(const std::string& text, bool interupt = false,

@@ -38,7 +38,9 @@ TEST(Keys, TheHelpListsEveryCommandOnceWithAllItsKeys) {
         EXPECT_TRUE(descriptions.contains(describe(binding.command))) << describe(binding.command);
     }
     for (const char* line :
-         {"Ctrl+S: Save the game", "Ctrl+E, Escape: Back to the main menu", "1, Keypad 1: Place 1",
+         {"Ctrl+S: Save the game", "Ctrl+E: Back to the main menu",
+          "Escape: Drop the number being typed, else back to the main menu", "1, Keypad 1: Place 1",
+          "0, Keypad 0: 0 in a number being typed",
           "Backspace, Delete, Keypad Delete, Keypad decimal point: Clear the square",
           "Shift+E: Go to the previous empty square", "Space: Say the square again",
           "Keypad Left, Left: Move left", "Ctrl+Y, Ctrl+Shift+Z: Redo the change undone last",

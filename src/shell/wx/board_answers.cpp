@@ -24,8 +24,14 @@ void Mywin::boardkey(wxKeyEvent& event) {
 
 void Mywin::perform(sudoku::Command command) {
     const sudoku::Answer answer = session.handle(command, {}, std::chrono::steady_clock::now());
+    // A number typed before the key may have been placed first.
+    show(answer);
+    if (session.play().typing()) {
+        typing_timer.StartOnce(static_cast<int>(sudoku::typing_pause.count()));
+    } else {
+        typing_timer.Stop();
+    }
     if (answer.ask.empty()) {
-        show(answer);
         return;
     }
     // The box opens once the key's own events are done: opened inside them,
@@ -45,6 +51,13 @@ void Mywin::perform(sudoku::Command command) {
     });
 }
 
+void Mywin::end_typing_after_pause() {
+    // The board may have been left since the last digit.
+    if (grid != nullptr && session.play().typing()) {
+        perform({sudoku::Verb::end_number});
+    }
+}
+
 void Mywin::show(const sudoku::Answer& answer) {
     if (answer.cursor_moved) {
         follow_cursor();
@@ -54,7 +67,9 @@ void Mywin::show(const sudoku::Answer& answer) {
         Refresh();
     }
     for (const sudoku::texts::Feedback& said : answer.said) {
-        if (said.title.empty()) {
+        if (said.echo) {
+            speak_echo(said.text);
+        } else if (said.title.empty()) {
             speak(said.text, false,
                   said.square ? sudoku::speech::Kind::square : sudoku::speech::Kind::message);
         } else {

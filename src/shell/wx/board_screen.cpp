@@ -67,6 +67,10 @@ void Mywin::OnCellChange(wxGridEvent& event) {
     // Following the play, the grid moves onto its cursor from another square;
     // every other move is the grid's own (a click, one of its keys).
     if (to != session.play().cursor() || to == from) {
+        // A number typed on the square left is placed there first.
+        if (session.play().typing()) {
+            perform({sudoku::Verb::end_number});
+        }
         show(session.moved_to(to));
     }
 }

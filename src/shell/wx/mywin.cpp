@@ -42,6 +42,8 @@ Mywin::Mywin(wxWindow* parent, const wxString& title)
     SetName(title);
     Bind(wxEVT_CLOSE_WINDOW, &Mywin::onclose, this);
     Bind(wxEVT_ACTIVATE, &Mywin::onactivate, this);
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { end_typing_after_pause(); }, typing_timer.GetId());
 #ifdef __WXGTK__
     g_unix_signal_add(SIGTERM, on_terminate, this);
 #endif
@@ -60,7 +62,12 @@ void Mywin::called_again(bool with_file) {
 }
 
 void Mywin::onclose(wxCloseEvent& event) {
-    session.close(std::chrono::steady_clock::now());
+    const auto now = std::chrono::steady_clock::now();
+    // A number typed within the pause is kept as placed, as the pause would have.
+    if (grid != nullptr && session.play().typing()) {
+        session.handle({sudoku::Verb::end_number}, {}, now);
+    }
+    session.close(now);
     event.Skip();
 }
 

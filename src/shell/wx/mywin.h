@@ -6,6 +6,7 @@
 
 #include <wx/accel.h>
 #include <wx/frame.h>
+#include <wx/timer.h>
 
 #include "board/play.h"
 #include "dialogs/wx/menu_list.h"
@@ -45,6 +46,9 @@ class Mywin : public wxFrame {
     void boardkey(wxKeyEvent& event);
     void perform(sudoku::Command command);
     void show(const sudoku::Answer& answer);
+    // A number typed on the board is placed when the pause after its last
+    // digit runs out.
+    void end_typing_after_pause();
 
     // Screen.
     wxPanel* panel = nullptr;
@@ -57,6 +61,8 @@ class Mywin : public wxFrame {
     wxGrid* myGrid = nullptr;
     // The board's zoom step, kept for the rest of the session.
     int zoom = 0;
+    // The pause after a digit typed on the board, while the number waits for more.
+    wxTimer typing_timer{this};
 
   private:
     // The window closed (its close box, Alt+F4, the session ending): the
