@@ -144,6 +144,27 @@ std::string empty_count(long long count) {
                 {number(count)});
 }
 
+namespace {
+
+// Each command kept its own wording for a given.
+std::string given_words(sudoku::MoveKind kind) {
+    switch (kind) {
+        case sudoku::MoveKind::digit:
+        case sudoku::MoveKind::typed_number:
+            return given_refused();
+        case sudoku::MoveKind::clear:
+            return delete_given_refused();
+        case sudoku::MoveKind::note:  // notes answer not_empty on a given
+        case sudoku::MoveKind::fill_notes:
+        case sudoku::MoveKind::undo:
+        case sudoku::MoveKind::redo:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
 Feedback say(const sudoku::Move& move) {
     using sudoku::MoveKind;
     using sudoku::Outcome;
@@ -156,20 +177,7 @@ Feedback say(const sudoku::Move& move) {
                        ? spoken(digit_name(static_cast<int>(move.value)))
                        : spoken(number(move.value));
         case Outcome::given:
-            // Each command kept its own wording for a given.
-            switch (move.kind) {
-                case MoveKind::digit:
-                case MoveKind::typed_number:
-                    return spoken(given_refused());
-                case MoveKind::clear:
-                    return spoken(delete_given_refused());
-                case MoveKind::note:  // notes answer not_empty on a given
-                case MoveKind::fill_notes:
-                case MoveKind::undo:
-                case MoveKind::redo:
-                    break;
-            }
-            break;
+            return spoken(given_words(move.kind));
         case Outcome::breaks_rule:
             return spoken(invalid_number());
         case Outcome::nothing_typed:
