@@ -81,12 +81,14 @@ class Play {
     Answer count() const;
     // One square along; at the edge the square is said again.
     Answer arrow(int dx, int dy);
-    // The cursor to the square, which is said; the square it stands on
-    // already is said again, so no key goes unanswered.
-    Answer move_to(Square square);
+    // The cursor to the square, which is said (without its position when
+    // `with_position` is false); the square it stands on already is said
+    // again, so no key goes unanswered.
+    Answer move_to(Square square, bool with_position = true);
+    Answer moved_to(Square square, bool with_position);
     Answer next_empty(bool forward);
     Answer go_to(std::optional<std::string_view> typed);
-    Answer say_square() const;
+    Answer say_square(bool with_position = true) const;
     // What a move did: its words, the square drawn again, a win.
     Answer report(const Move& move);
     // The winning words and the way home, when the move filled the board.
