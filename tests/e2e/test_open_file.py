@@ -58,6 +58,8 @@ class OpenFile(unittest.TestCase):
                                text=True, timeout=60, env=dict(os.environ, LANG="C"))
         self.assertEqual(shown.returncode, 0)
         self.assertIn("[a saved game to open]", shown.stdout + shown.stderr)
+        self.assertIn(f"The settings are kept in {os.environ['XDG_CONFIG_HOME']}/sudoku/"
+                      "settings.conf.", shown.stdout + shown.stderr)
 
     def test_a_file_opened_while_the_game_runs_is_told_in_its_window(self):
         (self.folder / "two left.sudoku").write_text(SAVED)
