@@ -42,6 +42,7 @@ enum class Verb {
     zoom_in,
     zoom_out,
     zoom_reset,
+    settings,
 };
 
 // A verb and, for place and note, its number from 1 to 9.

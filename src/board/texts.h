@@ -33,11 +33,22 @@ inline std::string new_game() {
 inline std::string load_game() {
     return tr("Load Game.");
 }
+inline std::string settings_item() {
+    return tr("Settings.");
+}
 inline std::string exit() {
     return tr("Exit.");
 }
 inline std::string game_board() {
     return tr("Game board");
+}
+
+// Settings dialog; its lists come from settings.h.
+inline std::string settings_title() {
+    return tr("Settings");
+}
+inline std::string ok() {
+    return tr("OK");
 }
 
 // Size and difficulty dialog.

@@ -79,5 +79,9 @@ void Mywin::show(const sudoku::Answer& answer) {
         case sudoku::Effect::zoom_reset:
             zoom = zoom_board(*grid, 0);
             break;
+        case sudoku::Effect::settings:
+            // After the key's own events, as the number box.
+            CallAfter(&Mywin::open_settings);
+            break;
     }
 }

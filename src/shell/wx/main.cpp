@@ -73,13 +73,7 @@ class SudokuApp : public wxApp {
     }
 
     void OnInitCmdLine(wxCmdLineParser& parser) override {
-        sudoku::use_settings(read_settings());
-        // --language chooses for this run over the kept setting.
-        wxString asked = asked_language(argc, argv);
-        if (asked.empty()) {
-            asked = sudoku::language_code(sudoku::settings().language);
-        }
-        language_ = use_language(asked);
+        language_ = start_with_settings(asked_language(argc, argv));
         wxApp::OnInitCmdLine(parser);
         parser.AddLongOption("speech",
                              wx_text(sudoku::texts::tr_fill(

@@ -8,6 +8,7 @@
 #include <wx/log.h>
 
 #include "lifecycle/stored_settings.h"
+#include "shell/wx/language.h"
 #include "shell/wx/wx_text.h"
 
 #ifndef __WXMSW__
@@ -73,6 +74,12 @@ sudoku::Settings read_settings() {
         }
         return value.utf8_string();
     });
+}
+
+std::string start_with_settings(const wxString& asked) {
+    sudoku::use_settings(read_settings());
+    return use_language(
+        !asked.empty() ? asked : wx_text(sudoku::language_code(sudoku::settings().language)));
 }
 
 void write_settings(const sudoku::Settings& settings) {
