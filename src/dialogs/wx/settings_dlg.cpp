@@ -6,6 +6,8 @@
 #include <wx/sizer.h>
 
 #include "board/texts.h"
+#include "dialogs/wx/escape_cancels.h"
+#include "dialogs/wx/fit_lists.h"
 #include "shell/wx/wx_text.h"
 
 namespace {
@@ -41,15 +43,9 @@ settings_dlg::settings_dlg(const sudoku::Settings& now)
     ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { press_ok(); });
     sizer->Add(ok, 0, wxEXPAND | wxALL, FromDIP(5));
     SetSizerAndFit(sizer);
+    fit_lists_to_screen(*this, lists);
     CentreOnScreen();
-    // Without a Cancel button wx gives Escape no meaning here.
-    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
-        if (event.GetKeyCode() == WXK_ESCAPE) {
-            EndModal(wxID_CANCEL);
-        } else {
-            event.Skip();
-        }
-    });
+    escape_cancels(*this);
     lists.front()->SetFocus();
 }
 
