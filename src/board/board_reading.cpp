@@ -73,6 +73,28 @@ void add_clashes_in(const Game& game, Group group, std::vector<Clash>& out) {
     }
 }
 
+constexpr std::string_view letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+
+// The typed number, or 0 for anything else.
+Value whole_number(std::string_view text) {
+    const TypedNumber typed = read_typed_number(text);
+    return typed.kind == TypedNumber::Kind::number ? typed.value : 0;
+}
+
+// "C" is column 3, "AA" 27, as spreadsheets count; 0 past any board's width.
+Value column_of(std::string_view name) {
+    constexpr Value beyond = Value{1} << 20;
+    Value column = 0;
+    for (const char letter : name) {
+        const auto at = static_cast<Value>(letters.find(letter) % 26);
+        column = column * 26 + at + 1;
+        if (column > beyond) {
+            return 0;
+        }
+    }
+    return column;
+}
+
 }  // namespace
 
 std::vector<Cell> read_group(const Game& game, Group group) {
@@ -173,26 +195,30 @@ Explanation explain_refusal(const Game& game, const std::optional<Refusal>& refu
     return {};
 }
 
-TypedSquare read_square(const Game& game, std::string_view text) {
+TypedSquare read_square(const Game& game, std::string_view text, SquareForm form) {
     text = trimmed(text);
     if (text.empty()) {
         return {};
     }
     const TypedSquare none{TypedSquare::Kind::off_board, {}, std::string(text)};
-    const std::size_t gap = text.find_first_of(" \t,");
-    if (gap == std::string_view::npos) {
+    // The letters name the column, or the first part the one the form says.
+    const std::size_t gap = form == SquareForm::letter_number ? text.find_first_not_of(letters)
+                                                              : text.find_first_of(" \t,");
+    if (gap == 0 || gap == std::string_view::npos) {
         return none;
     }
-    std::string_view row = text.substr(gap);
-    row.remove_prefix(std::min(row.find_first_not_of(" \t,"), row.size()));
-    const TypedNumber column = read_typed_number(text.substr(0, gap));
-    const TypedNumber line = read_typed_number(row);
-    using Kind = TypedNumber::Kind;
-    if (column.kind != Kind::number || line.kind != Kind::number) {
+    std::string_view rest = text.substr(gap);
+    rest.remove_prefix(std::min(rest.find_first_not_of(" \t,"), rest.size()));
+    const Value first = form == SquareForm::letter_number ? column_of(text.substr(0, gap))
+                                                          : whole_number(text.substr(0, gap));
+    const Value second = whole_number(rest);
+    if (first < 1 || second < 1) {
         return none;
     }
-    const Square square{static_cast<int>(std::min<Value>(column.value, INT_MAX)) - 1,
-                        static_cast<int>(std::min<Value>(line.value, INT_MAX)) - 1};
+    const Value column = form == SquareForm::row_column ? second : first;
+    const Value row = form == SquareForm::row_column ? first : second;
+    const Square square{static_cast<int>(std::min<Value>(column, INT_MAX)) - 1,
+                        static_cast<int>(std::min<Value>(row, INT_MAX)) - 1};
     if (!game.contains(square)) {
         return none;
     }

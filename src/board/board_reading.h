@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "board/game.h"
+#include "board/settings.h"
 
 namespace sudoku {
 
@@ -99,14 +100,17 @@ struct Explanation {
 };
 Explanation explain_refusal(const Game& game, const std::optional<Refusal>& refusal);
 
-// A square typed by the player: its column, then its row, counted from 1,
-// apart by blanks or a comma ("12 40"). Blank text is a change of mind.
+// A square typed by the player in the form the game says squares in: its
+// column, then its row, counted from 1, apart by blanks or a comma ("12 40"),
+// the row first ("40 12"), or the column's letters and the row ("L40",
+// "l 40"). Blank text is a change of mind.
 struct TypedSquare {
     enum class Kind { nothing, on_board, off_board } kind = Kind::nothing;
     Square square;      // on_board: where to go
     std::string typed;  // off_board: what was typed, without the blanks around it
     bool operator==(const TypedSquare&) const = default;
 };
-TypedSquare read_square(const Game& game, std::string_view text);
+TypedSquare read_square(const Game& game, std::string_view text,
+                        SquareForm form = SquareForm::column_row);
 
 }  // namespace sudoku

@@ -45,6 +45,7 @@ enum class Verb {
     zoom_in,
     zoom_out,
     zoom_reset,
+    settings,
 };
 
 // A verb and, for place and note, its digit from 1 to 9.

@@ -37,6 +37,7 @@ enum Special : int {
     keypad_down,
     keypad_home,
     keypad_end,
+    f2,
 };
 
 enum Modifier : unsigned { plain = 0, ctrl = 1, shift = 2, alt = 4 };

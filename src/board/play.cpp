@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "board/settings.h"
 #include "board/texts.h"
 
 namespace sudoku {
@@ -21,6 +22,10 @@ Play::Play(Game game, Square cursor, std::chrono::seconds played, Level level,
       solution_(std::move(solution)) {}
 
 Answer Play::moved_to(Square square) {
+    return moved_to(square, true);
+}
+
+Answer Play::moved_to(Square square, bool with_position) {
     if (!game_.contains(square)) {
         return {};
     }
@@ -29,7 +34,7 @@ Answer Play::moved_to(Square square) {
         refusal_.reset();
         cursor_ = square;
     }
-    return say_square();
+    return say_square(with_position);
 }
 
 Answer Play::place(int number) {
@@ -64,12 +69,13 @@ Answer Play::count() const {
 
 Answer Play::arrow(int dx, int dy) {
     const Square to{cursor_.x + dx, cursor_.y + dy};
-    return move_to(game_.contains(to) ? to : cursor_);
+    return move_to(game_.contains(to) ? to : cursor_,
+                   settings().arrows == ArrowsSay::position_and_square);
 }
 
-Answer Play::move_to(Square square) {
+Answer Play::move_to(Square square, bool with_position) {
     const bool moving = square != cursor_;
-    Answer answer = moved_to(square);
+    Answer answer = moved_to(square, with_position);
     answer.cursor_moved = moving;
     return answer;
 }
@@ -87,7 +93,7 @@ Answer Play::go_to(std::optional<std::string_view> typed) {
         answer.ask = texts::go_to_prompt();
         return answer;
     }
-    const TypedSquare target = read_square(game_, *typed);
+    const TypedSquare target = read_square(game_, *typed, settings().squares);
     switch (target.kind) {
         case TypedSquare::Kind::on_board:
             return move_to(target.square);
@@ -109,9 +115,9 @@ Answer Play::start(std::string_view notice) const {
     return answer;
 }
 
-Answer Play::say_square() const {
+Answer Play::say_square(bool with_position) const {
     Answer answer;
-    answer.said.push_back({texts::announce(game_, cursor_), {}, true});
+    answer.said.push_back({texts::announce(game_, cursor_, with_position), {}, true});
     return answer;
 }
 

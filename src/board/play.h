@@ -24,7 +24,7 @@
 namespace sudoku {
 
 // What the front end does besides showing the words.
-enum class Effect { none, save, go_home, zoom_in, zoom_out, zoom_reset };
+enum class Effect { none, save, go_home, zoom_in, zoom_out, zoom_reset, settings };
 
 struct Answer {
     // What the player is told, in order: spoken, or shown in a message box
@@ -94,12 +94,14 @@ class Play {
     Answer count() const;
     // One square along; at the edge the square is said again.
     Answer arrow(int dx, int dy);
-    // The cursor to the square, which is said; the square it stands on
-    // already is said again, so no key goes unanswered.
-    Answer move_to(Square square);
+    // The cursor to the square, which is said (without its position when
+    // `with_position` is false); the square it stands on already is said
+    // again, so no key goes unanswered.
+    Answer move_to(Square square, bool with_position = true);
+    Answer moved_to(Square square, bool with_position);
     Answer next_empty(bool forward);
     Answer go_to(std::optional<std::string_view> typed);
-    Answer say_square() const;
+    Answer say_square(bool with_position = true) const;
     // What a move did: its words, the square drawn again, a win.
     Answer report(const Move& move);
     // The winning words and the way home, when the move filled the board.

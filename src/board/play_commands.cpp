@@ -114,6 +114,8 @@ const Play::Entry Play::table_[] = {
         {V::zoom_out, for_catalog("Smaller squares"), [](Play&, int, Typed) { return effect(Effect::zoom_out); }},
         {V::zoom_reset, for_catalog("Squares of the usual size"),
          [](Play&, int, Typed) { return effect(Effect::zoom_reset); }},
+        {V::settings, for_catalog("Open the settings"),
+         [](Play&, int, Typed) { return effect(Effect::settings); }},
 };
 
 const Play::Entry& Play::entry(Verb verb) {

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "board/settings.h"
+
 namespace sudoku::texts {
 
 namespace {
@@ -49,8 +51,34 @@ std::string of_group(sudoku::Group group, const std::array<const char*, 3>& patt
 
 }  // namespace
 
+std::string column_letters(int column) {
+    std::string letters;
+    for (int rest = column; rest > 0; rest = (rest - 1) / 26) {
+        letters.insert(letters.begin(), static_cast<char>('A' + (rest - 1) % 26));
+    }
+    return letters;
+}
+
 std::string position(sudoku::Square square) {
-    return number(square.x + 1) + " " + number(square.y + 1);
+    const std::string column = number(square.x + 1);
+    const std::string row = number(square.y + 1);
+    switch (sudoku::settings().squares) {
+        case sudoku::SquareForm::row_column:
+            return row + " " + column;
+        case sudoku::SquareForm::letter_number:
+            return column_letters(square.x + 1) + row;
+        case sudoku::SquareForm::column_row:
+            break;
+    }
+    return column + " " + row;
+}
+
+std::string go_to_prompt() {
+    static constexpr std::array<const char*, 3> prompts = {
+        for_catalog("Go to square: column, then row."),
+        for_catalog("Go to square: row, then column."),
+        for_catalog("Go to square: column letter, then row number.")};
+    return tr(prompts[static_cast<std::size_t>(sudoku::settings().squares)]);
 }
 
 std::string group_name(sudoku::Group group) {
@@ -105,7 +133,10 @@ std::string digit_name(int digit) {
                                       : std::string();
 }
 
-std::string square_announcement(int x, int y, const sudoku::Cell& cell) {
+std::string square_announcement(int x, int y, const sudoku::Cell& cell, bool with_position) {
+    if (!with_position) {
+        return cell ? number(*cell) : tr("empty.");
+    }
     const std::string at = position({x, y});
     // TRANSLATORS: a square and its number ("3 1: 7"); also a key and what it
     // does in the key help.
@@ -171,9 +202,11 @@ Feedback say(const sudoku::Move& move) {
     const auto spoken = [](std::string text) { return Feedback{std::move(text), {}}; };
     switch (move.outcome) {
         case Outcome::placed:
-            // A digit by its name, as the keys always said it; a larger number in
-            // numerals, since names of large numbers are slow to hear.
-            return move.kind == MoveKind::digit && move.value <= 9
+            // A digit by its name, as the keys always said it, unless the player
+            // chose numerals; a larger number in numerals, since names of large
+            // numbers are slow to hear.
+            return move.kind == MoveKind::digit && move.value <= 9 &&
+                           sudoku::settings().digits == sudoku::DigitsAs::words
                        ? spoken(digit_name(static_cast<int>(move.value)))
                        : spoken(number(move.value));
         case Outcome::given:
@@ -312,8 +345,8 @@ Feedback say(const sudoku::Move& move, const sudoku::Game& game) {
     return feedback;
 }
 
-std::string announce(const sudoku::Game& game, sudoku::Square square) {
-    std::string text = square_announcement(square.x, square.y, game.at(square));
+std::string announce(const sudoku::Game& game, sudoku::Square square, bool with_position) {
+    std::string text = square_announcement(square.x, square.y, game.at(square), with_position);
     const sudoku::Candidates& notes = game.notes_at(square);
     if (notes.none()) {
         return text;

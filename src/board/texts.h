@@ -33,11 +33,22 @@ inline std::string new_game() {
 inline std::string load_game() {
     return tr("Load Game.");
 }
+inline std::string settings_item() {
+    return tr("Settings.");
+}
 inline std::string exit() {
     return tr("Exit.");
 }
 inline std::string game_board() {
     return tr("Game board");
+}
+
+// Settings dialog; its lists come from settings.h.
+inline std::string settings_title() {
+    return tr("Settings");
+}
+inline std::string ok() {
+    return tr("OK");
 }
 
 // Size and difficulty dialog.
@@ -106,8 +117,9 @@ inline std::string wow() {
 
 // The spoken name of a digit 1..9 ("one" .. "nine").
 std::string digit_name(int digit);
-// "3 1: empty." or "3 1: 7" for the square board[2][0].
-std::string square_announcement(int x, int y, const sudoku::Cell& cell);
+// "3 1: empty." or "3 1: 7" for the square board[2][0]; without the
+// position "empty." or "7".
+std::string square_announcement(int x, int y, const sudoku::Cell& cell, bool with_position = true);
 // "There are 17 empty squares."
 std::string empty_count(long long count);
 // "Playing for 1 hour 5 minutes.", "Playing for 12 minutes 5 seconds.",
@@ -129,13 +141,16 @@ struct Feedback {
 Feedback say(const sudoku::Move& move);
 
 // Reading the board by ear.
-// "3 1": a square as the game says it, its column, then its row, from 1.
+// "3 1": a square as the game says it, in the form the settings choose: its
+// column, then its row, from 1 ("3 1"), its row first ("1 3"), or its
+// column's letters and its row ("C1").
 std::string position(sudoku::Square square);
+// "A" .. "Z", "AA", "AB", ...: column 1, 2, ... as spreadsheets name them.
+std::string column_letters(int column);
 // "row 3"
 std::string group_name(sudoku::Group group);
-inline std::string go_to_prompt() {
-    return tr("Go to square: column, then row.");
-}
+// Asks for a square in the settings' form.
+std::string go_to_prompt();
 inline std::string no_clashes() {
     return tr("No clashes.");
 }
@@ -190,7 +205,7 @@ inline std::string no_hint() {
     return tr("No hint found.");
 }
 // The square as square_announcement says it, then its notes: "3 1: empty. Notes 2, 5."
-std::string announce(const sudoku::Game& game, sudoku::Square square);
+std::string announce(const sudoku::Game& game, sudoku::Square square, bool with_position = true);
 // say(move), and after an undo or redo the square it went to as it is now,
 // "Undone. 3 1: empty.", or for the filled notes "Undone. Notes as they were."
 Feedback say(const sudoku::Move& move, const sudoku::Game& game);

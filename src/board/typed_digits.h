@@ -4,12 +4,7 @@
 // follow); otherwise it waits for the next key or the pause.
 #pragma once
 
-#include <chrono>
-
 namespace sudoku {
-
-// The pause after the last digit that ends a typed number.
-inline constexpr std::chrono::milliseconds typing_pause{1000};
 
 class TypedDigits {
   public:

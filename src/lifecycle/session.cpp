@@ -18,6 +18,7 @@ Session::Session(std::unique_ptr<Autosave> autosave) : autosave_(std::move(autos
 std::vector<MenuItem> Session::menu() const {
     std::vector<MenuItem> items = {{texts::new_game(), MenuAction::new_game},
                                    {texts::load_game(), MenuAction::load_game},
+                                   {texts::settings_item(), MenuAction::settings},
                                    {texts::exit(), MenuAction::exit}};
     if (kept_) {
         items.insert(items.begin(), {texts::continue_game(), MenuAction::continue_game});

@@ -18,7 +18,7 @@
 namespace sudoku {
 
 // What a main menu item asks the window to do.
-enum class MenuAction { continue_game, new_game, load_game, exit };
+enum class MenuAction { continue_game, new_game, load_game, settings, exit };
 
 struct MenuItem {
     std::string name;
@@ -37,7 +37,8 @@ class Session {
     bool kept() const { return kept_; }
     Autosave& autosave() { return *autosave_; }
 
-    // Continue Game. first while a game is kept, then New Game., Load Game., Exit.
+    // Continue Game. first while a game is kept, then New Game., Load Game.,
+    // Settings., Exit.
     std::vector<MenuItem> menu() const;
     // What the menu's row does; nothing for a row it does not have.
     std::optional<MenuAction> chosen(int row) const;

@@ -6,7 +6,7 @@ import unittest
 
 from game_driver import Game, cell_texts, current_item, press, wait_until
 
-MENU_ITEMS = ["New Game.", "Load Game.", "Exit."]
+MENU_ITEMS = ["New Game.", "Load Game.", "Settings.", "Exit."]
 
 
 class MainMenuTest(unittest.TestCase):
@@ -21,11 +21,11 @@ class MainMenuTest(unittest.TestCase):
         self.game.activate()
         return menu
 
-    def test_menu_reads_its_three_items_and_exit_ends_the_game(self):
+    def test_menu_reads_its_four_items_and_exit_ends_the_game(self):
         menu = self.open_menu()
         wait_until(lambda: current_item(menu) == "New Game.", 30,
                    "the cursor to start on 'New Game.'")
-        for entry in ("Load Game.", "Exit."):
+        for entry in ("Load Game.", "Settings.", "Exit."):
             press("Down")
             wait_until(lambda: current_item(menu) == entry, 30, f"Down to reach {entry!r}")
         self.game.check_running()

@@ -13,7 +13,7 @@ from pathlib import Path
 from game_driver import Game, cell_texts, find_in_game, press, wait_until
 from speechd_capture import SpeechCapture
 
-MENU = ["New Game.", "Load Game.", "Exit."]
+MENU = ["New Game.", "Load Game.", "Settings.", "Exit."]
 # A 4x4 game with 1 1 and 2 2 empty, board[x][y].
 BOARD = [[None, 2, 3, 4], [3, None, 1, 2], [2, 1, 4, 3], [4, 3, 2, 1]]
 SAVED = json.dumps({"board": BOARD, "original": BOARD, "difficulty": 0.5, "size": [2, 2]})
@@ -58,6 +58,8 @@ class OpenFile(unittest.TestCase):
                                text=True, timeout=60, env=dict(os.environ, LANG="C"))
         self.assertEqual(shown.returncode, 0)
         self.assertIn("[a saved game to open]", shown.stdout + shown.stderr)
+        self.assertIn(f"The settings are kept in {os.environ['XDG_CONFIG_HOME']}/sudoku/"
+                      "settings.conf.", shown.stdout + shown.stderr)
 
     def test_a_file_opened_while_the_game_runs_is_told_in_its_window(self):
         (self.folder / "two left.sudoku").write_text(SAVED)

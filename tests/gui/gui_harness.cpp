@@ -181,6 +181,8 @@ void settle() {
 void GuiTest::SetUp() {
     state = std::make_unique<test_support::ScratchFolder>();
     setenv("XDG_STATE_HOME", state->path().c_str(), 1);
+    // The settings too: no test writes the player's own.
+    setenv("XDG_CONFIG_HOME", state->path().c_str(), 1);
     spoken = std::make_shared<SpeechRecorder>();
     sudoku::speech::set_backend(spoken);
     window = new Mywin(nullptr, wx_text(sudoku::texts::window_title()));

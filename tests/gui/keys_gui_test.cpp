@@ -7,6 +7,7 @@
 
 #include "board/keys.h"
 #include "board/wx/key_events.h"
+#include "dialogs/wx/settings_dlg.h"
 #include "gui_harness.h"
 #include "reading_board.h"
 
@@ -28,6 +29,12 @@ class Asked : public wxExpectModalBase<MyDialog, Asked> {
 
   private:
     std::string prompt_;
+};
+
+// The settings dialog opens, and the player leaves it unchanged.
+class SettingsLeft : public wxExpectModalBase<settings_dlg, SettingsLeft> {
+  protected:
+    int OnInvoked(settings_dlg*) const override { return wxID_CANCEL; }
 };
 
 // The keypad's digits and decimal point need NumLock on; its arrows, Home,
@@ -77,6 +84,8 @@ TEST_F(EveryKey, EachBindingReachesItsCommand) {
                           ExpectMessage(answer.said[0].text, std::string(answer.said[0].title)));
         } else if (answer.effect == sudoku::Effect::save) {
             wxTEST_DIALOG(press_key(binding.key), wxExpectModal<wxFileDialog>("", wxID_CANCEL));
+        } else if (answer.effect == sudoku::Effect::settings) {
+            wxTEST_DIALOG(press_key(binding.key), SettingsLeft());
         } else {
             press_key(binding.key);
         }

@@ -31,7 +31,7 @@ class Shell : public GuiTest {
 
     // After a game left unfinished, "Continue Game." comes first.
     void expect_fresh_menu(bool game_kept = false) {
-        std::vector<wxString> entries = {"New Game.", "Load Game.", "Exit."};
+        std::vector<wxString> entries = {"New Game.", "Load Game.", "Settings.", "Exit."};
         if (game_kept) {
             entries.insert(entries.begin(), "Continue Game.");
         }

@@ -3,6 +3,7 @@
 // or dropped.
 #include <wx/grid.h>
 
+#include "board/settings.h"
 #include "gui_harness.h"
 
 namespace gui_test {
@@ -23,7 +24,7 @@ class Sixteen : public GuiTest {
     }
     // Longer than the pause: whatever it would place is placed by then.
     void wait_out_the_pause() {
-        pump_until([] { return false; }, sudoku::typing_pause * 2);
+        pump_until([] { return false; }, sudoku::pause_of(sudoku::settings().pause) * 2);
     }
     NoDialog no_box;
 };

@@ -44,6 +44,20 @@ def window(title):
     return found.stdout.split()[0] if found.stdout.split() else None
 
 
+SETTINGS_KEY = r"HKEY_CURRENT_USER\Software\Quillmoor\Sudoku"
+
+
+def forget_settings():
+    subprocess.run(["wine", "reg", "delete", SETTINGS_KEY, "/f"], capture_output=True, timeout=120)
+
+
+def kept_settings():
+    """The registry's text for the settings' key ("" when it has none)."""
+    shown = subprocess.run(["wine", "reg", "query", SETTINGS_KEY], capture_output=True,
+                           text=True, timeout=120)
+    return shown.stdout if shown.returncode == 0 else ""
+
+
 class WineGame(unittest.TestCase):
     """Starts the game under Wine with a speech log, and drives it by keys."""
 
@@ -51,6 +65,8 @@ class WineGame(unittest.TestCase):
         # The prefix outlives a run: no game kept by an earlier one.
         for kept in Path(os.environ["WINEPREFIX"]).glob("drive_c/users/*/AppData/Local/Sudoku"):
             shutil.rmtree(kept)
+        # Nor settings: every test starts with the defaults.
+        forget_settings()
         self.folder = Path(tempfile.mkdtemp(prefix="sudoku-wine-"))
         self.log = self.folder / "speech.log"
         self.log.touch()
@@ -133,7 +149,8 @@ class WineSmoke(WineGame):
                                  windows_path(saved), then=lambda t: t == "Game saved.")
         self.assertIn('"board"', saved.read_text())
 
-        # Back on the menu, the game is kept: Continue Game., New Game., Load Game., Exit.
+        # Back on the menu, the game is kept: Continue Game., New Game., Load Game., Settings.,
+        # Exit.
         self.keys("Escape")
         self.focus(GAME_TITLE)
         self.keys("Down", "Down")
@@ -145,7 +162,7 @@ class WineSmoke(WineGame):
 
         self.keys("Escape")
         self.focus(GAME_TITLE)
-        self.keys("Down", "Down", "Down", "Return")
+        self.keys("Down", "Down", "Down", "Down", "Return")
         self.assertEqual(self.game.wait(timeout=60), 0)
 
     def test_a_file_given_at_start_opens_and_a_second_start_defers_to_it(self):
@@ -177,6 +194,30 @@ class WineSmoke(WineGame):
             self.focus(prompt, timeout=20)
             self.keys(number, enter, then=lambda t, n=number: t == n)
             self.back_to_game(prompt)
+
+    def test_settings_chosen_by_keys_are_kept_for_the_next_start(self):
+        self.start()
+        self.focus(GAME_TITLE, timeout=180)
+        self.new_game()
+        # F2: "Squares are said." to its third item, and Enter in the list is OK.
+        self.keys("F2")
+        self.focus("Settings", timeout=30)
+        self.keys("Down", "Down", "Return")
+        self.back_to_game("Settings")
+        said = self.keys("space", then=lambda t: t.startswith("A1"))
+        self.assertRegex(said, r"^A1: (empty\.|\d+)$")
+        self.assertIn("letter-number", kept_settings())
+        self.keys("Escape")
+        self.focus(GAME_TITLE)
+        self.keys("Down", "Down", "Down", "Down", "Return")
+        self.assertEqual(self.game.wait(timeout=60), 0)
+
+        self.start()
+        self.focus(GAME_TITLE, timeout=180)
+        self.keys("Down", "Return")
+        self.focus("New game")
+        first = self.keys("Tab", "Tab", "Tab", "space", then=lambda t: t.startswith("A1"))
+        self.assertTrue(first.startswith("A1: "), first)
 
     def test_in_german(self):
         self.start("--language=de")

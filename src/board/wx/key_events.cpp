@@ -19,6 +19,7 @@ constexpr Pair specials[] = {
     {WXK_DELETE, keys::delete_key},
     {WXK_RETURN, keys::enter},
     {WXK_F1, keys::f1},
+    {WXK_F2, keys::f2},
     {WXK_LEFT, keys::left},
     {WXK_RIGHT, keys::right},
     {WXK_UP, keys::up},

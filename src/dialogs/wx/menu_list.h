@@ -29,5 +29,8 @@ MenuList* make_menu_list(wxWindow* parent, const wxString& heading,
 // or -1 when there is none.
 int current_row(const MenuList& list);
 
+// Makes `row` the current and selected row, as row 0 is at first.
+void set_current_row(MenuList& list, int row);
+
 // Calls `chosen` with the row the player activates (Enter or a double click).
 void on_row_chosen(MenuList& list, std::function<void(int row)> chosen);

@@ -52,6 +52,11 @@ int current_row(const wxDataViewListCtrl& list) {
     return row;
 }
 
+void set_current_row(wxDataViewListCtrl& list, int row) {
+    make_row_current(list, row);
+    list.SelectRow(row);
+}
+
 void on_row_chosen(wxDataViewListCtrl& list, std::function<void(int row)> chosen) {
     list.Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED,
               [&list, chosen = std::move(chosen)](wxDataViewEvent& event) {

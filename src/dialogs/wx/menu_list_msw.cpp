@@ -51,6 +51,12 @@ int current_row(const wxListCtrl& list) {
     return static_cast<int>(list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED));
 }
 
+void set_current_row(wxListCtrl& list, int row) {
+    constexpr long current = wxLIST_STATE_FOCUSED | wxLIST_STATE_SELECTED;
+    list.SetItemState(row, current, current);
+    list.EnsureVisible(row);
+}
+
 void on_row_chosen(wxListCtrl& list, std::function<void(int row)> chosen) {
     list.Bind(wxEVT_LIST_ITEM_ACTIVATED, [chosen = std::move(chosen)](wxListEvent& event) {
         chosen(static_cast<int>(event.GetIndex()));

@@ -4,6 +4,7 @@
 
 #include <wx/grid.h>
 
+#include "board/settings.h"
 #include "board/wx/board_view.h"
 #include "board/wx/key_events.h"
 #include "dialogs/wx/my_dialog.h"
@@ -27,7 +28,9 @@ void Mywin::perform(sudoku::Command command) {
     // A number typed before the key may have been placed first.
     show(answer);
     if (session.play().typing()) {
-        typing_timer.StartOnce(static_cast<int>(sudoku::typing_pause.count()));
+        // The pause the player chose ends the number.
+        typing_timer.StartOnce(
+            static_cast<int>(sudoku::pause_of(sudoku::settings().pause).count()));
     } else {
         typing_timer.Stop();
     }
@@ -93,6 +96,10 @@ void Mywin::show(const sudoku::Answer& answer) {
             break;
         case sudoku::Effect::zoom_reset:
             zoom = zoom_board(*grid, 0);
+            break;
+        case sudoku::Effect::settings:
+            // After the key's own events, as the number box.
+            CallAfter(&Mywin::open_settings);
             break;
     }
 }

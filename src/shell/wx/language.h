@@ -11,5 +11,6 @@ inline constexpr const char* languages[] = {"de", "en", "es", "fr"};
 
 // Installs the catalogs for `asked` ("de"; empty: the system's language) and
 // makes the core's texts use them. Returns the language the texts are now in
-// ("de", or "en" when no catalog matched). Call once, before any text.
+// ("de", or "en" when no catalog matched). Called before any text, and again
+// when the player chooses another language.
 std::string use_language(const wxString& asked);

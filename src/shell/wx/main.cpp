@@ -9,6 +9,7 @@
 #include "shell/wx/language.h"
 #include "shell/wx/mywin.h"
 #include "shell/wx/one_copy.h"
+#include "shell/wx/settings_store.h"
 #include "shell/wx/wx_text.h"
 #include "speech/speech.h"
 
@@ -72,7 +73,7 @@ class SudokuApp : public wxApp {
     }
 
     void OnInitCmdLine(wxCmdLineParser& parser) override {
-        language_ = use_language(asked_language(argc, argv));
+        language_ = start_with_settings(asked_language(argc, argv));
         wxApp::OnInitCmdLine(parser);
         parser.AddLongOption("speech",
                              wx_text(sudoku::texts::tr_fill(
@@ -87,6 +88,8 @@ class SudokuApp : public wxApp {
             wxCMD_LINE_VAL_STRING);
         parser.AddParam(wx_text(sudoku::texts::tr("a saved game to open")), wxCMD_LINE_VAL_STRING,
                         wxCMD_LINE_PARAM_OPTIONAL);
+        parser.AddUsageText(
+            wx_text(sudoku::texts::tr_fill("The settings are kept in %1$s.", {settings_place()})));
     }
 
     // --help is a success, not an error: show the options and leave with 0.

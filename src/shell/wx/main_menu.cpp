@@ -54,5 +54,8 @@ void Mywin::mainmenu(int row) {
         case sudoku::MenuAction::continue_game:
             CallAfter(&Mywin::run_game);
             break;
+        case sudoku::MenuAction::settings:
+            CallAfter(&Mywin::open_settings);
+            break;
     }
 }

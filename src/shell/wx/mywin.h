@@ -1,7 +1,7 @@
 // The game's one window, the front end: it asks the session (the mid-end)
 // and draws, speaks and maps keys. Its methods are defined here, one file per
 // screen or job: the window, the main menu, a new game, the game files, the
-// board screen and its answers.
+// settings, the board screen and its answers.
 #pragma once
 
 #include <wx/accel.h>
@@ -39,6 +39,9 @@ class Mywin : public wxFrame {
     void load_file(const wxString& path);
     void new_game();
     void savegame();
+
+    // The settings dialog; what OK chose is followed at once and kept.
+    void open_settings();
 
     // The board: keys in, the session's answers out.
     void run_game();
