@@ -60,15 +60,20 @@ class KeptGame(unittest.TestCase):
         press(key)
         return self.heard(matches, since)
 
-    def play_a_note(self):
-        """A new 4x4 game, the cursor to its first empty square and a note 1
-        there; returns that square as spoken ("3 1")."""
+    def open_the_size_dialog(self):
+        """New Game. from the menu; returns the count of texts heard before it."""
         self.start(MENU)
         since = len(self.speech.texts())
         press("Return")
         wait_until(lambda: find_in_game(self.game.process.pid,
                                         lambda n: n.name == "Board size." and has_focus(n)),
                    what="the size dialog")
+        return since
+
+    def play_a_note(self):
+        """A new 4x4 game, the cursor to its first empty square and a note 1
+        there; returns that square as spoken ("3 1")."""
+        since = self.open_the_size_dialog()
         press("Tab", "Tab", "Tab", "space")
         self.heard(lambda t: t.startswith("1 1: "), since)
         square = self.key("e", lambda t: t.endswith(": empty.")).removesuffix(": empty.")
@@ -102,12 +107,7 @@ class KeptGame(unittest.TestCase):
     def test_the_hint_on_a_large_game_continued_after_a_restart_gives_a_step(self):
         # A fresh 81x81 game at 70 percent empty: too large for the hint's search
         # in the time of a key press, so the hint needs the solution it was made from.
-        self.start(MENU)
-        since = len(self.speech.texts())
-        press("Return")
-        wait_until(lambda: find_in_game(self.game.process.pid,
-                                        lambda n: n.name == "Board size." and has_focus(n)),
-                   what="the size dialog")
+        since = self.open_the_size_dialog()
         press(*["Down"] * 7, "Tab", *["Down"] * 6, "Tab", "Tab", "space")
         wait_until(lambda: next((t for t in self.speech.texts()[since:]
                                  if t.startswith("1 1: ")), None), 120, "the 81x81 board")

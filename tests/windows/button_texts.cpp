@@ -11,18 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "child_windows.h"
+
 namespace {
-
-BOOL CALLBACK collect(HWND child, LPARAM found) {
-    reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
-    return TRUE;
-}
-
-std::wstring class_of(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
 
 std::wstring text_of(HWND window) {
     wchar_t text[256] = {};
@@ -53,9 +44,7 @@ int main() {
         std::fprintf(stderr, "button_texts: no window %s\n", utf8(args[1]).c_str());
         return 1;
     }
-    std::vector<HWND> children;
-    EnumChildWindows(window, collect, reinterpret_cast<LPARAM>(&children));
-    for (HWND child : children) {
+    for (HWND child : child_windows(window)) {
         if (class_of(child) == WC_BUTTONW) {
             std::printf("%s\n", utf8(text_of(child)).c_str());
         }

@@ -16,20 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "child_windows.h"
+
 namespace {
 
 constexpr int wide_column = 4000;
-
-BOOL CALLBACK collect(HWND child, LPARAM found) {
-    reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
-    return TRUE;
-}
-
-std::wstring class_of(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
 
 void print(const char* kind, HWND window, const char* more) {
     RECT at{};
@@ -55,9 +46,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "list_headers: no window %s\n", argv[1]);
         return 1;
     }
-    std::vector<HWND> children;
-    EnumChildWindows(window, collect, reinterpret_cast<LPARAM>(&children));
-    for (HWND child : children) {
+    for (HWND child : child_windows(window)) {
         if (class_of(child) == WC_BUTTONW) {
             print("button", child, "");
         } else if (class_of(child) == WC_LISTVIEWW) {
