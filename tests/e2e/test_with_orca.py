@@ -4,10 +4,15 @@ every text is heard once, in Orca's voice, and is the name of the focused
 object, which is what Orca's braille line shows. Orca and the game share one
 private, capturing speech-dispatcher, which notes each text's voice and time.
 
+A whole 16x16 game is played twice, its numbers typed on the board and by the
+number box, each printing the keys it took and the texts heard.
+
 Run directly (python3 -m unittest -v test_with_orca.py) to see the key-to-speech
 figures that test_key_to_speech_latency prints."""
 
+import json
 import os
+import random
 import re
 import statistics
 import subprocess
@@ -15,16 +20,23 @@ import sys
 import tempfile
 import time
 import unittest
+from pathlib import Path
 
 from game_driver import (GAME_TITLE, Game, active_window_name, find_all, find_in_game, has_focus,
                          named, press, wait_until)
 from speechd_capture import SpeechCapture
 from test_full_game import solve
 
+# A solved 16x16 board, board[x][y]: each row the one above shifted by a box,
+# and by one more at each band.
+SIXTEEN = [[(4 * y + y // 4 + x) % 16 + 1 for y in range(16)] for x in range(16)]
+
 ANNOUNCEMENT = re.compile(r"^(\d+) (\d+): (empty\.|-?\d+)$")
 # The first square's text at the start of what Orca says of it.
 FIRST_SQUARE = re.compile(r"1 1: (empty\.|-?\d+)")
 MOVES = {"Right": (1, 0), "Left": (-1, 0), "Down": (0, 1), "Up": (0, -1)}
+DIGIT_WORDS = {1: "one", 2: "two", 3: "three", 4: "four", 5: "five", 6: "six", 7: "seven",
+               8: "eight", 9: "nine"}
 CONGRATULATION = "You completed the board! What a genius!"
 SAVE_PROMPT = "Please pick a file to save your game into."
 ENTER_PROMPT = "Enter the number you wish to place."
@@ -106,6 +118,58 @@ class WithOrca(unittest.TestCase):
                                         None), what="the first square")
         self.heard_once(first, since)
         self.x = self.y = 0
+
+    def continue_sixteen_by_sixteen(self, empty):
+        """A kept 16x16 game with `empty` squares, continued from the main menu;
+        returns the number of texts before Continue."""
+        state = tempfile.mkdtemp(prefix="orca-", dir=os.environ.get("XDG_STATE_HOME"))
+        board = [column[:] for column in SIXTEEN]
+        for x, y in empty:
+            board[x][y] = None
+        Path(state, "sudoku").mkdir()
+        Path(state, "sudoku", "current.sudoku").write_text(json.dumps(
+            {"board": board, "original": board, "difficulty": 0.1, "size": [4, 4]}))
+        self.game = Game(self.speech.env(), state=state)
+        self.game.main_menu(timeout=60)
+        self.hear("Continue Game.", since=0)
+        self.settle()
+        since = self.keyed("Return")
+        wait_until(lambda: any(t.startswith("1 1: 1") for t in self.speech.texts()[since:]),
+                   what="the first square")
+        return since
+
+    def play_sixteen_by_sixteen(self, by_box):
+        """A whole 16x16 game under Orca, each empty square reached by `e`, its
+        number typed on the board or, when `by_box`, put in by the number box
+        if it is above 9. Returns the keys pressed and the texts heard, from
+        Continue to the congratulation."""
+        self.start_orca()
+        empty = sorted(random.Random(16).sample([(x, y) for x in range(16) for y in range(16)][1:],
+                                                26), key=lambda s: (s[1], s[0]))
+        begun = self.continue_sixteen_by_sixteen(empty)
+        keys = 1
+        for x, y in empty[:-1]:
+            self.heard_once(f"{x + 1} {y + 1}: empty.", self.keyed("e"))
+            number = SIXTEEN[x][y]
+            self.settle()
+            if by_box and number > 9:
+                since = self.answer_box("Return", ENTER_PROMPT, str(number))
+                keys += 3 + len(str(number))
+            else:
+                since = len(self.speech.texts())
+                press(*str(number))
+                keys += 1 + len(str(number))
+            # The number is heard once, as the number above 9 and as its word
+            # below, with the window's title at most once after a box, and
+            # never when typed on the board.
+            self.closed_quietly(str(number) if number > 9 else DIGIT_WORDS[number], since)
+            if not by_box:
+                self.assertFalse([t for t in self.speech.texts()[since:] if GAME_TITLE in t])
+        press("e", *str(SIXTEEN[empty[-1][0]][empty[-1][1]]))
+        keys += 1 + len(str(SIXTEEN[empty[-1][0]][empty[-1][1]]))
+        wait_until(lambda: any(CONGRATULATION in t for t in self.speech.texts()), 30,
+                   "the congratulation")
+        return keys, self.speech.texts()[begun:]
 
     def settle(self, quiet=0.6):
         """Waits until Orca has said nothing for `quiet` seconds: far longer than
@@ -403,11 +467,24 @@ class WithOrca(unittest.TestCase):
                   f"median {statistics.median(delays) * 1000:.0f} ms, "
                   f"slowest {max(delays) * 1000:.0f} ms", file=sys.stderr)
 
+    def test_a_sixteen_by_sixteen_game_by_numbers_typed_on_the_board(self):
+        keys, texts = self.play_sixteen_by_sixteen(by_box=False)
+        print_game_cost("typed on the board", keys, texts)
+
+    def test_a_sixteen_by_sixteen_game_by_the_number_box(self):
+        keys, texts = self.play_sixteen_by_sixteen(by_box=True)
+        print_game_cost("by the number box above 9", keys, texts)
+
     def go_to(self, x, y):
         while self.x != x:
             self.move("Right" if self.x < x else "Left")
         while self.y != y:
             self.move("Down" if self.y < y else "Up")
+
+
+def print_game_cost(route, keys, texts):
+    print(f"a 16x16 game of 26 empty squares under Orca, {route}: {keys} keys, "
+          f"{len(texts)} utterances; the first ones: {texts[:30]}", file=sys.stderr)
 
 
 if __name__ == "__main__":
