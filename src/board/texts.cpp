@@ -303,6 +303,11 @@ std::string clashes(const sudoku::RuleBreaks& breaks) {
     return text;
 }
 
+std::string puzzle_breaks_rule(sudoku::Value value, sudoku::Group group) {
+    return tr_fill("This puzzle breaks the rule: %1$s twice in %2$s.",
+                   {number(value), group_name(group)});
+}
+
 std::string explanation(const sudoku::Explanation& explanation) {
     using Kind = sudoku::Explanation::Kind;
     const sudoku::Clash& clash_found = explanation.clash;

@@ -33,6 +33,9 @@ inline std::string new_game() {
 inline std::string load_game() {
     return tr("Load Game.");
 }
+inline std::string enter_puzzle_item() {
+    return tr("Enter a Puzzle.");
+}
 inline std::string settings_item() {
     return tr("Settings.");
 }
@@ -253,8 +256,39 @@ inline std::string already_running() {
 inline std::string load_failed() {
     return tr("I was unable to load your game.");
 }
-inline std::string load_failed_title() {
+inline std::string oops_title() {
     return tr("Oops.");
+}
+
+// Enter a Puzzle.: the box's prompt and its refusals.
+inline std::string enter_puzzle_prompt() {
+    return tr("Type or paste a puzzle: its numbers row by row, with . or 0 for an empty square.");
+}
+inline std::string unreadable_puzzle(long long squares) {
+    return tr_fill("That is not a puzzle I can read: it has %1$s squares.",
+                   {std::to_string(squares)});
+}
+// `word`: what stands where a number should.
+inline std::string unreadable_puzzle_word(std::string_view word) {
+    return tr_fill("That is not a puzzle I can read: %1$s is not a number.", {word});
+}
+inline std::string puzzle_number_outside(long long value, int side) {
+    return tr_fill("%1$s is outside 1 to %2$s.", {std::to_string(value), std::to_string(side)});
+}
+// "This puzzle breaks the rule: 5 twice in row 1."
+std::string puzzle_breaks_rule(sudoku::Value value, sudoku::Group group);
+inline std::string puzzle_without_solution() {
+    return tr("This puzzle has no solution.");
+}
+inline std::string puzzle_with_several_solutions() {
+    return tr("This puzzle has more than one solution.");
+}
+inline std::string board_copied() {
+    return tr("Board copied.");
+}
+// Another program holds the clipboard, or there is none.
+inline std::string board_not_copied() {
+    return tr("The board could not be copied.");
 }
 
 }  // namespace sudoku::texts

@@ -17,6 +17,8 @@ namespace sudoku {
 // The widest and tallest a box may be: 9 x 9 boxes make the 81x81 board, the
 // largest whose numbers the game can show and type.
 constexpr int largest_box_side = 9;
+// The smallest board a player is offered, or can type in: 2 x 2 boxes, 4x4.
+constexpr int smallest_box_side = 2;
 constexpr int largest_board_side = largest_box_side * largest_box_side;
 
 constexpr bool is_box_side(int side) {
