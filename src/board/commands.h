@@ -46,6 +46,7 @@ enum class Verb {
     zoom_out,
     zoom_reset,
     settings,
+    copy_board,
 };
 
 // A verb and, for place and note, its digit from 1 to 9.

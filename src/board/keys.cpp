@@ -88,6 +88,7 @@ std::vector<Binding> make_table() {
                                   {{'h'}, {V::hint}},
                                   {{'t'}, {V::say_time}},
                                   {{'l'}, {V::say_level}},
+                                  {{'c', ctrl}, {V::copy_board}},
                               });
     bind_zoom(table);
     return table;

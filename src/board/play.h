@@ -24,7 +24,7 @@
 namespace sudoku {
 
 // What the front end does besides showing the words.
-enum class Effect { none, save, go_home, zoom_in, zoom_out, zoom_reset, settings };
+enum class Effect { none, save, go_home, zoom_in, zoom_out, zoom_reset, settings, copy_board };
 
 struct Answer {
     // What the player is told, in order: spoken, or shown in a message box

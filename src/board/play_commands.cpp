@@ -116,6 +116,8 @@ const Play::Entry Play::table_[] = {
          [](Play&, int, Typed) { return effect(Effect::zoom_reset); }},
         {V::settings, for_catalog("Open the settings"),
          [](Play&, int, Typed) { return effect(Effect::settings); }},
+        {V::copy_board, for_catalog("Copy the board as text"),
+         [](Play&, int, Typed) { return effect(Effect::copy_board); }},
 };
 
 const Play::Entry& Play::entry(Verb verb) {

@@ -18,6 +18,7 @@ Session::Session(std::unique_ptr<Autosave> autosave) : autosave_(std::move(autos
 std::vector<MenuItem> Session::menu() const {
     std::vector<MenuItem> items = {{texts::new_game(), MenuAction::new_game},
                                    {texts::load_game(), MenuAction::load_game},
+                                   {texts::enter_puzzle_item(), MenuAction::enter_puzzle},
                                    {texts::settings_item(), MenuAction::settings},
                                    {texts::exit(), MenuAction::exit}};
     if (kept_) {
@@ -43,6 +44,15 @@ void Session::new_game(const NewGameChoice& choice) {
     NewGame made = make_game(choice);
     take(std::move(made.play));
     notice_ = std::move(made.notice);
+}
+
+void Session::enter(TypedPuzzle puzzle) {
+    const double squares = static_cast<double>(puzzle.board.size() * puzzle.board.size());
+    const double share = static_cast<double>(count_empty(puzzle.board)) / squares;
+    const Level level = rate(puzzle.board, puzzle.size);
+    Game game(puzzle.board, puzzle.board, puzzle.size, share);
+    take(Play(std::move(game), {}, {}, level, std::move(puzzle.solution)));
+    notice_ = texts::level_said(level);
 }
 
 bool Session::load(std::string_view text) {

@@ -14,11 +14,12 @@
 #include "board/play.h"
 #include "lifecycle/autosave.h"
 #include "lifecycle/new_game.h"
+#include "lifecycle/typed_puzzle.h"
 
 namespace sudoku {
 
 // What a main menu item asks the window to do.
-enum class MenuAction { continue_game, new_game, load_game, settings, exit };
+enum class MenuAction { continue_game, new_game, load_game, enter_puzzle, settings, exit };
 
 struct MenuItem {
     std::string name;
@@ -38,7 +39,7 @@ class Session {
     Autosave& autosave() { return *autosave_; }
 
     // Continue Game. first while a game is kept, then New Game., Load Game.,
-    // Settings., Exit.
+    // Enter a Puzzle., Settings., Exit.
     std::vector<MenuItem> menu() const;
     // What the menu's row does; nothing for a row it does not have.
     std::optional<MenuAction> chosen(int row) const;
@@ -47,6 +48,8 @@ class Session {
     void take(Play play);
     // A fresh game as chosen; a level that could not be made is said first.
     void new_game(const NewGameChoice& choice);
+    // A puzzle the player typed in, its numbers the givens; its level is said first.
+    void enter(TypedPuzzle puzzle);
     // A saved game's text; false, and nothing changed, when it is refused.
     bool load(std::string_view text);
     // The game as a saved file holds it; nothing when it could not be read back.

@@ -285,9 +285,11 @@ class WithOrca(unittest.TestCase):
         self.game.main_menu(timeout=60)
         self.hear("New Game.", since=0)
         self.after("Down", "Load Game.")
+        self.after("Down", "Enter a Puzzle.")
         self.after("Down", "Settings.")
         self.after("Down", "Exit.")
         self.after("Up", "Settings.")
+        self.after("Up", "Enter a Puzzle.")
         self.after("Up", "Load Game.")
         self.after("Up", "New Game.")
 

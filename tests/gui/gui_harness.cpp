@@ -70,11 +70,13 @@ namespace {
 
 class DialogWatch : public wxTimer {
   public:
-    explicit DialogWatch(std::function<void(wxDialog&)> act) : act_(std::move(act)) {}
+    DialogWatch(std::function<void(wxDialog&)> act, std::function<bool(wxDialog&)> wanted)
+        : act_(std::move(act)), wanted_(std::move(wanted)) {}
     void Notify() override {
         wxWindow* focus = wxWindow::FindFocus();
         auto* dialog = focus ? dynamic_cast<wxDialog*>(wxGetTopLevelParent(focus)) : nullptr;
-        if (dialog == nullptr || !dialog->IsModal() || !dialog->IsActive()) {
+        if (dialog == nullptr || !dialog->IsModal() || !dialog->IsActive() ||
+            (wanted_ && !wanted_(*dialog))) {
             return;
         }
         Stop();
@@ -84,6 +86,7 @@ class DialogWatch : public wxTimer {
 
   private:
     std::function<void(wxDialog&)> act_;
+    std::function<bool(wxDialog&)> wanted_;
 };
 
 // The file dialog is a native GTK chooser: wx cannot see its focus, GTK can.
@@ -124,8 +127,8 @@ class FileDialogWatch : public wxTimer {
 
 }  // namespace
 
-void when_dialog_shows(std::function<void(wxDialog&)> act) {
-    (new DialogWatch(std::move(act)))->Start(20);
+void when_dialog_shows(std::function<void(wxDialog&)> act, std::function<bool(wxDialog&)> wanted) {
+    (new DialogWatch(std::move(act), std::move(wanted)))->Start(20);
 }
 
 void when_file_dialog_shows(std::function<void()> act) {

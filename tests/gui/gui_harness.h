@@ -114,7 +114,9 @@ void settle();
 
 // Once a modal dialog is up and has the keyboard focus, runs `act` on it from
 // inside the dialog's own event loop (there the test presses real keys).
-void when_dialog_shows(std::function<void(wxDialog&)> act);
+// `wanted`, when given, picks the dialog: others are passed by.
+void when_dialog_shows(std::function<void(wxDialog&)> act,
+                       std::function<bool(wxDialog&)> wanted = {});
 
 // Once the toolkit's own file chooser is up, active and focused, runs `act`
 // from inside its modal loop (there the test types a path with real keys).

@@ -100,6 +100,9 @@ TEST_F(EveryKey, EachBindingReachesItsCommand) {
                 heard.push_back(said.text);
             }
         }
+        if (answer.effect == sudoku::Effect::copy_board) {
+            heard.push_back(sudoku::texts::board_copied());
+        }
         if (binding.command.verb == sudoku::Verb::say_time) {
             // The clock runs on: the words may be a second apart.
             ASSERT_EQ(spoken->texts().size(), 1u);

@@ -36,16 +36,31 @@ wxString MyDialog::GetValue() const {
     return input->GetValue();
 }
 
-wxString ask(const wxString& msg, const wxString& default_value, bool multiline) {
+namespace {
+
+std::optional<wxString> ask_in_box(const wxString& msg, const wxString& value, bool multiline) {
     auto* dialog = new MyDialog(nullptr, msg, msg, multiline);
     dialog->SetName(msg);
-    dialog->SetValue(default_value);
+    dialog->SetValue(value);
     answer_enter_at_once(*dialog);
     speak_box(msg.utf8_string(), msg.utf8_string());
     // Only OK (or Enter in the box) gives the typed text: a player who changes
     // their mind and presses Escape, Cancel or the close box must get nothing.
     const bool confirmed = dialog->ShowModal() == wxID_OK;
-    const wxString value = confirmed ? dialog->GetValue() : default_value;
+    std::optional<wxString> typed;
+    if (confirmed) {
+        typed = dialog->GetValue();
+    }
     dialog->Destroy();
-    return value;
+    return typed;
+}
+
+}  // namespace
+
+std::optional<wxString> ask_for(const wxString& msg, const wxString& value) {
+    return ask_in_box(msg, value, false);
+}
+
+wxString ask(const wxString& msg, const wxString& default_value, bool multiline) {
+    return ask_in_box(msg, default_value, multiline).value_or(default_value);
 }

@@ -101,5 +101,8 @@ void Mywin::show(const sudoku::Answer& answer) {
             // After the key's own events, as the number box.
             CallAfter(&Mywin::open_settings);
             break;
+        case sudoku::Effect::copy_board:
+            copy_board();
+            break;
     }
 }

@@ -75,7 +75,7 @@ void Mywin::load_file(const wxString& path) {
     const auto text = sudoku::read_file_limited(file_path(path), sudoku::max_saved_game_bytes);
     if (!text || !session.load(*text)) {
         // Refused before anything changes: the menu and the game in memory stay as they were.
-        tell(sudoku::texts::load_failed(), sudoku::texts::load_failed_title());
+        tell(sudoku::texts::load_failed(), sudoku::texts::oops_title());
         return;
     }
     run_game();

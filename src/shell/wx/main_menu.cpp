@@ -54,6 +54,9 @@ void Mywin::mainmenu(int row) {
         case sudoku::MenuAction::continue_game:
             CallAfter(&Mywin::run_game);
             break;
+        case sudoku::MenuAction::enter_puzzle:
+            CallAfter(&Mywin::enter_puzzle);
+            break;
         case sudoku::MenuAction::settings:
             CallAfter(&Mywin::open_settings);
             break;

@@ -38,6 +38,8 @@ class Mywin : public wxFrame {
     // Loads the game in `path` as Load Game. does, or says it cannot.
     void load_file(const wxString& path);
     void new_game();
+    void enter_puzzle();
+    void copy_board();
     void savegame();
 
     // The settings dialog; what OK chose is followed at once and kept.
