@@ -143,7 +143,10 @@ std::string square_announcement(int x, int y, const sudoku::Cell& cell, bool wit
     return cell ? tr_fill("%1$s: %2$s", {at, number(*cell)}) : tr_fill("%1$s: empty.", {at});
 }
 
-std::string played(long long seconds) {
+namespace {
+
+// One or two parts: "1 hour 5 minutes", "12 minutes 5 seconds", "40 seconds".
+std::vector<std::string> duration_parts(long long seconds) {
     const long long hours = seconds / 3600;
     const long long minutes = seconds % 3600 / 60;
     const long long rest = seconds % 60;
@@ -156,17 +159,60 @@ std::string played(long long seconds) {
     const auto seconds_said = [&] {
         return fill(tr_plural("%1$s second", "%1$s seconds", rest), {number(rest)});
     };
-    const char* one = for_catalog("Playing for %1$s.");
-    const char* two = for_catalog("Playing for %1$s %2$s.");
     if (hours > 0) {
-        return minutes > 0 ? tr_fill(two, {hours_said(), minutes_said()})
-                           : tr_fill(one, {hours_said()});
+        return minutes > 0 ? std::vector{hours_said(), minutes_said()} : std::vector{hours_said()};
     }
     if (minutes > 0) {
-        return rest > 0 ? tr_fill(two, {minutes_said(), seconds_said()})
-                        : tr_fill(one, {minutes_said()});
+        return rest > 0 ? std::vector{minutes_said(), seconds_said()} : std::vector{minutes_said()};
     }
-    return tr_fill(one, {seconds_said()});
+    return {seconds_said()};
+}
+
+// The board and level a statistic is about: "9x9 medium".
+std::string size_and_level(int side, sudoku::Level level) {
+    // TRANSLATORS: levels as the statistics name them, after the board: "9x9 medium".
+    static constexpr const char* words[] = {for_catalog("any level"), for_catalog("easy"),
+                                            for_catalog("medium"), for_catalog("hard"),
+                                            for_catalog("expert")};
+    return number(side) + "x" + number(side) + " " + tr(words[static_cast<int>(level)]);
+}
+
+}  // namespace
+
+std::string played(long long seconds) {
+    const std::vector<std::string> parts = duration_parts(seconds);
+    return parts.size() == 2 ? tr_fill("Playing for %1$s %2$s.", {parts[0], parts[1]})
+                             : tr_fill("Playing for %1$s.", {parts[0]});
+}
+
+std::string duration(long long seconds) {
+    std::string text;
+    for (const std::string& part : duration_parts(seconds)) {
+        append(text, " ", part);
+    }
+    return text;
+}
+
+std::string games_tally(int side, sudoku::Level level, long long won, long long started,
+                        std::optional<long long> best, long long average) {
+    if (!best) {
+        return tr_fill("%1$s: %2$s won of %3$s.",
+                       {size_and_level(side, level), number(won), number(started)});
+    }
+    return tr_fill("%1$s: %2$s won of %3$s, best %4$s, average %5$s.",
+                   {size_and_level(side, level), number(won), number(started), duration(*best),
+                    duration(average)});
+}
+
+std::string daily_streak(long long current, long long longest) {
+    return fill(tr_plural("Daily puzzle: %1$s day in a row, longest %2$s.",
+                          "Daily puzzle: %1$s days in a row, longest %2$s.", current),
+                {number(current), number(longest)});
+}
+
+std::string new_best_time(int side, sudoku::Level level, long long seconds) {
+    return tr_fill("New best time for %1$s: %2$s.",
+                   {size_and_level(side, level), duration(seconds)});
 }
 
 std::string empty_count(long long count) {

@@ -2,6 +2,7 @@
 // language (translation.h).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,9 @@ inline std::string load_game() {
 }
 inline std::string enter_puzzle_item() {
     return tr("Enter a Puzzle.");
+}
+inline std::string statistics_item() {
+    return tr("Statistics.");
 }
 inline std::string settings_item() {
     return tr("Settings.");
@@ -259,6 +263,20 @@ inline std::string load_failed() {
 inline std::string oops_title() {
     return tr("Oops.");
 }
+
+// "6 minutes 12 seconds": hours and minutes only from one hour on.
+std::string duration(long long seconds);
+// The statistics screen: "9x9 medium: 12 won of 15, best 6 minutes 12
+// seconds, average 9 minutes 40 seconds.", or without times before a win.
+std::string games_tally(int side, sudoku::Level level, long long won, long long started,
+                        std::optional<long long> best, long long average);
+// "Daily puzzle: 5 days in a row, longest 12."
+std::string daily_streak(long long current, long long longest);
+inline std::string nothing_played() {
+    return tr("No games played yet.");
+}
+// "New best time for 9x9 medium: 6 minutes 12 seconds."
+std::string new_best_time(int side, sudoku::Level level, long long seconds);
 
 // Enter a Puzzle.: the box's prompt and its refusals.
 inline std::string enter_puzzle_prompt() {

@@ -20,7 +20,7 @@ std::string to_utf8(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::optional<std::string> Autosave::default_path() {
+std::optional<std::string> state_file(const std::string& name) {
     const std::optional<std::string> folder = state_folder();
     if (!folder) {
         return std::nullopt;
@@ -31,7 +31,18 @@ std::optional<std::string> Autosave::default_path() {
     if (failed || !std::filesystem::is_directory(place, failed)) {
         return std::nullopt;
     }
-    return to_utf8(place / "current.sudoku");
+    return to_utf8(place / from_utf8(name));
+}
+
+void set_aside(const std::string& path) {
+    std::error_code failed;
+    std::filesystem::path broken = from_utf8(path);
+    broken += ".broken";
+    std::filesystem::rename(from_utf8(path), broken, failed);
+}
+
+std::optional<std::string> Autosave::default_path() {
+    return state_file("current.sudoku");
 }
 
 Autosave::Autosave(std::optional<std::string> path) : path_(std::move(path)) {
@@ -64,9 +75,7 @@ std::optional<SavedGame> Autosave::resume() {
     const auto text = read_file_limited(*path_, max_saved_game_bytes);
     auto game = text ? decode_saved_game(*text) : std::nullopt;
     if (!game) {
-        std::filesystem::path broken = file;
-        broken += ".broken";
-        std::filesystem::rename(file, broken, failed);
+        set_aside(*path_);
     }
     return game;
 }

@@ -17,6 +17,13 @@
 
 namespace sudoku {
 
+// The path of `name` in the game's state folder, which is made if missing;
+// nothing when there is no such folder or it cannot be made.
+std::optional<std::string> state_file(const std::string& name);
+// Renames a file that cannot be read to the same name with ".broken" added
+// (replacing an older one), so nothing of it is lost.
+void set_aside(const std::string& path);
+
 class Autosave {
   public:
     // current.sudoku in the state folder (made if missing); nothing when

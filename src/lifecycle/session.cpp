@@ -7,7 +7,8 @@
 
 namespace sudoku {
 
-Session::Session(std::unique_ptr<Autosave> autosave) : autosave_(std::move(autosave)) {
+Session::Session(std::unique_ptr<Autosave> autosave, std::optional<std::string> statistics_path)
+    : autosave_(std::move(autosave)), statistics_(std::move(statistics_path)) {
     if (std::optional<SavedGame> left = autosave_->resume()) {
         play_ = play_of(std::move(*left));
         kept_ = true;
@@ -19,6 +20,7 @@ std::vector<MenuItem> Session::menu() const {
     std::vector<MenuItem> items = {{texts::new_game(), MenuAction::new_game},
                                    {texts::load_game(), MenuAction::load_game},
                                    {texts::enter_puzzle_item(), MenuAction::enter_puzzle},
+                                   {texts::statistics_item(), MenuAction::statistics},
                                    {texts::settings_item(), MenuAction::settings},
                                    {texts::exit(), MenuAction::exit}};
     if (kept_) {
@@ -44,6 +46,7 @@ void Session::new_game(const NewGameChoice& choice) {
     NewGame made = make_game(choice);
     take(std::move(made.play));
     notice_ = std::move(made.notice);
+    count_start();
 }
 
 void Session::enter(TypedPuzzle puzzle) {
@@ -53,6 +56,7 @@ void Session::enter(TypedPuzzle puzzle) {
     Game game(puzzle.board, puzzle.board, puzzle.size, share);
     take(Play(std::move(game), {}, {}, level, std::move(puzzle.solution)));
     notice_ = texts::level_said(level);
+    count_start();
 }
 
 bool Session::load(std::string_view text) {
@@ -82,6 +86,7 @@ Answer Session::handle(Command command, std::optional<std::string_view> typed, C
     // Before anything is said: a won game's box may be up when the session
     // ends, and the game must not come back full.
     if (answer.won) {
+        count_win(answer, now);
         kept_ = false;
         on_disk_.reset();
         autosave_->forget();
@@ -89,6 +94,22 @@ Answer Session::handle(Command command, std::optional<std::string_view> typed, C
         keep(now);
     }
     return answer;
+}
+
+void Session::count_start() {
+    const int side = static_cast<int>(play_.game().board().size());
+    statistics_.change([&](Statistics& statistics) { statistics.started(side, play_.level()); });
+}
+
+void Session::count_win(Answer& answer, Clock::Time now) {
+    const int side = static_cast<int>(play_.game().board().size());
+    const long long seconds = play_.clock().played(now).count();
+    bool best = false;
+    statistics_.change(
+        [&](Statistics& statistics) { best = statistics.won(side, play_.level(), seconds); });
+    if (best) {
+        answer.said.push_back({texts::new_best_time(side, play_.level(), seconds), {}});
+    }
 }
 
 void Session::run_clock(bool running, Clock::Time now) {

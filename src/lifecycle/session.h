@@ -14,12 +14,21 @@
 #include "board/play.h"
 #include "lifecycle/autosave.h"
 #include "lifecycle/new_game.h"
+#include "lifecycle/statistics_store.h"
 #include "lifecycle/typed_puzzle.h"
 
 namespace sudoku {
 
 // What a main menu item asks the window to do.
-enum class MenuAction { continue_game, new_game, load_game, enter_puzzle, settings, exit };
+enum class MenuAction {
+    continue_game,
+    new_game,
+    load_game,
+    enter_puzzle,
+    statistics,
+    settings,
+    exit
+};
 
 struct MenuItem {
     std::string name;
@@ -28,8 +37,10 @@ struct MenuItem {
 
 class Session {
   public:
-    // The game the autosave holds, if it can be read, is kept from the start.
-    explicit Session(std::unique_ptr<Autosave> autosave);
+    // The game the autosave holds, if it can be read, is kept from the start;
+    // the statistics are counted in the file at `statistics_path`, if any.
+    explicit Session(std::unique_ptr<Autosave> autosave,
+                     std::optional<std::string> statistics_path = std::nullopt);
 
     // The game as the board draws it; what changes it goes through handle().
     const Play& play() const { return play_; }
@@ -37,9 +48,10 @@ class Session {
     // or replaced: the menu offers to continue it, and the autosave holds it.
     bool kept() const { return kept_; }
     Autosave& autosave() { return *autosave_; }
+    const Statistics& statistics() const { return statistics_.statistics(); }
 
     // Continue Game. first while a game is kept, then New Game., Load Game.,
-    // Enter a Puzzle., Settings., Exit.
+    // Enter a Puzzle., Statistics., Settings., Exit.
     std::vector<MenuItem> menu() const;
     // What the menu's row does; nothing for a row it does not have.
     std::optional<MenuAction> chosen(int row) const;
@@ -74,10 +86,15 @@ class Session {
   private:
     // Writes the kept game to the autosave, cursor and time played with it.
     void keep(Clock::Time now);
+    // A game begins: it counts as started for its size and level.
+    void count_start();
+    // The game is won: counted, and a new best time said after the congratulation.
+    void count_win(Answer& answer, Clock::Time now);
 
     Play play_;
     bool kept_ = false;
     std::unique_ptr<Autosave> autosave_;
+    StatisticsStore statistics_;
     // The game as this copy last found or wrote it in the autosave.
     std::optional<SavedGame> on_disk_;
     // Said before the first square of the next board, then forgotten.

@@ -111,7 +111,7 @@ class FullGame(unittest.TestCase):
         t = self.t
         menu = self.game.main_menu(name=t("Main Menu."))
         self.assertEqual(cell_texts(menu), [t("New Game."), t("Load Game."), t("Enter a Puzzle."),
-                                          t("Settings."), t("Exit.")])
+                                          t("Statistics."), t("Settings."), t("Exit.")])
 
         # New Game: the dialog's lists and button as the screen reader finds them.
         press("Return")
@@ -176,8 +176,8 @@ class FullGame(unittest.TestCase):
         # Back on the main menu, the won game gone from it, then leave the game.
         menu = self.game.main_menu(name=t("Main Menu."))
         self.assertEqual(cell_texts(menu), [t("New Game."), t("Load Game."), t("Enter a Puzzle."),
-                                          t("Settings."), t("Exit.")])
-        press("Down", "Down", "Down", "Down", "Return")
+                                          t("Statistics."), t("Settings."), t("Exit.")])
+        press("Down", "Down", "Down", "Down", "Down", "Return")
         self.assertEqual(self.game.wait_exit(), 0)
 
 

@@ -99,5 +99,34 @@ TEST_F(PuzzleText, ACopiedBoardIsPastedBackAsAPuzzle) {
               from_rows({{1, 2, 3, 4}, {3, 4, 0, 2}, {2, 1, 4, 3}, {0, 3, 2, 1}}));
 }
 
+TEST_F(PuzzleText, AWonPuzzleIsCountedOnTheStatisticsScreen) {
+    press(WXK_DOWN);
+    press(WXK_DOWN);
+    // One square left: 2 at 2 1.
+    const std::string one_left = "1.34341221434321";
+    when_dialog_shows([one_left](wxDialog&) { type_and_enter(one_left); }, is<MyDialog>);
+    press(WXK_RETURN);
+    ASSERT_TRUE(pump_until([this] { return window->grid != nullptr; }));
+    press(WXK_RIGHT);
+    spoken->clear();
+    wxTEST_DIALOG(press('2'), ExpectMessage("You completed the board! What a genius!", "Oh, wow!"));
+    ASSERT_TRUE(wait_for_speech(2));
+    EXPECT_EQ(spoken->texts()[1].rfind("New best time for 4x4 easy: ", 0), 0u) << spoken->last();
+
+    ASSERT_TRUE(pump_until([this] { return window->items != nullptr; }));
+    for (int row = 0; row < 3; ++row) {
+        press(WXK_DOWN);
+    }
+    press(WXK_RETURN);
+    ASSERT_TRUE(pump_until([this] { return window->items == nullptr; }));
+    auto* lines = dynamic_cast<MenuList*>(wxWindow::FindFocus());
+    ASSERT_NE(lines, nullptr);
+    EXPECT_EQ(lines->GetName(), "Statistics.");
+    ASSERT_EQ(lines->GetItemCount(), 1);
+    EXPECT_EQ(lines->GetTextValue(0, 0).rfind("4x4 easy: 1 won of 1, best ", 0), 0u);
+    press(WXK_ESCAPE);
+    EXPECT_TRUE(pump_until([this] { return window->items != nullptr; })) << "back to the menu";
+}
+
 }  // namespace
 }  // namespace gui_test

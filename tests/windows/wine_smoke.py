@@ -150,7 +150,7 @@ class WineSmoke(WineGame):
         self.assertIn('"board"', saved.read_text())
 
         # Back on the menu, the game is kept: Continue Game., New Game., Load Game.,
-        # Enter a Puzzle., Settings., Exit.
+        # Enter a Puzzle., Statistics., Settings., Exit.
         self.keys("Escape")
         self.focus(GAME_TITLE)
         self.keys("Down", "Down")
@@ -162,7 +162,7 @@ class WineSmoke(WineGame):
 
         self.keys("Escape")
         self.focus(GAME_TITLE)
-        self.keys("Down", "Down", "Down", "Down", "Down", "Return")
+        self.keys("Down", "Down", "Down", "Down", "Down", "Down", "Return")
         self.assertEqual(self.game.wait(timeout=60), 0)
 
     def test_a_file_given_at_start_opens_and_a_second_start_defers_to_it(self):
@@ -209,7 +209,7 @@ class WineSmoke(WineGame):
         self.assertIn("letter-number", kept_settings())
         self.keys("Escape")
         self.focus(GAME_TITLE)
-        self.keys("Down", "Down", "Down", "Down", "Down", "Return")
+        self.keys("Down", "Down", "Down", "Down", "Down", "Down", "Return")
         self.assertEqual(self.game.wait(timeout=60), 0)
 
         self.start()

@@ -38,7 +38,8 @@ gboolean on_terminate(gpointer window) {
 }  // namespace
 
 Mywin::Mywin(wxWindow* parent, const wxString& title)
-    : wxFrame(parent, wxID_ANY, title), session(autosave_for(*this)) {
+    : wxFrame(parent, wxID_ANY, title),
+      session(autosave_for(*this), sudoku::StatisticsStore::default_path()) {
     SetName(title);
     Bind(wxEVT_CLOSE_WINDOW, &Mywin::onclose, this);
     Bind(wxEVT_ACTIVATE, &Mywin::onactivate, this);

@@ -39,6 +39,9 @@ class Mywin : public wxFrame {
     void load_file(const wxString& path);
     void new_game();
     void enter_puzzle();
+    void show_statistics();
+    // A screen of one list the screen reader reads line by line, with the focus.
+    MenuList* list_screen(const std::string& heading, const std::vector<std::string>& lines);
     void copy_board();
     void savegame();
 
