@@ -6,8 +6,9 @@
 //   puzzle_bench          1000 seeds per row up to 16x16, fewer beyond
 //   puzzle_bench short    two seeds per row, to check that it runs
 //   puzzle_bench SEEDS    that many seeds per row up to 16x16
-//   puzzle_bench levels [SEEDS]  only the tables of puzzles made for a level
-//   puzzle_bench go [SEEDS]      only the slowest puzzle made for a level, per size
+//   puzzle_bench levels [SEEDS]  only the table of puzzles made for a level:
+//                                SEEDS per share up to 9x9 (50), a fifth beyond
+//   puzzle_bench go [SEEDS]      only the slowest new game for a level, per size
 #include <qqwing.hpp>
 
 #include <algorithm>
@@ -15,9 +16,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "lifecycle/new_game.h"
+#include "sudoku/level_bank.h"
 #include "sudoku/rating.h"
 #include "sudoku/solver.h"
 #include "sudoku/sudoku.h"
@@ -157,10 +161,12 @@ Spread qqwing_level(qqwing::SudokuBoard::Difficulty wanted, int puzzles) {
     return spread(us);
 }
 
-// Every level at every 9x9 share of empty squares, with QQWing's matching
-// level beside it (simple, easy, intermediate, expert: its expert needs
-// guessing, ours never does, so only the speed compares).
-void level_table(int seeds, int qqwing_puzzles) {
+// Every level at every share of its range (level_bank.h) on every board up
+// to 25x25: how many puzzles were rated the level asked, and what making
+// them cost; on 9x9 beside QQWing's matching level (simple, easy,
+// intermediate, expert: its expert needs guessing, ours never does, so only
+// the speed compares), with QQWing's median over ours.
+void level_table(int seeds, int large_seeds, int qqwing_puzzles) {
     using D = qqwing::SudokuBoard::Difficulty;
     const struct {
         sudoku::Level level;
@@ -171,81 +177,59 @@ void level_table(int seeds, int qqwing_puzzles) {
                   {sudoku::Level::hard, "hard", D::INTERMEDIATE},
                   {sudoku::Level::expert, "expert", D::EXPERT}};
     std::srand(2);
-    std::printf("\n9x9 puzzles made for a level, %d seeds per row; QQWing %d puzzles per level\n",
-                seeds, qqwing_puzzles);
-    std::printf("%-7s %6s %10s %11s %6s %12s %12s %8s\n", "level", "empty", "median ms",
-                "slowest ms", "met", "QQWing med", "QQWing max", "ratio");
-    const sudoku::Sudoku empty(3, 3);
-    for (const auto& l : levels) {
-        const Spread q = qqwing_level(l.theirs, qqwing_puzzles);
-        for (int percent = 30; percent <= 80; percent += 10) {
-            std::vector<double> us;
-            int met = 0;
-            for (int seed = 0; seed < seeds; ++seed) {
-                const auto start = Clock::now();
-                const sudoku::Sudoku puzzle =
-                    empty.difficulty(percent / 100.0, l.level, static_cast<std::uint64_t>(seed));
-                us.push_back(micros_since(start));
-                met += puzzle.level() == l.level ? 1 : 0;
-            }
-            const Spread s = spread(us);
-            std::printf("%-7s %5d%% %10.2f %11.2f %5.0f%% %12.2f %12.2f %8.1f\n", l.name, percent,
-                        s.median / 1000.0, s.slowest / 1000.0, 100.0 * met / seeds,
-                        q.median / 1000.0, q.slowest / 1000.0, q.median / s.median);
-            std::fflush(stdout);
-        }
-    }
-}
-
-// How far puzzles made for a level stay unique on the large boards, and
-// what they cost.
-void large_level_table(int seeds) {
-    std::printf("\nLarge boards made for a level, %d seeds per row\n", seeds);
-    std::printf("%-7s %-7s %6s %8s %6s %10s %11s\n", "board", "level", "empty", "unique", "met",
-                "median ms", "slowest ms");
-    for (const int side : {4, 5}) {
+    std::printf(
+        "\nPuzzles made for a level at every share of its range, %d seeds per row up to "
+        "9x9, %d beyond; QQWing %d puzzles per level\n",
+        seeds, large_seeds, qqwing_puzzles);
+    std::printf("%-7s %-7s %6s %9s %10s %11s %12s %8s\n", "board", "level", "empty", "met",
+                "median ms", "slowest ms", "QQWing med", "ratio");
+    for (int side = 2; side <= 5; ++side) {
         const sudoku::Sudoku empty(side, side);
-        sudoku::Solver proof(side, side);
-        proof.set_budget(kProofBudget);
-        for (const auto level : {sudoku::Level::easy, sudoku::Level::medium, sudoku::Level::hard,
-                                 sudoku::Level::expert}) {
-            for (int percent = 40; percent <= 70; percent += 10) {
+        const int row_seeds = side <= 3 ? seeds : large_seeds;
+        const std::string board = std::to_string(side * side) + "x" + std::to_string(side * side);
+        for (const auto& l : levels) {
+            const std::optional<sudoku::ShareRange> range =
+                sudoku::level_range({side, side}, l.level);
+            if (!range) {
+                std::printf("%-7s %-7s   none\n", board.c_str(), l.name);
+                continue;
+            }
+            const double theirs = side == 3 ? qqwing_level(l.theirs, qqwing_puzzles).median : 0;
+            for (int percent = range->lowest; percent <= range->highest; percent += 10) {
                 std::vector<double> us;
-                int unique = 0;
                 int met = 0;
-                for (int seed = 0; seed < seeds; ++seed) {
+                for (int seed = 0; seed < row_seeds; ++seed) {
                     const auto start = Clock::now();
-                    const sudoku::Sudoku puzzle =
-                        empty.difficulty(percent / 100.0, level, static_cast<std::uint64_t>(seed));
+                    const sudoku::Sudoku puzzle = empty.difficulty(
+                        percent / 100.0, l.level, static_cast<std::uint64_t>(seed));
                     us.push_back(micros_since(start));
-                    met += puzzle.level() == level ? 1 : 0;
-                    unique += proof.count(puzzle.board, 2) == 1 && !proof.out_of_budget() ? 1 : 0;
+                    met += sudoku::rate(puzzle.board, {side, side}) == l.level ? 1 : 0;
                 }
                 const Spread s = spread(us);
-                const std::string board =
-                    std::to_string(side * side) + "x" + std::to_string(side * side);
-                constexpr const char* names[] = {"any", "easy", "medium", "hard", "expert"};
-                std::printf("%-7s %-7s %5d%% %7.0f%% %5.0f%% %10.2f %11.2f\n", board.c_str(),
-                            names[static_cast<int>(level)], percent, 100.0 * unique / seeds,
-                            100.0 * met / seeds, s.median / 1000.0, s.slowest / 1000.0);
+                const std::string met_of = std::to_string(met) + "/" + std::to_string(row_seeds);
+                std::printf("%-7s %-7s %5d%% %9s %10.3f %11.3f", board.c_str(), l.name, percent,
+                            met_of.c_str(), s.median / 1000.0, s.slowest / 1000.0);
+                if (side == 3) {
+                    std::printf(" %12.2f %8.0f", theirs / 1000.0, theirs / s.median);
+                }
+                std::printf("\n");
                 std::fflush(stdout);
             }
         }
     }
 }
 
-// The slowest generation for a level at each board size, over every share
-// of empty squares the new-game dialog offers: what "Go!" waits for before
-// the first square is spoken; and up to which share every puzzle made was
-// rated, so that the ladder finishes it and it has one solution.
+// The slowest new game for a level at each board size, over every share of
+// empty squares the new-game dialog offers, made as "Go!" makes it (a share
+// outside the level's range moved into it): what "Go!" waits for before the
+// first square is spoken; and up to which share every puzzle made was rated,
+// so that the ladder finishes it and it has one solution.
 void go_table(int seeds) {
-    std::printf("\nPuzzles made for a level, every size, 10%% to 90%% empty, %d seeds each\n",
-                seeds);
+    std::printf("\nNew games for a level, every size, 10%% to 90%% empty, %d games each\n", seeds);
     std::printf("%-7s %-7s %10s %11s %8s %9s\n", "board", "level", "median ms", "slowest ms", "at",
                 "rated to");
     constexpr const char* names[] = {"any", "easy", "medium", "hard", "expert"};
     for (int side = 2; side <= 9; ++side) {
-        const sudoku::Sudoku empty(side, side);
         for (const auto level : {sudoku::Level::easy, sudoku::Level::medium, sudoku::Level::hard,
                                  sudoku::Level::expert}) {
             std::vector<double> us;
@@ -254,16 +238,16 @@ void go_table(int seeds) {
             int rated_to = 0;
             for (int percent = 10; percent <= 90; percent += 10) {
                 bool all_rated = true;
-                for (int seed = 0; seed < seeds; ++seed) {
+                for (int game = 0; game < seeds; ++game) {
                     const auto start = Clock::now();
-                    const sudoku::Sudoku puzzle =
-                        empty.difficulty(percent / 100.0, level, static_cast<std::uint64_t>(seed));
+                    const sudoku::NewGame made =
+                        sudoku::make_game({{side, side}, percent / 100.0, level});
                     us.push_back(micros_since(start));
                     if (us.back() > slowest) {
                         slowest = us.back();
                         slowest_at = percent;
                     }
-                    all_rated = all_rated && puzzle.level() != sudoku::Level::any;
+                    all_rated = all_rated && made.play.level() != sudoku::Level::any;
                 }
                 rated_to = all_rated && rated_to == percent - 10 ? percent : rated_to;
             }
@@ -287,8 +271,7 @@ int main(int argc, char** argv) {
     }
     if (arg == "levels") {
         const int seeds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 50;
-        level_table(seeds, seeds);
-        large_level_table(std::max(1, seeds / 10));
+        level_table(seeds, std::max(1, seeds / 5), seeds);
         return 0;
     }
     const bool brief = arg == "short";
@@ -301,8 +284,7 @@ int main(int argc, char** argv) {
     uniqueness_table(rows, brief ? kShortProofBudget : kProofBudget, ours);
     qqwing_ratio(brief ? 10 : 1000, ours);
     count_table(brief ? 10 : 1000);
-    level_table(brief ? 2 : 50, brief ? 2 : 50);
-    large_level_table(brief ? 1 : 5);
+    level_table(brief ? 2 : 50, brief ? 1 : 10, brief ? 2 : 50);
     go_table(brief ? 1 : 3);
     return 0;
 }

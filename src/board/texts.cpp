@@ -120,6 +120,21 @@ std::string level_fallback(sudoku::Level made, sudoku::Level asked, int percent)
                    {tr_fill(not_found[static_cast<int>(asked)], {number(percent)})});
 }
 
+std::string level_share_moved(sudoku::Level level, int lowest, int highest, int percent) {
+    static constexpr const char* needs[] = {
+        "",
+        for_catalog("An easy puzzle needs %1$s to %2$s percent empty: this one is %3$s percent "
+                    "empty."),
+        for_catalog("A medium puzzle needs %1$s to %2$s percent empty: this one is %3$s percent "
+                    "empty."),
+        for_catalog("A hard puzzle needs %1$s to %2$s percent empty: this one is %3$s percent "
+                    "empty."),
+        for_catalog("An expert puzzle needs %1$s to %2$s percent empty: this one is %3$s percent "
+                    "empty.")};
+    return tr_fill(needs[static_cast<int>(level)],
+                   {number(lowest), number(highest), number(percent)});
+}
+
 std::string difficulty_item(int percent) {
     return tr_fill("%1$s percent empty", {number(percent)});
 }

@@ -81,6 +81,10 @@ std::string difficulty_item(int percent);  // "30 percent empty"
 // Before the first square when the level chosen was not made: "This puzzle
 // is easy: no hard puzzle was found with 30 percent empty."
 std::string level_fallback(sudoku::Level made, sudoku::Level asked, int percent);
+// Before the first square when the share chosen was moved into the level's
+// range: "A hard puzzle needs 30 to 70 percent empty: this one is 30 percent
+// empty."
+std::string level_share_moved(sudoku::Level level, int lowest, int highest, int percent);
 // The puzzle's level, said: "This is a medium puzzle." or "This puzzle needs guessing."
 std::string level_said(sudoku::Level level);
 

@@ -1,9 +1,11 @@
 #include "lifecycle/new_game.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "board/texts.h"
 #include "sudoku/geometry.h"
+#include "sudoku/level_bank.h"
 #include "sudoku/sudoku.h"
 
 namespace sudoku {
@@ -54,15 +56,22 @@ std::optional<NewGameChoice> choice_of_rows(int size_row, int share_row, int lev
 
 NewGame make_game(const NewGameChoice& choice) {
     const BoxSize size = choice.size;
-    const Sudoku puzzle =
-        Sudoku(size.first, size.second).difficulty(choice.difficulty, choice.level);
     const bool for_level = choice.level != Level::any;
-    NewGame made{Play(Game(puzzle.board, puzzle.board, size, choice.difficulty), {}, {},
+    const int asked = static_cast<int>(std::lround(choice.difficulty * 100));
+    // A share the level cannot hold is moved to the nearest one it can.
+    const std::optional<ShareRange> range =
+        for_level ? level_range(size, choice.level) : std::nullopt;
+    const int percent = range ? std::clamp(asked, range->lowest, range->highest) : asked;
+    const double difficulty = percent == asked ? choice.difficulty : percent / 100.0;
+    const Sudoku puzzle = Sudoku(size.first, size.second).difficulty(difficulty, choice.level);
+    NewGame made{Play(Game(puzzle.board, puzzle.board, size, difficulty), {}, {},
                       for_level ? puzzle.level() : Level::any, puzzle.solution()),
                  {}};
-    if (for_level && puzzle.level() != choice.level) {
-        made.notice = texts::level_fallback(puzzle.level(), choice.level,
-                                            static_cast<int>(std::lround(choice.difficulty * 100)));
+    if (percent != asked) {
+        made.notice =
+            texts::level_share_moved(choice.level, range->lowest, range->highest, percent);
+    } else if (for_level && puzzle.level() != choice.level) {
+        made.notice = texts::level_fallback(puzzle.level(), choice.level, percent);
     }
     return made;
 }

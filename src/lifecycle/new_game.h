@@ -31,12 +31,15 @@ std::optional<NewGameChoice> choice_of_rows(int size_row, int share_row, int lev
 
 struct NewGame {
     Play play;
-    // Said before the first square: the level asked could not be made, and
-    // which one was. Empty when the puzzle has the level asked.
+    // Said before the first square: the share chosen was moved into the
+    // level's range, and to which share; or the level asked could not be
+    // made, and which one was. Empty when the puzzle is as chosen.
     std::string notice;
 };
 
-// A fresh puzzle as chosen, its givens a copy of the puzzle as made.
+// A fresh puzzle as chosen, its givens a copy of the puzzle as made. With a
+// level, a share outside the level's range (level_range) becomes the nearest
+// one inside.
 NewGame make_game(const NewGameChoice& choice);
 
 }  // namespace sudoku

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "sudoku/solver.h"
+#include "sudoku/symmetry.h"
 
 namespace sudoku {
 namespace {
@@ -32,24 +33,6 @@ Grid searched_grid(int d1, int d2, Rng& rng) {
             return *grid;
         }
     }
-}
-
-// The lines of `groups` groups of `size` lines each, in an order that keeps
-// every group together: groups shuffled, and lines shuffled within a group.
-std::vector<int> shuffled_lines(int groups, int size, Rng& rng) {
-    std::vector<int> group_order(static_cast<std::size_t>(groups));
-    std::iota(group_order.begin(), group_order.end(), 0);
-    std::shuffle(group_order.begin(), group_order.end(), rng);
-    std::vector<int> lines;
-    lines.reserve(static_cast<std::size_t>(groups * size));
-    for (const int group : group_order) {
-        const auto first = lines.end() - lines.begin();
-        for (int i = 0; i < size; ++i) {
-            lines.push_back(group * size + i);
-        }
-        std::shuffle(lines.begin() + first, lines.end(), rng);
-    }
-    return lines;
 }
 
 // A known-valid grid disguised by the moves that keep any grid valid: relabel

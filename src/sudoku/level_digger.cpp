@@ -9,11 +9,6 @@
 namespace sudoku {
 namespace {
 
-// Work the generator may spend on climbs and searches, in their steps. Set with
-// bench/puzzle_bench so that the slowest board and level stays well under
-// the 150 ms from "Go!" to the first square; counted in work rather than
-// time, so a seed gives the same puzzle on any machine.
-constexpr std::uint64_t kLevelBudget = 4'000'000;
 // The largest board side on which a square emptied for a medium puzzle goes
 // to the search for another solution before the climb: beyond it the search
 // grows faster than the pairs and triples, and the climb alone costs less
@@ -205,7 +200,8 @@ DugPuzzle attempt(const hints::Layout& layout, std::size_t count, Level level, c
 }  // namespace
 
 DugPuzzle dig_for_level(BoxSize size, int holes, Level level, bool too_many,
-                        const std::function<Board()>& new_grid, std::mt19937_64& rng) {
+                        const std::function<Board()>& new_grid, std::mt19937_64& rng,
+                        std::uint64_t work) {
     const hints::Layout layout(size);
     std::vector<Square> order = every_square(layout.n());
     const auto count = static_cast<std::size_t>(holes);
@@ -216,8 +212,8 @@ DugPuzzle dig_for_level(BoxSize size, int holes, Level level, bool too_many,
     // A quarter of the budget stays for an easy puzzle, which is quick to
     // make, should the level asked for not be found: on the large boards
     // one attempt at a hard level can spend all the rest.
-    const std::uint64_t reserve = level == Level::easy ? 0 : kLevelBudget / 4;
-    std::uint64_t budget = kLevelBudget - reserve;
+    const std::uint64_t reserve = level == Level::easy ? 0 : work / 4;
+    std::uint64_t budget = work - reserve;
     DugPuzzle best = attempt(layout, count, level, new_grid(), order, rng, budget);
     for (int tries = 1; !too_many && tries < kMaxAttempts && best.level != level && budget > 0;
          ++tries) {

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <random>
 #include <utility>
 
 #include "sudoku/full_grid.h"
 #include "sudoku/geometry.h"
+#include "sudoku/level_bank.h"
 #include "sudoku/level_digger.h"
 #include "sudoku/rules.h"
 #include "sudoku/share_digger.h"
@@ -65,7 +67,12 @@ Sudoku Sudoku::difficulty(double f, Level level, std::uint64_t seed) const {
     const auto new_grid = [&] { return full_grid({d1_, d2_}, rng); };
     const int holes = squares_to_empty(f, n * n);
     const bool too_many = holes > n * n - fewest_givens(d1_, d2_);
-    DugPuzzle made = level == Level::any
+    // The bank's seeds, varied, come first for a level: no search can match
+    // them for speed or for meeting the level.
+    std::optional<DugPuzzle> banked =
+        level == Level::any ? std::nullopt : banked_puzzle({d1_, d2_}, holes, level, rng);
+    DugPuzzle made = banked ? std::move(*banked)
+                     : level == Level::any
                          ? dig_share({d1_, d2_}, holes, too_many, new_grid, rng)
                          : dig_for_level({d1_, d2_}, holes, level, too_many, new_grid, rng);
     Sudoku puzzle(d1_, d2_, std::move(made.puzzle));

@@ -31,9 +31,11 @@ class Sudoku {
     [[nodiscard]] Sudoku difficulty(double f) const;
     [[nodiscard]] Sudoku difficulty(double f, std::uint64_t seed) const;
 
-    // As difficulty(f), with a puzzle whose rating is `level` when one is
-    // found within the work budget; otherwise the nearest level found, which
-    // level() tells. Level::any gives difficulty(f)'s puzzle.
+    // As difficulty(f), with a puzzle whose rating is `level`: always where
+    // the share is in level_range() (level_bank.h), drawn from the bank of
+    // seeds; elsewhere when one is found within the work budget, otherwise
+    // the nearest level found, which level() tells. Level::any gives
+    // difficulty(f)'s puzzle.
     [[nodiscard]] Sudoku difficulty(double f, Level level) const;
     [[nodiscard]] Sudoku difficulty(double f, Level level, std::uint64_t seed) const;
 

@@ -4,6 +4,7 @@
 
 #include "dialogs/wx/size_dlg.h"
 #include "gui_harness.h"
+#include "sudoku/level_bank.h"
 #include "sudoku/rules.h"
 #include "sudoku/sudoku.h"
 
@@ -172,6 +173,28 @@ TEST_F(NewGame, BoxSizesGiveTheirBoardsWithTheRightEmptyCount) {
         ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
         ASSERT_TRUE(pump_until([this] { return window->items->HasFocus(); }));
     }
+}
+
+// Hard on 9x9 with the share left at 10 percent, too few holes for a hard
+// puzzle: the share is moved to the nearest a hard puzzle holds, said before
+// the first square, and the puzzle is hard.
+TEST_F(NewGame, AShareOutsideTheLevelsRangeIsMovedAndSaid) {
+    const std::optional<sudoku::ShareRange> range =
+        sudoku::level_range({3, 3}, sudoku::Level::hard);
+    ASSERT_TRUE(range.has_value());
+    ASSERT_GT(range->lowest, 10);
+    start_from_menu(downs(1) + std::vector<Key>{{WXK_TAB}, {WXK_TAB}} + downs(3) +
+                    std::vector<Key>{{WXK_TAB}, {WXK_SPACE}});
+    const std::string lowest = std::to_string(range->lowest);
+    EXPECT_EQ(spoken->texts().front().rfind(
+                  "A hard puzzle needs " + lowest + " to " + std::to_string(range->highest) +
+                      " percent empty: this one is " + lowest + " percent empty. 1 1: ",
+                  0),
+              0u)
+        << spoken->texts().front();
+    EXPECT_EQ(window->session.play().game().difficulty(), range->lowest / 100.0);
+    EXPECT_EQ(window->session.play().level(), sudoku::Level::hard);
+    EXPECT_EQ(sudoku::rate(window->session.play().game().board(), {3, 3}), sudoku::Level::hard);
 }
 
 TEST_F(NewGame, ClosingTheDialogKeepsThePreviousGame) {
