@@ -120,7 +120,7 @@ class Play {
     Answer rewind();
     Answer back_to_mark();
     // `steps` undos (redos when below 0) at once: the cursor on the square of
-    // the last, said after `words`.
+    // the last, said after `words` in the same text.
     Answer walk(long long steps, std::string words);
 
     Game game_;

@@ -58,7 +58,7 @@ Answer Play::back_to_mark() {
 
 Answer Play::walk(long long steps, std::string words) {
     Move last{MoveKind::undo, Outcome::nothing_to_undo};
-    Answer answer = spoken(std::move(words));
+    Answer answer;
     for (long long done = 0; done < (steps < 0 ? -steps : steps); ++done) {
         last = steps < 0 ? game_.redo() : game_.undo();
         if (last.changed_by != MoveKind::fill_notes) {
@@ -72,7 +72,8 @@ Answer Play::walk(long long steps, std::string words) {
         cursor_ = last.square;
         answer.cursor_moved = true;
     }
-    answer.said.push_back({texts::announce(game_, cursor_), {}, true});
+    // One text, so that nothing cuts off the count before the square.
+    answer.said.push_back({words.append(" ").append(texts::announce(game_, cursor_)), {}});
     // Redone to the mark, the board may be full.
     complete(answer);
     return answer;

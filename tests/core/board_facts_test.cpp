@@ -183,8 +183,7 @@ TEST(BoardFacts, CtrlBackspaceUndoesToTheLastRightBoardAndCtrlYRedoesOneByOne) {
     play.moved_to({8, 2});
     play.handle({V::place, 6});
     const Answer back = play.handle({V::rewind});
-    EXPECT_EQ(texts_of(back),
-              (Said{"Back to the last right board: 3 changes undone.", "5 3: empty."}));
+    EXPECT_EQ(texts_of(back), Said{"Back to the last right board: 3 changes undone. 5 3: empty."});
     EXPECT_TRUE(back.cursor_moved);
     EXPECT_TRUE(back.modified);
     EXPECT_EQ(play.cursor(), (Square{4, 2}));
@@ -192,7 +191,7 @@ TEST(BoardFacts, CtrlBackspaceUndoesToTheLastRightBoardAndCtrlYRedoesOneByOne) {
     EXPECT_TRUE(play.game().notes_at({4, 1}).none());
     EXPECT_EQ(texts_of(play.handle({V::redo})), Said{"Redone. 5 3: 8"});
     EXPECT_EQ(texts_of(play.handle({V::rewind})),
-              (Said{"Back to the last right board: 1 change undone.", "5 3: empty."}));
+              Said{"Back to the last right board: 1 change undone. 5 3: empty."});
 
     // A game opened with a wrong number has no right board behind it.
     Board opened = nine_to_read();
@@ -214,12 +213,12 @@ TEST(BoardFacts, TheMarkThroughUndoRedoAndAChangeThatLeavesIt) {
     play.moved_to({4, 1});
     play.handle({V::place, 8});
     EXPECT_EQ(texts_of(play.handle({V::back_to_mark})),
-              (Said{"Back to the mark: 2 changes undone.", "9 3: empty."}));
+              Said{"Back to the mark: 2 changes undone. 9 3: empty."});
     play.handle({V::redo});
     play.handle({V::undo});
     play.handle({V::undo});
     EXPECT_EQ(texts_of(play.handle({V::back_to_mark})),
-              (Said{"Back to the mark: 1 change redone.", "9 9: 8"}));
+              Said{"Back to the mark: 1 change redone. 9 9: 8"});
     play.handle({V::undo});
     play.moved_to({1, 2});
     play.handle({V::place, 8});
