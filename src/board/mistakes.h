@@ -11,7 +11,8 @@ namespace sudoku {
 
 // The solution the player's numbers are judged by, the one the hint follows:
 // `known` (the puzzle's own) while the numbers agree with it; else one that
-// keeps every number, when the search finds one in time; else `known`, or one
+// keeps every number, when the search finds one in time; else one that keeps
+// as many as the search finds in time, starting from `known` or a solution
 // of the givens alone. Nothing when no solution is found at all.
 std::optional<Board> judging_solution(const Game& game, const Board* known);
 

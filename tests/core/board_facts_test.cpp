@@ -166,6 +166,10 @@ TEST(BoardFacts, XCountsTheNumbersThatDifferFromTheSolutionTheHintFollows) {
     Play open(Game(top_row, top_row, {2, 2}, 0.5), {0, 1}, {}, Level::any, four_solved);
     open.handle({V::place, 4});
     EXPECT_EQ(texts_of(open.handle({V::check_numbers})), Said{"No mistakes so far."});
+    // A 4 typed under the given 4: only it is wrong, not the one a solution keeps.
+    open.moved_to({3, 3});
+    open.handle({V::type_number}, "4");
+    EXPECT_EQ(texts_of(open.handle({V::check_numbers})), Said{"1 of your numbers is wrong."});
 }
 
 // On `nine_to_read`: 9 9 takes 8; 5 3 takes 2 (8 fits the rule there, but
