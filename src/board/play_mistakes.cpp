@@ -61,9 +61,8 @@ Answer Play::walk(long long steps, std::string words) {
     Answer answer;
     for (long long done = 0; done < (steps < 0 ? -steps : steps); ++done) {
         last = steps < 0 ? game_.redo() : game_.undo();
-        if (last.changed_by != MoveKind::fill_notes) {
-            answer.changed.push_back(last.square);
-        }
+        // Every step counts, the notes filled everywhere too: the board is drawn again.
+        answer.changed.push_back(last.square);
     }
     answer.modified = true;
     refusal_.reset();

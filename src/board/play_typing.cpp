@@ -17,11 +17,9 @@ Answer joined(Answer first, Answer then) {
 }
 
 std::optional<Answer> Play::type(Command command) {
-    if (std::exchange(finding_, false)) {
-        // After f a digit starts the number to find; any other key forgets f.
-        if (command.verb != Verb::place) {
-            return std::nullopt;
-        }
+    // After f a digit starts the number to find; any other key forgets f and
+    // goes on as ever.
+    if (std::exchange(finding_, false) && command.verb == Verb::place) {
         typing_ = TypedDigits(game_.geometry().n());
         typing_verb_ = Verb::find_number;
         return typed(typing_.digit(command.number));
