@@ -47,6 +47,17 @@ enum class Verb {
     zoom_reset,
     settings,
     copy_board,
+    find_number,
+    left_to_place,
+    fullest_units,
+    box_left,
+    box_right,
+    box_up,
+    box_down,
+    check_numbers,
+    rewind,
+    set_mark,
+    back_to_mark,
 };
 
 // A verb and, for place and note, its digit from 1 to 9.

@@ -5,6 +5,7 @@
 // that undo and redo walk.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -65,6 +66,16 @@ struct Change {
     Square at;  // where the cursor goes when the step is undone or redone
     MoveKind made_by;
     std::vector<SquareChange> squares;
+    // Unique within the game: a point of the history knows its step by it.
+    std::uint64_t id = 0;
+};
+
+// A moment of the history: how many steps lie behind it, and the newest of
+// them (0 at the start).
+struct HistoryPoint {
+    std::size_t depth = 0;
+    std::uint64_t newest = 0;
+    bool operator==(const HistoryPoint&) const = default;
 };
 
 class Game {
@@ -108,6 +119,12 @@ class Game {
     // A new change empties the redo list; a new or loaded game has no history.
     Move undo();
     Move redo();
+    // The steps that undo would take back, oldest first.
+    const std::vector<Change>& done() const { return undo_; }
+    HistoryPoint here() const;
+    // How many undos (a negative count: redos) lead to `point`; nothing once
+    // a change after an undo past it has left it off the history.
+    std::optional<long long> steps_to(HistoryPoint point) const;
 
     long long empty_count() const;
     // Full and keeping the rule.
@@ -130,6 +147,7 @@ class Game {
     CandidateBoard notes_;
     std::vector<Change> undo_;
     std::vector<Change> redo_;
+    std::uint64_t last_id_ = 0;
 };
 
 }  // namespace sudoku

@@ -23,6 +23,7 @@ void Game::record(Change change) {
     if (change.squares.empty()) {
         return;
     }
+    change.id = ++last_id_;
     undo_.push_back(std::move(change));
     redo_.clear();
 }
@@ -61,6 +62,30 @@ Move Game::undo() {
 
 Move Game::redo() {
     return step(redo_, undo_, true);
+}
+
+HistoryPoint Game::here() const {
+    return {undo_.size(), undo_.empty() ? 0 : undo_.back().id};
+}
+
+std::optional<long long> Game::steps_to(HistoryPoint point) const {
+    const auto done = static_cast<long long>(undo_.size());
+    const auto depth = static_cast<long long>(point.depth);
+    if (depth == 0) {
+        // The start of the history is on every line of it.
+        return done;
+    }
+    const auto ahead = depth - done;  // steps to redo, when above 0
+    if (ahead > static_cast<long long>(redo_.size())) {
+        return std::nullopt;
+    }
+    // The redo list keeps the step undone last at its back.
+    const Change& step = ahead <= 0 ? undo_[static_cast<std::size_t>(depth - 1)]
+                                    : redo_[redo_.size() - static_cast<std::size_t>(ahead)];
+    if (step.id != point.newest) {
+        return std::nullopt;
+    }
+    return done - depth;
 }
 
 }  // namespace sudoku

@@ -89,6 +89,17 @@ std::vector<Binding> make_table() {
                                   {{'t'}, {V::say_time}},
                                   {{'l'}, {V::say_level}},
                                   {{'c', ctrl}, {V::copy_board}},
+                                  {{'f'}, {V::find_number}},
+                                  {{'d'}, {V::left_to_place}},
+                                  {{'n', shift}, {V::fullest_units}},
+                                  {{left, ctrl}, {V::box_left}},
+                                  {{right, ctrl}, {V::box_right}},
+                                  {{up, ctrl}, {V::box_up}},
+                                  {{down, ctrl}, {V::box_down}},
+                                  {{'x'}, {V::check_numbers}},
+                                  {{back_space, ctrl}, {V::rewind}},
+                                  {{'m', ctrl}, {V::set_mark}},
+                                  {{'m', ctrl | shift}, {V::back_to_mark}},
                               });
     bind_zoom(table);
     return table;

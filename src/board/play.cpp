@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "board/board_facts.h"
 #include "board/settings.h"
 #include "board/texts.h"
 
@@ -70,6 +71,11 @@ Answer Play::count() const {
 Answer Play::arrow(int dx, int dy) {
     const Square to{cursor_.x + dx, cursor_.y + dy};
     return move_to(game_.contains(to) ? to : cursor_,
+                   settings().arrows == ArrowsSay::position_and_square);
+}
+
+Answer Play::box_arrow(int dx, int dy) {
+    return move_to(box_step(game_.geometry(), cursor_, dx, dy),
                    settings().arrows == ArrowsSay::position_and_square);
 }
 

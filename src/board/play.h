@@ -94,6 +94,8 @@ class Play {
     Answer count() const;
     // One square along; at the edge the square is said again.
     Answer arrow(int dx, int dy);
+    // To the same square of the next box that way; at the edge as arrow().
+    Answer box_arrow(int dx, int dy);
     // The cursor to the square, which is said (without its position when
     // `with_position` is false); the square it stands on already is said
     // again, so no key goes unanswered.
@@ -110,11 +112,25 @@ class Play {
     Answer say_level();
     // The next step, after those already said on this board.
     Answer hint();
+    // Where the number stands, and how many are left to place.
+    Answer where_is(int number) const;
+    // The wrong numbers counted, against the solution the hint follows.
+    Answer check_numbers() const;
+    // Undoes back to the newest board of the history without a wrong number.
+    Answer rewind();
+    Answer back_to_mark();
+    // `steps` undos (redos when below 0) at once: the cursor on the square of
+    // the last, said after `words` in the same text.
+    Answer walk(long long steps, std::string words);
 
     Game game_;
     Square cursor_;
     TypedDigits typing_;
-    Verb typing_verb_ = Verb::place;  // place or note
+    Verb typing_verb_ = Verb::place;  // place, note, or find_number for f's number
+    // f was pressed: the next digit starts the number to find.
+    bool finding_ = false;
+    // Where the player asked to come back to, while this game is played.
+    std::optional<HistoryPoint> mark_;
     std::optional<Refusal> refusal_;
     Clock clock_;
     Level level_ = Level::any;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "board/board_facts.h"
 #include "board/keys.h"
 #include "board/play.h"
 #include "board/translation.h"
@@ -118,6 +119,33 @@ const Play::Entry Play::table_[] = {
          [](Play&, int, Typed) { return effect(Effect::settings); }},
         {V::copy_board, for_catalog("Copy the board as text"),
          [](Play&, int, Typed) { return effect(Effect::copy_board); }},
+        // Silent: the number typed next is the one to find.
+        {V::find_number, for_catalog("Say where the number typed next stands"),
+         [](Play& p, int, Typed) {
+             p.finding_ = true;
+             return Answer{};
+         }},
+        {V::left_to_place, for_catalog("Say how many of each number are left to place"),
+         [](Play& p, int, Typed) { return spoken(texts::left_to_place(left_to_place(p.game_))); }},
+        {V::fullest_units, for_catalog("Say the rows, columns and boxes with the fewest empty squares"),
+         [](Play& p, int, Typed) { return spoken(texts::fullest_units(fullest_units(p.game_))); }},
+        {V::box_left, for_catalog("Move to the box on the left"),
+         [](Play& p, int, Typed) { return p.box_arrow(-1, 0); }},
+        {V::box_right, for_catalog("Move to the box on the right"),
+         [](Play& p, int, Typed) { return p.box_arrow(1, 0); }},
+        {V::box_up, for_catalog("Move to the box above"), [](Play& p, int, Typed) { return p.box_arrow(0, -1); }},
+        {V::box_down, for_catalog("Move to the box below"),
+         [](Play& p, int, Typed) { return p.box_arrow(0, 1); }},
+        {V::check_numbers, for_catalog("Say how many of your numbers are wrong"),
+         [](Play& p, int, Typed) { return p.check_numbers(); }},
+        {V::rewind, for_catalog("Undo back to the last board without a wrong number"),
+         [](Play& p, int, Typed) { return p.rewind(); }},
+        {V::set_mark, for_catalog("Set a mark to come back to"),
+         [](Play& p, int, Typed) {
+             p.mark_ = p.game_.here();
+             return spoken(texts::mark_set());
+         }},
+        {V::back_to_mark, for_catalog("Go back to the mark"), [](Play& p, int, Typed) { return p.back_to_mark(); }},
 };
 
 const Play::Entry& Play::entry(Verb verb) {

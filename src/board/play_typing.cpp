@@ -17,6 +17,13 @@ Answer joined(Answer first, Answer then) {
 }
 
 std::optional<Answer> Play::type(Command command) {
+    // After f a digit starts the number to find; any other key forgets f and
+    // goes on as ever.
+    if (std::exchange(finding_, false) && command.verb == Verb::place) {
+        typing_ = TypedDigits(game_.geometry().n());
+        typing_verb_ = Verb::find_number;
+        return typed(typing_.digit(command.number));
+    }
     const bool note = typing() && typing_verb_ == Verb::note;
     switch (command.verb) {
         case Verb::place:
@@ -40,7 +47,9 @@ std::optional<Answer> Play::type(Command command) {
 }
 
 std::optional<Answer> Play::type_digit(Verb verb, int digit) {
-    if (typing() && verb != typing_verb_) {
+    // The number to find goes on with the digits of a number to place.
+    const Verb typing_kind = typing_verb_ == Verb::find_number ? Verb::place : typing_verb_;
+    if (typing() && verb != typing_kind) {
         // A note's digit ends a number typed before it, and the other way round.
         return std::nullopt;
     }
@@ -62,6 +71,9 @@ Answer Play::typed(TypedDigits::Step step) {
             return answer;
         }
         case Kind::place:
+            if (typing_verb_ == Verb::find_number) {
+                return where_is(step.number);
+            }
             return typing_verb_ == Verb::note ? report(game_.toggle_note(cursor_, step.number))
                                               : place(step.number);
         case Kind::dropped:

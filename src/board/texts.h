@@ -9,6 +9,7 @@
 #include <array>
 #include <vector>
 
+#include "board/board_facts.h"
 #include "board/board_reading.h"
 #include "board/game.h"
 #include "board/translation.h"
@@ -223,6 +224,46 @@ Feedback say(const sudoku::Move& move, const sudoku::Game& game);
 // "5 goes at 3 7: the only place for 5 in row 7.", or one elimination
 // "In box 1, 5 can only go in row 1, so 4 1 cannot take 5."
 std::string hint(const sudoku::Hint& hint);
+
+// The whole board, and the player's mistakes.
+// "5 is at 1 3, 4 4 and 7 8. 6 to place.", "5 is not on the board. 9 to
+// place." or "Every 5 is placed."
+std::string where_is(sudoku::Value number, const sudoku::NumberPlaces& places);
+// "7 is outside 1 to 4."
+std::string beyond_board(sudoku::Value number, int side);
+// "Left to place: 1 once, 3 twice, 7 4 times." or "Nothing left to place."
+std::string left_to_place(const std::vector<sudoku::LeftToPlace>& left);
+// "Row 3, column 7 and box 5 have 1 empty square each." or "Box 2 has 3
+// empty squares."; on a full board as empty_count says it.
+std::string fullest_units(const sudoku::FullestUnits& fullest);
+// "No mistakes so far." or "2 of your numbers are wrong."
+std::string mistakes(long long wrong);
+inline std::string cannot_check() {
+    return tr("Your numbers cannot be checked: no solution was found.");
+}
+// "Back to the last right board: 3 changes undone."
+std::string back_to_right_board(long long undone);
+inline std::string no_mistakes_to_undo() {
+    return tr("No mistakes to undo.");
+}
+inline std::string no_right_board() {
+    return tr("No board in this game's history was without mistakes.");
+}
+inline std::string mark_set() {
+    return tr("Mark set.");
+}
+// "Back to the mark: 5 changes undone.", or after undos past it "Back to the
+// mark: 2 changes redone." (`steps` below 0).
+std::string back_to_mark(long long steps);
+inline std::string already_at_mark() {
+    return tr("Already at the mark.");
+}
+inline std::string no_mark() {
+    return tr("No mark set.");
+}
+inline std::string mark_gone() {
+    return tr("The mark is gone.");
+}
 
 // Saved games.
 inline std::string file_wildcard() {

@@ -136,5 +136,21 @@ TEST_F(EveryKey, EachBindingReachesItsCommand) {
     }
 }
 
+// The keys a player finds a mistake with, pressed one after another: where
+// 8 stands, a wrong 8 placed, counted by x and taken back by Ctrl+Backspace.
+TEST_F(EveryKey, AWrongNumberFoundAndTakenBack) {
+    fresh_board();
+    for (const int key : {'F', '8', '8', 'X'}) {
+        press(key);
+    }
+    press(WXK_BACK, wxMOD_CONTROL);
+    settle();
+    EXPECT_EQ(spoken->texts(), (std::vector<std::string>{
+                                   "8 is at 8 1, 7 4, 4 5, 1 6, 6 7 and 3 8. 3 to place.", "eight",
+                                   "1 of your numbers is wrong.",
+                                   "Back to the last right board: 1 change undone. 5 3: empty."}));
+    EXPECT_EQ(window->session.play().game().board(), sudoku::nine_to_read());
+}
+
 }  // namespace
 }  // namespace gui_test
