@@ -11,7 +11,6 @@
 namespace sudoku {
 namespace {
 
-constexpr int smallest_box = 2;
 constexpr int share_steps = 9;
 
 bool in_rows(int row, int count) {
@@ -22,7 +21,7 @@ bool in_rows(int row, int count) {
 
 std::vector<std::string> size_rows() {
     std::vector<std::string> rows;
-    for (int box = smallest_box; box <= largest_box_side; ++box) {
+    for (int box = smallest_box_side; box <= largest_box_side; ++box) {
         rows.push_back(texts::size_item(box));
     }
     return rows;
@@ -45,12 +44,12 @@ std::vector<std::string> level_rows() {
 }
 
 std::optional<NewGameChoice> choice_of_rows(int size_row, int share_row, int level_row) {
-    if (!in_rows(size_row, largest_box_side - smallest_box + 1) ||
+    if (!in_rows(size_row, largest_box_side - smallest_box_side + 1) ||
         !in_rows(share_row, share_steps) ||
         !in_rows(level_row, static_cast<int>(Level::expert) + 1)) {
         return std::nullopt;
     }
-    const int box = smallest_box + size_row;
+    const int box = smallest_box_side + size_row;
     return NewGameChoice{{box, box}, (share_row + 1) / 10.0, static_cast<Level>(level_row)};
 }
 

@@ -21,7 +21,7 @@ class MainMenuTest(unittest.TestCase):
         self.game.activate()
         return menu
 
-    def test_menu_reads_its_four_items_and_exit_ends_the_game(self):
+    def test_menu_reads_its_items_and_exit_ends_the_game(self):
         menu = self.open_menu()
         wait_until(lambda: current_item(menu) == "New Game.", 30,
                    "the cursor to start on 'New Game.'")
