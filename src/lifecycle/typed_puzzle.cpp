@@ -177,7 +177,10 @@ std::string puzzle_text(const Board& board) {
             if (characters) {
                 text += cell ? kCharacters[static_cast<std::size_t>(*cell - 1)] : '.';
             } else {
-                text += (x == 0 ? "" : " ") + (cell ? std::to_string(*cell) : std::string("."));
+                if (x > 0) {
+                    text += ' ';
+                }
+                text += cell ? std::to_string(*cell) : std::string(".");
             }
         }
         if (!characters) {
