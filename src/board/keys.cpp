@@ -31,6 +31,23 @@ void bind_zoom(std::vector<Binding>& table) {
                               });
 }
 
+// What the whole board holds, moves by box, and the ways back through the history.
+void bind_whole_board(std::vector<Binding>& table) {
+    table.insert(table.end(), {
+                                  {{'f'}, {V::find_number}},
+                                  {{'d'}, {V::left_to_place}},
+                                  {{'n', shift}, {V::fullest_units}},
+                                  {{left, ctrl}, {V::box_left}},
+                                  {{right, ctrl}, {V::box_right}},
+                                  {{up, ctrl}, {V::box_up}},
+                                  {{down, ctrl}, {V::box_down}},
+                                  {{'x'}, {V::check_numbers}},
+                                  {{back_space, ctrl}, {V::rewind}},
+                                  {{'m', ctrl}, {V::set_mark}},
+                                  {{'m', ctrl | shift}, {V::back_to_mark}},
+                              });
+}
+
 // Ctrl+E and Escape both go home, Backspace and Delete both clear. The keypad
 // acts as the main keys: with NumLock on its digits, Enter and Delete (the
 // decimal key), with NumLock off its arrows, Home and End, which the grid
@@ -89,18 +106,8 @@ std::vector<Binding> make_table() {
                                   {{'t'}, {V::say_time}},
                                   {{'l'}, {V::say_level}},
                                   {{'c', ctrl}, {V::copy_board}},
-                                  {{'f'}, {V::find_number}},
-                                  {{'d'}, {V::left_to_place}},
-                                  {{'n', shift}, {V::fullest_units}},
-                                  {{left, ctrl}, {V::box_left}},
-                                  {{right, ctrl}, {V::box_right}},
-                                  {{up, ctrl}, {V::box_up}},
-                                  {{down, ctrl}, {V::box_down}},
-                                  {{'x'}, {V::check_numbers}},
-                                  {{back_space, ctrl}, {V::rewind}},
-                                  {{'m', ctrl}, {V::set_mark}},
-                                  {{'m', ctrl | shift}, {V::back_to_mark}},
                               });
+    bind_whole_board(table);
     bind_zoom(table);
     return table;
 }
