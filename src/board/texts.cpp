@@ -183,13 +183,19 @@ std::vector<std::string> duration_parts(long long seconds) {
     return {seconds_said()};
 }
 
-// The board and level a statistic is about: "9x9 medium".
-std::string size_and_level(int side, sudoku::Level level) {
-    // TRANSLATORS: levels as the statistics name them, after the board: "9x9 medium".
+// A level as the statistics and the daily puzzle name it: "medium".
+std::string level_word(sudoku::Level level) {
+    // TRANSLATORS: levels as the statistics name them, after the board ("9x9
+    // medium"), and the daily puzzle's level.
     static constexpr const char* words[] = {for_catalog("any level"), for_catalog("easy"),
                                             for_catalog("medium"), for_catalog("hard"),
                                             for_catalog("expert")};
-    return number(side) + "x" + number(side) + " " + tr(words[static_cast<int>(level)]);
+    return tr(words[static_cast<int>(level)]);
+}
+
+// The board and level a statistic is about: "9x9 medium".
+std::string size_and_level(int side, sudoku::Level level) {
+    return number(side) + "x" + number(side) + " " + level_word(level);
 }
 
 }  // namespace
@@ -223,6 +229,21 @@ std::string daily_streak(long long current, long long longest) {
     return fill(tr_plural("Daily puzzle: %1$s day in a row, longest %2$s.",
                           "Daily puzzle: %1$s days in a row, longest %2$s.", current),
                 {number(current), number(longest)});
+}
+
+std::string daily_said(int weekday, int day, int month, sudoku::Level level) {
+    static constexpr const char* weekdays[] = {for_catalog("Monday"),    for_catalog("Tuesday"),
+                                               for_catalog("Wednesday"), for_catalog("Thursday"),
+                                               for_catalog("Friday"),    for_catalog("Saturday"),
+                                               for_catalog("Sunday")};
+    static constexpr const char* months[] = {
+        for_catalog("January"), for_catalog("February"), for_catalog("March"),
+        for_catalog("April"),   for_catalog("May"),      for_catalog("June"),
+        for_catalog("July"),    for_catalog("August"),   for_catalog("September"),
+        for_catalog("October"), for_catalog("November"), for_catalog("December")};
+    // TRANSLATORS: the weekday, the day of the month, the month and the level.
+    return tr_fill("Daily puzzle for %1$s, %2$s %3$s: %4$s.",
+                   {tr(weekdays[weekday]), number(day), tr(months[month - 1]), level_word(level)});
 }
 
 std::string new_best_time(int side, sudoku::Level level, long long seconds) {

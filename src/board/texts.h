@@ -32,6 +32,9 @@ inline std::string continue_game() {
 inline std::string new_game() {
     return tr("New Game.");
 }
+inline std::string daily_puzzle_item() {
+    return tr("Daily Puzzle.");
+}
 inline std::string load_game() {
     return tr("Load Game.");
 }
@@ -320,6 +323,9 @@ std::string daily_streak(long long current, long long longest);
 inline std::string nothing_played() {
     return tr("No games played yet.");
 }
+// "Daily puzzle for Wednesday, 9 December: medium.": the weekday from 0 for
+// Monday, the month from 1 for January.
+std::string daily_said(int weekday, int day, int month, sudoku::Level level);
 // "New best time for 9x9 medium: 6 minutes 12 seconds."
 std::string new_best_time(int side, sudoku::Level level, long long seconds);
 

@@ -265,9 +265,12 @@ void append_later_members(std::string& out, const SavedGame& game) {
         out += ", \"solution\": ";
         append_board(out, *game.solution);
     }
+    if (game.daily) {
+        out.append(", \"daily\": \"").append(day_key(*game.daily)) += '"';
+    }
 }
 
-// "elapsed", "level", "cursor" and "solution", each optional; false when one is
+// "elapsed", "level", "cursor", "solution" and "daily", each optional; false when one is
 // there but not as the game writes it.
 bool read_later_members(const json& root, SavedGame& game) {
     if (const json* elapsed = member(root, "elapsed")) {
@@ -306,6 +309,13 @@ bool read_later_members(const json& root, SavedGame& game) {
             return false;
         }
         game.solution = std::move(*board);
+    }
+    if (const json* daily = member(root, "daily")) {
+        const auto* text = daily->get_ptr<const json::string_t*>();
+        game.daily = text == nullptr ? std::nullopt : day_of_key(*text);
+        if (!game.daily) {
+            return false;
+        }
     }
     return true;
 }

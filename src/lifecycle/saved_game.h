@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "lifecycle/calendar_day.h"
 #include "sudoku/board.h"
 #include "sudoku/geometry.h"
 #include "sudoku/rating.h"
@@ -30,6 +31,8 @@ struct SavedGame {
     // The full board the puzzle was made from, when known: the hint's answer
     // on boards too large to search in the time of a key press.
     std::optional<Board> solution = {};
+    // The day whose daily puzzle this is; nothing for any other game.
+    std::optional<Day> daily = {};
     bool operator==(const SavedGame&) const = default;
 };
 
@@ -42,7 +45,8 @@ inline constexpr std::size_t max_saved_game_bytes = 4 * 1024 * 1024;
 // then, only when a square has a note, "notes": [[x, y, [numbers]], ...]: x and y
 // from 0 as in "board", in board order, the numbers ascending; then, each only when
 // it is not 0, any or missing, "elapsed": seconds, "level": "easy" .. "expert",
-// "cursor": [x, y] and "solution": a full board like "board", before the closing
+// "cursor": [x, y], "solution": a full board like "board" and "daily": "2026-12-09"
+// for a daily puzzle, before the closing
 // brace. A game without them is written as the game always was.
 // The difficulty is written in its shortest exact form and always as a fraction
 // (1.0, not 1); JSON has no infinity or NaN, so those throw std::domain_error.

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "board/texts.h"
+#include "lifecycle/daily_puzzle.h"
 #include "lifecycle/kept_game.h"
 
 namespace sudoku {
@@ -10,14 +11,16 @@ namespace sudoku {
 Session::Session(std::unique_ptr<Autosave> autosave, std::optional<std::string> statistics_path)
     : autosave_(std::move(autosave)), statistics_(std::move(statistics_path)) {
     if (std::optional<SavedGame> left = autosave_->resume()) {
+        daily_ = left->daily;
         play_ = play_of(std::move(*left));
         kept_ = true;
-        on_disk_ = saved_game_of(play_, std::chrono::steady_clock::now(), true);
+        on_disk_ = saved(std::chrono::steady_clock::now(), true);
     }
 }
 
 std::vector<MenuItem> Session::menu() const {
     std::vector<MenuItem> items = {{texts::new_game(), MenuAction::new_game},
+                                   {texts::daily_puzzle_item(), MenuAction::daily_puzzle},
                                    {texts::load_game(), MenuAction::load_game},
                                    {texts::enter_puzzle_item(), MenuAction::enter_puzzle},
                                    {texts::statistics_item(), MenuAction::statistics},
@@ -37,14 +40,25 @@ std::optional<MenuAction> Session::chosen(int row) const {
     return items[static_cast<std::size_t>(row)].action;
 }
 
-void Session::take(Play play) {
+void Session::take(Play play, std::optional<Day> daily) {
     play_ = std::move(play);
+    daily_ = daily;
     notice_.clear();
 }
 
 void Session::new_game(const NewGameChoice& choice) {
     NewGame made = make_game(choice);
     take(std::move(made.play));
+    notice_ = std::move(made.notice);
+    count_start();
+}
+
+void Session::daily(Day today) {
+    if (kept_ && daily_ == today) {
+        return;
+    }
+    NewGame made = make_daily(today);
+    take(std::move(made.play), today);
     notice_ = std::move(made.notice);
     count_start();
 }
@@ -64,12 +78,19 @@ bool Session::load(std::string_view text) {
     if (!saved) {
         return false;
     }
-    take(play_of(std::move(*saved)));
+    const std::optional<Day> daily = saved->daily;
+    take(play_of(std::move(*saved)), daily);
     return true;
 }
 
 std::optional<std::string> Session::save_text(Clock::Time now) const {
-    return saved_game_text(saved_game_of(play_, now, false));
+    return saved_game_text(saved(now, false));
+}
+
+SavedGame Session::saved(Clock::Time now, bool with_cursor) const {
+    SavedGame game = saved_game_of(play_, now, with_cursor);
+    game.daily = daily_;
+    return game;
 }
 
 Answer Session::start(Clock::Time now) {
@@ -105,8 +126,12 @@ void Session::count_win(Answer& answer, Clock::Time now) {
     const int side = static_cast<int>(play_.game().board().size());
     const long long seconds = play_.clock().played(now).count();
     bool best = false;
-    statistics_.change(
-        [&](Statistics& statistics) { best = statistics.won(side, play_.level(), seconds); });
+    statistics_.change([&](Statistics& statistics) {
+        best = statistics.won(side, play_.level(), seconds);
+        if (daily_) {
+            statistics.won_daily(*daily_);
+        }
+    });
     if (best) {
         answer.said.push_back({texts::new_best_time(side, play_.level(), seconds), {}});
     }
@@ -134,7 +159,7 @@ void Session::keep(Clock::Time now) {
     if (!kept_) {
         return;
     }
-    SavedGame game = saved_game_of(play_, now, true);
+    SavedGame game = saved(now, true);
     // A copy that changed nothing writes nothing: it must never put back an
     // older game over one another copy kept since.
     if (game != on_disk_) {

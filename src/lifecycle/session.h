@@ -13,6 +13,7 @@
 
 #include "board/play.h"
 #include "lifecycle/autosave.h"
+#include "lifecycle/calendar_day.h"
 #include "lifecycle/new_game.h"
 #include "lifecycle/statistics_store.h"
 #include "lifecycle/typed_puzzle.h"
@@ -23,6 +24,7 @@ namespace sudoku {
 enum class MenuAction {
     continue_game,
     new_game,
+    daily_puzzle,
     load_game,
     enter_puzzle,
     statistics,
@@ -50,16 +52,20 @@ class Session {
     Autosave& autosave() { return *autosave_; }
     const Statistics& statistics() const { return statistics_.statistics(); }
 
-    // Continue Game. first while a game is kept, then New Game., Load Game.,
-    // Enter a Puzzle., Statistics., Settings., Exit.
+    // Continue Game. first while a game is kept, then New Game., Daily Puzzle.,
+    // Load Game., Enter a Puzzle., Statistics., Settings., Exit.
     std::vector<MenuItem> menu() const;
     // What the menu's row does; nothing for a row it does not have.
     std::optional<MenuAction> chosen(int row) const;
 
     // The game to play next, replacing the one in memory; a board shows it.
-    void take(Play play);
+    // `daily`: the day whose daily puzzle it is.
+    void take(Play play, std::optional<Day> daily = std::nullopt);
     // A fresh game as chosen; a level that could not be made is said first.
     void new_game(const NewGameChoice& choice);
+    // The daily puzzle of `today`: the kept game when it is that one, else
+    // made afresh, the day and level said first.
+    void daily(Day today);
     // A puzzle the player typed in, its numbers the givens; its level is said first.
     void enter(TypedPuzzle puzzle);
     // A saved game's text; false, and nothing changed, when it is refused.
@@ -84,6 +90,7 @@ class Session {
     void close(Clock::Time now);
 
   private:
+    SavedGame saved(Clock::Time now, bool with_cursor) const;
     // Writes the kept game to the autosave, cursor and time played with it.
     void keep(Clock::Time now);
     // A game begins: it counts as started for its size and level.
@@ -92,6 +99,8 @@ class Session {
     void count_win(Answer& answer, Clock::Time now);
 
     Play play_;
+    // The day whose daily puzzle is in play; nothing for any other game.
+    std::optional<Day> daily_;
     bool kept_ = false;
     std::unique_ptr<Autosave> autosave_;
     StatisticsStore statistics_;

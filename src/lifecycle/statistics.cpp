@@ -1,5 +1,6 @@
 #include "lifecycle/statistics.h"
 
+#include <algorithm>
 #include <array>
 
 #include <nlohmann/json.hpp>
@@ -72,6 +73,22 @@ bool Statistics::won(int side, Level level, long long seconds) {
     return best;
 }
 
+long long Streak::current_on(Day today) const {
+    const bool running = last_day == day_key(today) || last_day == day_key(day_before(today));
+    return running ? current : 0;
+}
+
+void Statistics::won_daily(Day day) {
+    const std::string key = day_key(day);
+    // Keys sort as the days do.
+    if (!daily.last_day.empty() && key <= daily.last_day) {
+        return;
+    }
+    daily.current = daily.last_day == day_key(day_before(day)) ? daily.current + 1 : 1;
+    daily.longest = std::max(daily.longest, daily.current);
+    daily.last_day = key;
+}
+
 std::string encode_statistics(const Statistics& statistics) {
     json games = json::array();
     for (const auto& [key, tally] : statistics.games) {
@@ -116,12 +133,16 @@ std::optional<Statistics> decode_statistics(std::string_view text) {
         !counts(daily.value("longest", json()))) {
         return std::nullopt;
     }
+    const std::string& last_day = daily["last_day"].get_ref<const std::string&>();
+    if (!last_day.empty() && !day_of_key(last_day)) {
+        return std::nullopt;
+    }
     statistics.daily = {daily["last_day"].get<std::string>(), daily["current"].get<long long>(),
                         daily["longest"].get<long long>()};
     return statistics;
 }
 
-std::vector<std::string> statistics_lines(const Statistics& statistics) {
+std::vector<std::string> statistics_lines(const Statistics& statistics, Day today) {
     std::vector<std::string> lines;
     for (const auto& [key, tally] : statistics.games) {
         lines.push_back(texts::games_tally(key.first, key.second, tally.won, tally.started,
@@ -129,7 +150,8 @@ std::vector<std::string> statistics_lines(const Statistics& statistics) {
                                            tally.won > 0 ? tally.won_seconds / tally.won : 0));
     }
     if (!statistics.daily.last_day.empty()) {
-        lines.push_back(texts::daily_streak(statistics.daily.current, statistics.daily.longest));
+        lines.push_back(
+            texts::daily_streak(statistics.daily.current_on(today), statistics.daily.longest));
     }
     if (lines.empty()) {
         lines.push_back(texts::nothing_played());

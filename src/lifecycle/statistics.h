@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "lifecycle/calendar_day.h"
 #include "sudoku/rating.h"
 
 namespace sudoku {
@@ -30,6 +31,9 @@ struct Streak {
     long long current = 0;
     long long longest = 0;
     bool operator==(const Streak&) const = default;
+
+    // The run as it stands on `today`: broken once a whole day passed without a win.
+    long long current_on(Day today) const;
 };
 
 struct Statistics {
@@ -41,13 +45,16 @@ struct Statistics {
     void started(int side, Level level);
     // True when `seconds` is the best time of its size and level so far.
     bool won(int side, Level level, long long seconds);
+    // The daily puzzle of `day` is won: the run goes on from the day before,
+    // or starts again; a day already counted, or older, changes nothing.
+    void won_daily(Day day);
 };
 
 std::string encode_statistics(const Statistics& statistics);
 // Nothing when the text is not statistics this game wrote.
 std::optional<Statistics> decode_statistics(std::string_view text);
 
-// The lines of the statistics screen, or the one saying nothing was played.
-std::vector<std::string> statistics_lines(const Statistics& statistics);
+// The lines of the statistics screen on `today`, or the one saying nothing was played.
+std::vector<std::string> statistics_lines(const Statistics& statistics, Day today);
 
 }  // namespace sudoku

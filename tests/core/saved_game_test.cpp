@@ -124,6 +124,19 @@ TEST(SavedGameLaterMembers, TheSolutionComesBackLast) {
     EXPECT_FALSE(decode_saved_game(example)->solution.has_value());
 }
 
+TEST(SavedGameLaterMembers, ADailyPuzzleKeepsItsDayAndABadDayIsRefused) {
+    SavedGame game = example_game();
+    game.daily = sudoku::Day{2026, 12, 9};
+    const std::string text = replaced(example, "[2, 2]}", "[2, 2], \"daily\": \"2026-12-09\"}");
+    EXPECT_EQ(encode_saved_game(game), text);
+    EXPECT_EQ(decode_saved_game(text), game);
+    for (const char* bad : {"\"2026-02-30\"", "\"2026-12-9\"", "20261209", "\"\""}) {
+        EXPECT_FALSE(decode_saved_game(
+            replaced(example, "[2, 2]}", std::string("[2, 2], \"daily\": ") + bad + "}")))
+            << bad;
+    }
+}
+
 // A game saved while the program runs in German (decimal comma) is the file
 // the English game writes and reads.
 TEST(SavedGameRoundTrip, TheFileIsTheSameInEveryLanguage) {

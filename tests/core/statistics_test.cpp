@@ -22,7 +22,9 @@ namespace fs = std::filesystem;
 
 TEST(Statistics, TalliesAreSaidLineByLine) {
     Statistics statistics;
-    EXPECT_EQ(statistics_lines(statistics), std::vector<std::string>{"No games played yet."});
+    const Day today{2026, 12, 9};
+    EXPECT_EQ(statistics_lines(statistics, today),
+              std::vector<std::string>{"No games played yet."});
     for (int game = 0; game < 15; ++game) {
         statistics.started(9, Level::medium);
     }
@@ -34,7 +36,7 @@ TEST(Statistics, TalliesAreSaidLineByLine) {
     }
     statistics.started(4, Level::any);
     statistics.daily = {"2026-12-09", 5, 12};
-    EXPECT_EQ(statistics_lines(statistics),
+    EXPECT_EQ(statistics_lines(statistics, today),
               (std::vector<std::string>{
                   "4x4 any level: 0 won of 1.",
                   "9x9 medium: 12 won of 15, best 6 minutes 12 seconds, average 9 minutes 40 "
@@ -77,6 +79,38 @@ TEST(Statistics, ASessionCountsAGameStartedAndWonAndSaysANewBestTime) {
     EXPECT_TRUE(won.said.back().title.empty()) << "said after the congratulation's box";
     const Tally kept = StatisticsStore(file).statistics().games.at({4, Level::easy});
     EXPECT_EQ(kept, (Tally{1, 1, 65, 65}));
+}
+
+TEST(Statistics, TodaysDailyPuzzleIsContinuedUntilWonAndItsWinRunsTheStreak) {
+    test_support::ScratchFolder folder;
+    const std::string file = (folder.path() / "statistics.json").string();
+    const std::string autosave = (folder.path() / "current.sudoku").string();
+    const Day wednesday{2026, 12, 9};
+    const auto now = std::chrono::steady_clock::now();
+    {
+        Session session(std::make_unique<Autosave>(autosave), file);
+        session.daily(wednesday);
+        EXPECT_EQ(session.start(now).said.front().text,
+                  "Daily puzzle for Wednesday, 9 December: medium. 1 1: 3");
+        for (int step = 0; step < 3; ++step) {  // onto the first empty square, 4 1
+            session.handle({Verb::right}, std::nullopt, now);
+        }
+        const int right = static_cast<int>((*session.play().solution())[3][0].value());
+        ASSERT_TRUE(session.handle({Verb::place, right}, std::nullopt, now).modified);
+        session.close(now);
+    }
+    Session next_start(std::make_unique<Autosave>(autosave), file);
+    next_start.daily(wednesday);
+    EXPECT_TRUE(next_start.play().game().at({3, 0}).has_value()) << "the kept one continued";
+    next_start.daily({2026, 12, 10});
+    EXPECT_FALSE(next_start.play().game().at({3, 0}).has_value()) << "made afresh";
+    EXPECT_EQ(next_start.statistics().games.at({9, Level::medium}).started, 2);
+
+    const Board one_left = from_rows({{1, 0, 3, 4}, {3, 4, 1, 2}, {2, 1, 4, 3}, {4, 3, 2, 1}});
+    next_start.take(Play(Game(one_left, one_left, {2, 2}, 0.1), {1, 0}), wednesday);
+    next_start.start(now);
+    ASSERT_TRUE(next_start.handle({Verb::place, 2}, std::nullopt, now).won);
+    EXPECT_EQ(StatisticsStore(file).statistics().daily, (Streak{"2026-12-09", 1, 1}));
 }
 
 }  // namespace

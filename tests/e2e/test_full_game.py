@@ -110,8 +110,9 @@ class FullGame(unittest.TestCase):
         pid = self.game.process.pid
         t = self.t
         menu = self.game.main_menu(name=t("Main Menu."))
-        self.assertEqual(cell_texts(menu), [t("New Game."), t("Load Game."), t("Enter a Puzzle."),
-                                          t("Statistics."), t("Settings."), t("Exit.")])
+        self.assertEqual(cell_texts(menu), [t("New Game."), t("Daily Puzzle."), t("Load Game."),
+                                          t("Enter a Puzzle."), t("Statistics."), t("Settings."),
+                                          t("Exit.")])
 
         # New Game: the dialog's lists and button as the screen reader finds them.
         press("Return")
@@ -175,9 +176,10 @@ class FullGame(unittest.TestCase):
 
         # Back on the main menu, the won game gone from it, then leave the game.
         menu = self.game.main_menu(name=t("Main Menu."))
-        self.assertEqual(cell_texts(menu), [t("New Game."), t("Load Game."), t("Enter a Puzzle."),
-                                          t("Statistics."), t("Settings."), t("Exit.")])
-        press("Down", "Down", "Down", "Down", "Down", "Return")
+        self.assertEqual(cell_texts(menu), [t("New Game."), t("Daily Puzzle."), t("Load Game."),
+                                          t("Enter a Puzzle."), t("Statistics."), t("Settings."),
+                                          t("Exit.")])
+        press(*["Down"] * 6, "Return")
         self.assertEqual(self.game.wait_exit(), 0)
 
 

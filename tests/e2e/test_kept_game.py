@@ -15,8 +15,8 @@ from game_driver import (Game, cell_texts, find_in_game, has_focus, named, press
                          wait_until)
 from speechd_capture import SpeechCapture
 
-KEPT_MENU = ["Continue Game.", "New Game.", "Load Game.", "Enter a Puzzle.", "Statistics.", "Settings.", "Exit."]
-MENU = ["New Game.", "Load Game.", "Enter a Puzzle.", "Statistics.", "Settings.", "Exit."]
+KEPT_MENU = ["Continue Game.", "New Game.", "Daily Puzzle.", "Load Game.", "Enter a Puzzle.", "Statistics.", "Settings.", "Exit."]
+MENU = ["New Game.", "Daily Puzzle.", "Load Game.", "Enter a Puzzle.", "Statistics.", "Settings.", "Exit."]
 # A solved 4x4 board, board[x][y].
 SOLVED = [[1, 2, 3, 4], [3, 4, 1, 2], [2, 1, 4, 3], [4, 3, 2, 1]]
 NO_SOLUTION = "No step by logic is left here, and no solution was found in time."

@@ -6,7 +6,7 @@ import unittest
 
 from game_driver import Game, cell_texts, current_item, press, wait_until
 
-MENU_ITEMS = ["New Game.", "Load Game.", "Enter a Puzzle.", "Statistics.", "Settings.", "Exit."]
+MENU_ITEMS = ["New Game.", "Daily Puzzle.", "Load Game.", "Enter a Puzzle.", "Statistics.", "Settings.", "Exit."]
 
 
 class MainMenuTest(unittest.TestCase):
@@ -25,7 +25,7 @@ class MainMenuTest(unittest.TestCase):
         menu = self.open_menu()
         wait_until(lambda: current_item(menu) == "New Game.", 30,
                    "the cursor to start on 'New Game.'")
-        for entry in ("Load Game.", "Enter a Puzzle.", "Statistics.", "Settings.", "Exit."):
+        for entry in ("Daily Puzzle.", "Load Game.", "Enter a Puzzle.", "Statistics.", "Settings.", "Exit."):
             press("Down")
             wait_until(lambda: current_item(menu) == entry, 30, f"Down to reach {entry!r}")
         self.game.check_running()

@@ -13,7 +13,7 @@ from pathlib import Path
 from game_driver import Game, cell_texts, find_in_game, press, wait_until
 from speechd_capture import SpeechCapture
 
-MENU = ["New Game.", "Load Game.", "Enter a Puzzle.", "Statistics.", "Settings.", "Exit."]
+MENU = ["New Game.", "Daily Puzzle.", "Load Game.", "Enter a Puzzle.", "Statistics.", "Settings.", "Exit."]
 # A 4x4 game with 1 1 and 2 2 empty, board[x][y].
 BOARD = [[None, 2, 3, 4], [3, None, 1, 2], [2, 1, 4, 3], [4, 3, 2, 1]]
 SAVED = json.dumps({"board": BOARD, "original": BOARD, "difficulty": 0.5, "size": [2, 2]})

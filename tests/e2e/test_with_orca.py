@@ -284,6 +284,7 @@ class WithOrca(unittest.TestCase):
         self.game = Game(self.speech.env())
         self.game.main_menu(timeout=60)
         self.hear("New Game.", since=0)
+        self.after("Down", "Daily Puzzle.")
         self.after("Down", "Load Game.")
         self.after("Down", "Enter a Puzzle.")
         self.after("Down", "Statistics.")
@@ -293,6 +294,7 @@ class WithOrca(unittest.TestCase):
         self.after("Up", "Statistics.")
         self.after("Up", "Enter a Puzzle.")
         self.after("Up", "Load Game.")
+        self.after("Up", "Daily Puzzle.")
         self.after("Up", "New Game.")
 
         since = self.keyed("Return")

@@ -233,5 +233,36 @@ TEST_F(NewGame, TheHintOnAFreshLargeBoardGivesAStep) {
     EXPECT_TRUE(step || from_solution) << said;
 }
 
+// Daily Puzzle.: the date's own 9x9, its day and level said first; chosen
+// again the same day, it continues the game kept from it.
+TEST_F(NewGame, TheDailyPuzzleIsTheDatesOwnAndContinuedTheSameDay) {
+    setenv("SUDOKU_TODAY", "2026-12-09", 1);
+    spoken->clear();
+    press(WXK_DOWN);
+    press(WXK_RETURN);
+    ASSERT_TRUE(pump_until([this] { return window->grid != nullptr; }));
+    ASSERT_TRUE(wait_for_speech(1));
+    EXPECT_EQ(spoken->texts().front(), "Daily puzzle for Wednesday, 9 December: medium. 1 1: 3");
+    for (int step = 0; step < 3; ++step) {
+        press(WXK_RIGHT);
+    }
+    const auto number = (*window->session.play().solution())[3][0].value();
+    ASSERT_NE(press_and_hear(static_cast<int>('0' + number)), "");
+    const auto board = window->session.play().game().board();
+
+    press(WXK_ESCAPE);
+    ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
+    for (int row = 0; row < 2; ++row) {  // past "Continue Game." and "New Game."
+        press(WXK_DOWN);
+    }
+    spoken->clear();
+    press(WXK_RETURN);
+    ASSERT_TRUE(pump_until([this] { return window->grid != nullptr; }));
+    ASSERT_TRUE(wait_for_speech(1));
+    EXPECT_EQ(spoken->texts().front(), "4 1: " + std::to_string(number));
+    EXPECT_EQ(window->session.play().game().board(), board);
+    unsetenv("SUDOKU_TODAY");
+}
+
 }  // namespace
 }  // namespace gui_test

@@ -80,7 +80,7 @@ TEST_F(PuzzleText, ACopiedBoardIsPastedBackAsAPuzzle) {
 
     press(WXK_ESCAPE);
     ASSERT_TRUE(pump_until([this] { return window->grid == nullptr; }));
-    for (int row = 0; row < 3; ++row) {
+    for (int row = 0; row < 4; ++row) {
         press(WXK_DOWN);
     }
     // First the text on the clipboard, shortened by hand, which is refused;
@@ -100,8 +100,9 @@ TEST_F(PuzzleText, ACopiedBoardIsPastedBackAsAPuzzle) {
 }
 
 TEST_F(PuzzleText, AWonPuzzleIsCountedOnTheStatisticsScreen) {
-    press(WXK_DOWN);
-    press(WXK_DOWN);
+    for (int row = 0; row < 3; ++row) {
+        press(WXK_DOWN);
+    }
     // One square left: 2 at 2 1.
     const std::string one_left = "1.34341221434321";
     when_dialog_shows([one_left](wxDialog&) { type_and_enter(one_left); }, is<MyDialog>);
@@ -114,7 +115,7 @@ TEST_F(PuzzleText, AWonPuzzleIsCountedOnTheStatisticsScreen) {
     EXPECT_EQ(spoken->texts()[1].rfind("New best time for 4x4 easy: ", 0), 0u) << spoken->last();
 
     ASSERT_TRUE(pump_until([this] { return window->items != nullptr; }));
-    for (int row = 0; row < 3; ++row) {
+    for (int row = 0; row < 4; ++row) {
         press(WXK_DOWN);
     }
     press(WXK_RETURN);

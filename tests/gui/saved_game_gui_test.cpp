@@ -56,10 +56,10 @@ class SavedGames : public GuiTest {
     }
 
     // From the board: back to the menu, then "Load Game." by keys.
-    // Down the menu to "Load Game.", which follows "New Game." and, while a
-    // game is kept, "Continue Game.".
+    // Down the menu to "Load Game.", which follows "New Game.", "Daily
+    // Puzzle." and, while a game is kept, "Continue Game.".
     void to_load_game() {
-        const int load = window->session.kept() ? 2 : 1;
+        const int load = window->session.kept() ? 3 : 2;
         for (int row = 0; row < load; ++row) {
             press(WXK_DOWN);
         }
@@ -94,7 +94,10 @@ class SavedGames : public GuiTest {
                 window->session.play().game().difficulty(), window->session.play().game().size()}),
             before);
         EXPECT_TRUE(spoken->texts().empty());
-        press(WXK_UP);
+        for (int row = current_row(*window->items); row > 0; --row) {
+            press(WXK_UP);
+        }
+        ASSERT_TRUE(pump_until([this] { return current_row(*window->items) == 0; }));
     }
 
     // What the player hears on every square, row by row.

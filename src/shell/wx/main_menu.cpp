@@ -42,7 +42,7 @@ void Mywin::show_statistics() {
     panel->Destroy();
     items = nullptr;
     MenuList* lines = list_screen(sudoku::texts::statistics_item(),
-                                  sudoku::statistics_lines(session.statistics()));
+                                  sudoku::statistics_lines(session.statistics(), sudoku::today()));
     // Read only: Escape, Enter or a double click go back to the menu.
     on_row_chosen(*lines, [this](int) { gohome(); });
     panel->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
@@ -70,6 +70,9 @@ void Mywin::mainmenu(int row) {
             break;
         case sudoku::MenuAction::new_game:
             CallAfter(&Mywin::new_game);
+            break;
+        case sudoku::MenuAction::daily_puzzle:
+            CallAfter(&Mywin::daily_puzzle);
             break;
         case sudoku::MenuAction::continue_game:
             CallAfter(&Mywin::run_game);

@@ -38,6 +38,7 @@ class Mywin : public wxFrame {
     // Loads the game in `path` as Load Game. does, or says it cannot.
     void load_file(const wxString& path);
     void new_game();
+    void daily_puzzle();
     void enter_puzzle();
     void show_statistics();
     // A screen of one list the screen reader reads line by line, with the focus.

@@ -1,4 +1,5 @@
-// New Game.: the dialog's choice, made into a game by the session, on a fresh board.
+// New Game.: the dialog's choice, made into a game by the session, on a fresh
+// board; Daily Puzzle.: today's, kept or made afresh.
 #include "dialogs/wx/size_dlg.h"
 #include "shell/wx/mywin.h"
 
@@ -8,5 +9,10 @@ void Mywin::new_game() {
         return;
     }
     session.new_game(*choice);
+    run_game();
+}
+
+void Mywin::daily_puzzle() {
+    session.daily(sudoku::today());
     run_game();
 }
