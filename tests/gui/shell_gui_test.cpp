@@ -31,9 +31,9 @@ class Shell : public GuiTest {
 
     // After a game left unfinished, "Continue Game." comes first.
     void expect_fresh_menu(bool game_kept = false) {
-        std::vector<wxString> entries = {"New Game.",       "Daily Puzzle.", "Load Game.",
-                                         "Enter a Puzzle.", "Statistics.",   "Settings.",
-                                         "Exit."};
+        std::vector<wxString> entries = {
+            "New Game.",   "Daily Puzzle.", "Load Game.", "Enter a Puzzle.",
+            "Statistics.", "Settings.",     "Exit."};
         if (game_kept) {
             entries.insert(entries.begin(), "Continue Game.");
         }
