@@ -221,6 +221,48 @@ class KeptGame(unittest.TestCase):
         self.assertEqual((self.autosave.parent / "current.sudoku.broken").read_text(),
                          '{"board": [[1, 2')
 
+    def test_a_daily_puzzle_won_is_read_back_in_the_statistics(self):
+        """Daily Puzzle. for a fixed date played to the win by real keys, each
+        empty square reached by e and its number taken from the solution the
+        autosave keeps; then Statistics. read as the screen reader reads it."""
+        self.game = Game(dict(self.speech.env(), SUDOKU_TODAY="2026-12-09"), state=self.state)
+        table = self.game.main_menu(timeout=60)
+        wait_until(lambda: cell_texts(table) == MENU, 30, f"the menu {MENU}")
+        self.game.activate()
+        since = len(self.speech.texts())
+        press("Down", "Return")
+        self.heard(lambda t: t == "Daily puzzle for Wednesday, 9 December: medium. 1 1: 3",
+                   since)
+        kept = wait_until(lambda: self.autosave.exists() and json.loads(self.autosave.read_text()))
+        self.assertEqual(kept["daily"], "2026-12-09")
+        empty = sum(cell is None for column in kept["board"] for cell in column)
+        for _ in range(empty):
+            square = self.key("e", lambda t: t.endswith(": empty.")).removesuffix(": empty.")
+            x, y = (int(part) - 1 for part in square.split(" "))
+            press(str(kept["solution"][x][y]))
+        wait_until(lambda: find_in_game(
+            self.game.process.pid, lambda n: n.name == "You completed the board! What a genius!"),
+            what="the completion message")
+        press("Return")
+        # Said once the congratulation's box is closed.
+        best = self.heard(lambda t: t.startswith("New best time for 9x9 medium: "), since)
+        table = self.game.main_menu(timeout=30)
+        wait_until(lambda: cell_texts(table) == MENU, 30, "the won game gone from the menu")
+        press(*["Down"] * 4, "Return")
+        lines = wait_until(lambda: find_in_game(self.game.process.pid,
+                                                lambda n: n.name == "Statistics." and
+                                                n.getRoleName() in ("table", "tree table")),
+                           what="the statistics list")[0]
+        wait_until(lambda: len(cell_texts(lines)) == 2, what="two lines")
+        time = best.removeprefix("New best time for 9x9 medium: ").removesuffix(".")
+        self.assertEqual(cell_texts(lines), [
+            f"9x9 medium: 1 won of 1, best {time}, average {time}.",
+            "Daily puzzle: 1 day in a row, longest 1."])
+        heard = self.speech.texts()[since:]
+        print(f"\n{len(heard)} texts heard from Daily Puzzle. to the win; the first three "
+              f"and the last three: {heard[:3]} ... {heard[-3:]}\nthe statistics read back: "
+              f"{cell_texts(lines)}", flush=True)
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)
