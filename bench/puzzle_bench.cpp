@@ -9,6 +9,9 @@
 //   puzzle_bench levels [SEEDS]  only the table of puzzles made for a level:
 //                                SEEDS per share up to 9x9 (50), a fifth beyond
 //   puzzle_bench go [SEEDS]      only the slowest new game for a level, per size
+//   puzzle_bench typed [SEEDS]   only Enter a Puzzle.'s wait: a puzzle read,
+//                                checked and rated, as made and with a given
+//                                changed so that it has no solution
 #include <qqwing.hpp>
 
 #include <algorithm>
@@ -18,11 +21,14 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "lifecycle/new_game.h"
+#include "lifecycle/typed_puzzle.h"
 #include "sudoku/level_bank.h"
 #include "sudoku/rating.h"
+#include "sudoku/rules.h"
 #include "sudoku/solver.h"
 #include "sudoku/sudoku.h"
 
@@ -261,12 +267,73 @@ void go_table(int seeds) {
     }
 }
 
+// The puzzle with one given changed to a number the rule allows there: it
+// keeps the rule and almost always has no solution, the slowest to prove.
+sudoku::Board without_solution(sudoku::Board board, int side) {
+    for (auto& column : board) {
+        for (sudoku::Cell& cell : column) {
+            if (!cell) {
+                continue;
+            }
+            const sudoku::Value given = *cell;
+            for (sudoku::Value other = 1; other <= side * side; ++other) {
+                cell = other;
+                if (other != given && sudoku::keeps_rule(board, {side, side})) {
+                    return board;
+                }
+            }
+            cell = given;
+        }
+    }
+    return board;
+}
+
+// What the player waits for after Enter in Enter a Puzzle.'s box: the text
+// read, the rule and the solutions checked, and the puzzle rated.
+double typed_wait_ms(const sudoku::Board& board) {
+    const auto start = Clock::now();
+    auto read = sudoku::read_puzzle(sudoku::puzzle_text(board));
+    if (auto* puzzle = std::get_if<sudoku::TypedPuzzle>(&read)) {
+        (void)sudoku::rate(puzzle->board, puzzle->size);
+    }
+    return micros_since(start) / 1000.0;
+}
+
+void typed_table(int seeds) {
+    std::printf("\nEnter a Puzzle.: the wait after Enter, ms (%d puzzles per row)\n", seeds);
+    std::printf("%-7s %6s %12s %12s %16s %16s\n", "board", "empty", "as made med", "as made max",
+                "no solution med", "no solution max");
+    for (int side = 3; side <= 9; ++side) {
+        for (int percent : {30, 50, 70}) {
+            std::vector<double> made;
+            std::vector<double> broken;
+            for (int seed = 0; seed < seeds; ++seed) {
+                const sudoku::Board board = sudoku::Sudoku(side, side)
+                                                .difficulty(percent / 100.0, std::uint64_t(seed))
+                                                .board;
+                made.push_back(typed_wait_ms(board));
+                broken.push_back(typed_wait_ms(without_solution(board, side)));
+            }
+            const std::string name =
+                std::to_string(side * side) + "x" + std::to_string(side * side);
+            std::printf("%-7s %5d%% %12.2f %12.2f %16.2f %16.2f\n", name.c_str(), percent,
+                        spread(made).median, spread(made).slowest, spread(broken).median,
+                        spread(broken).slowest);
+            std::fflush(stdout);
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string arg = argc > 1 ? argv[1] : "";
     if (arg == "go") {
         go_table(argc > 2 ? std::max(1, std::atoi(argv[2])) : 3);
+        return 0;
+    }
+    if (arg == "typed") {
+        typed_table(argc > 2 ? std::max(1, std::atoi(argv[2])) : 5);
         return 0;
     }
     if (arg == "levels") {
@@ -286,5 +353,6 @@ int main(int argc, char** argv) {
     count_table(brief ? 10 : 1000);
     level_table(brief ? 2 : 50, brief ? 1 : 10, brief ? 2 : 50);
     go_table(brief ? 1 : 3);
+    typed_table(brief ? 1 : 5);
     return 0;
 }
