@@ -1,0 +1,12 @@
+// What each platform's file (sound_pulse.cpp, sound_windows.cpp) gives
+// sound.cpp: called on the GUI thread, returning at once.
+#pragma once
+
+#include "board/earcons.h"
+
+namespace sudoku::sound {
+
+void platform_start();
+void platform_play(Earcon earcon);
+
+}  // namespace sudoku::sound
