@@ -9,9 +9,9 @@
 namespace sudoku::sound {
 namespace {
 
-// The sound log: every earcon played, by name, one a line, appended to the
-// file named by SUDOKU_SOUND_LOG when it is set. Tests read it where no sound
-// can be heard (under Wine, say), as they read the speech log.
+// The sound log: every earcon the sound service took, by name, one a line,
+// appended to the file named by SUDOKU_SOUND_LOG when it is set. Tests read
+// it where no sound can be recorded (under Wine, say), as the speech log.
 void log_earcon(Earcon earcon) {
     const char* path = std::getenv("SUDOKU_SOUND_LOG");
     if (path == nullptr || *path == '\0') {
@@ -33,8 +33,9 @@ void start() noexcept {
 
 void play(Earcon earcon) noexcept {
     try {
-        log_earcon(earcon);
-        platform_play(earcon);
+        if (platform_play(earcon)) {
+            log_earcon(earcon);
+        }
     } catch (...) {
         // As above: silent.
     }

@@ -7,6 +7,7 @@
 namespace sudoku::sound {
 
 void platform_start();
-void platform_play(Earcon earcon);
+// True when the sound service took the earcon.
+bool platform_play(Earcon earcon);
 
 }  // namespace sudoku::sound

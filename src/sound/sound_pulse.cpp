@@ -45,19 +45,22 @@ class Server {
         pa_threaded_mainloop_start(loop_);
     }
 
-    void play(Earcon earcon) {
+    bool play(Earcon earcon) {
         const std::size_t index = static_cast<std::size_t>(earcon);
         if (!ready_[index].load()) {
-            return;
+            return false;
         }
         pa_threaded_mainloop_lock(loop_);
+        pa_operation* asked = nullptr;
         if (pa_context_get_state(context_) == PA_CONTEXT_READY) {
-            if (pa_operation* asked = pa_context_play_sample(context_, name_of(earcon), nullptr,
-                                                             PA_VOLUME_NORM, nullptr, nullptr)) {
+            asked = pa_context_play_sample(context_, name_of(earcon), nullptr, PA_VOLUME_NORM,
+                                           nullptr, nullptr);
+            if (asked != nullptr) {
                 pa_operation_unref(asked);
             }
         }
         pa_threaded_mainloop_unlock(loop_);
+        return asked != nullptr;
     }
 
   private:
@@ -136,8 +139,8 @@ void platform_start() {
     server();
 }
 
-void platform_play(Earcon earcon) {
-    server().play(earcon);
+bool platform_play(Earcon earcon) {
+    return server().play(earcon);
 }
 
 }  // namespace sudoku::sound

@@ -72,11 +72,11 @@ void platform_start() {
     waves();
 }
 
-void platform_play(Earcon earcon) {
+bool platform_play(Earcon earcon) {
     const std::vector<std::uint8_t>& wave = waves()[static_cast<std::size_t>(earcon)];
     // No device is no error the player hears: PlaySound returns FALSE, silently.
-    PlaySoundA(reinterpret_cast<LPCSTR>(wave.data()), nullptr,
-               SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+    return PlaySoundA(reinterpret_cast<LPCSTR>(wave.data()), nullptr,
+                      SND_MEMORY | SND_ASYNC | SND_NODEFAULT) != FALSE;
 }
 
 }  // namespace sudoku::sound

@@ -70,10 +70,12 @@ class WineGame(unittest.TestCase):
         self.folder = Path(tempfile.mkdtemp(prefix="sudoku-wine-"))
         self.log = self.folder / "speech.log"
         self.log.touch()
+        self.sound_log = self.folder / "sound.log"
         self.game = None
 
     def start(self, *args):
-        env = dict(os.environ, SUDOKU_SPEECH_LOG=windows_path(self.log))
+        env = dict(os.environ, SUDOKU_SPEECH_LOG=windows_path(self.log),
+                   SUDOKU_SOUND_LOG=windows_path(self.sound_log))
         # A session of its own, so that the game and Wine's helpers for it
         # can be stopped together.
         self.game = subprocess.Popen(["timeout", "300", "wine", os.environ["SUDOKU_EXE"], *args],
@@ -218,6 +220,23 @@ class WineSmoke(WineGame):
         self.focus("New game")
         first = self.keys("Tab", "Tab", "Tab", "space", then=lambda t: t.startswith("A1"))
         self.assertTrue(first.startswith("A1: "), first)
+
+    def test_a_given_an_empty_square_and_a_refusal_sound(self):
+        board = [[None, 2, 3, 4], [3, None, 1, 2], [2, 1, 4, 3], [4, 3, 2, 1]]
+        saved = self.folder / "game.sudoku"
+        saved.write_text(json.dumps({"board": board, "original": board, "difficulty": 0.5,
+                                     "size": [2, 2]}))
+        self.start(windows_path(saved))
+        wait_until(lambda: "1 1: empty." in self.said(), 180, "the board of the file")
+        self.focus(GAME_TITLE)
+        # Onto the given 2 1, back onto the empty 1 1, and 2 refused there.
+        self.keys("Right", then=lambda t: t == "2 1: 3")
+        self.keys("Left", then=lambda t: t == "1 1: empty.")
+        self.keys("2", then=lambda t: t == "Invalid number.")
+        played = ["sudoku-given", "sudoku-empty", "sudoku-refused"]
+        wait_until(lambda: self.sound_log.exists() and
+                   self.sound_log.read_text().splitlines() == played, 30,
+                   f"PlaySound to take {played}")
 
     def test_in_german(self):
         self.start("--language=de")
