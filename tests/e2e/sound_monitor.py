@@ -11,6 +11,8 @@ import time
 
 RATE = 44100
 WINDOW = RATE // 200  # 5 ms
+# The earcons' pitches, as src/sound/earcon_sounds.cpp makes them.
+GIVEN, EMPTY, REFUSED = 247, 440, 165
 
 
 def sink():
@@ -80,3 +82,15 @@ def pitch(samples, first, low=100, high=1600, step=5):
     """The strongest frequency of the earcon's first 40 ms."""
     part = samples[first:first + 40 * RATE // 1000]
     return max(range(low, high, step), key=lambda hertz: power(part, hertz))
+
+
+def check_given_empty_refused(test, samples):
+    """The recording holds three earcons, each at most 150 ms long: a given's,
+    an empty square's and a refusal's, in that order, each told by its pitch."""
+    heard = earcons(samples)
+    pitches = [pitch(samples, first) for first, _ in heard]
+    test.assertEqual(len(pitches), 3, f"stretches of sound {heard}, pitches {pitches}")
+    for found, expected in zip(pitches, (GIVEN, EMPTY, REFUSED)):
+        test.assertAlmostEqual(found, expected, delta=expected * 0.04, msg=pitches)
+    for first, end in heard:
+        test.assertLessEqual((end - first) * 1000 // RATE, 150, heard)
