@@ -71,11 +71,16 @@ def play(sounds):
         def key(name):
             keys.append(name)
             given = len(log.read_text().splitlines())
+            since = len(speech.texts())
             press(name)
             # A refusal with the sound instead of words gives nothing: then
-            # the wait runs out.
+            # the wait runs out. Else the next key waits until Orca has
+            # spoken the answer, so that no answer is cut off by the next.
             try:
                 wait_until(lambda: len(log.read_text().splitlines()) > given, 1.5, "an answer")
+                answer = log.read_text().splitlines()[-1].rstrip(".")
+                wait_until(lambda: any(answer in t for t in speech.texts()[since:]), 5,
+                           f"Orca to say {answer!r}")
             except AssertionError:
                 pass
             quiet(speech)
