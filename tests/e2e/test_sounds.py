@@ -1,10 +1,13 @@
 """The earcons as a player hears them: the real game on a saved 4x4 board, real
 X keys, and the test sound server's null sink recorded: a move onto a given,
 onto an empty square, and a refused digit each sound, in that order, at their
-own pitch; with the sounds off nothing sounds at all."""
+own pitch; with the sounds off nothing sounds at all; and with no sound
+server, or one that never answers, the game answers every key as ever and
+says nothing of it."""
 
 import json
 import os
+import socket
 import subprocess
 import tempfile
 import time
@@ -36,18 +39,22 @@ class Sounds(unittest.TestCase):
                                             dir=os.environ.get("XDG_STATE_HOME")))
         (self.folder / "game.sudoku").write_text(SAVED)
 
-    def play(self, sounds):
+    def play(self, sounds, server=None):
         """Right onto the given 2 1, Left onto the empty 1 1, 2 refused there (2
-        stands in column 1): what was heard, and the recording."""
-        config = self.folder / "config"
-        (config / "sudoku").mkdir(parents=True)
+        stands in column 1): the recording of the test sink meanwhile. `server`:
+        another sound server for the game (PULSE_SERVER)."""
+        config = Path(tempfile.mkdtemp(prefix="config-", dir=self.folder))
+        (config / "sudoku").mkdir()
         (config / "sudoku" / "settings.conf").write_text(f"sounds={sounds}\n")
         env = dict(self.speech.env(), XDG_CONFIG_HOME=str(config))
+        if server:
+            env["PULSE_SERVER"] = server
+        begun = len(self.speech.texts())
         recording = sound_monitor.Recording()
         game = Game(env, args=[str(self.folder / "game.sudoku")])
         self.addCleanup(game.stop)
-        self.speech.wait_for("1 1: empty.", timeout=60)
-        if sounds != "off":
+        wait_until(lambda: "1 1: empty." in self.speech.texts()[begun:], 60, "the board")
+        if sounds != "off" and not server:
             wait_until(lambda: cached_earcons() >= 8, 30, "the earcons in the server's cache")
         for key, said in (("Right", "2 1: 3"), ("Left", "1 1: empty."),
                           ("2", "Invalid number.")):
@@ -57,7 +64,12 @@ class Sounds(unittest.TestCase):
             # Each earcon ends before the next key.
             time.sleep(0.4)
         game.check_running()
-        return recording.stop()
+        # Nothing more was said than the answers: no word of the sound.
+        self.assertEqual(self.speech.texts()[begun:],
+                         ["1 1: empty.", "2 1: 3", "1 1: empty.", "Invalid number."])
+        samples = recording.stop()
+        game.stop()
+        return samples
 
     def test_a_given_an_empty_square_and_a_refusal_each_sound_at_their_pitch(self):
         sound_monitor.check_given_empty_refused(self, self.play("with-words"))
@@ -65,6 +77,18 @@ class Sounds(unittest.TestCase):
     def test_with_the_sounds_off_nothing_sounds(self):
         samples = self.play("off")
         self.assertEqual(sound_monitor.earcons(samples), [])
+
+    def test_with_no_server_or_one_that_never_answers_the_game_plays_on_silently(self):
+        # A socket that takes the connection and never says a word, as a hung
+        # server does; then a socket where nothing listens.
+        hung = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        self.addCleanup(hung.close)
+        hung.bind(str(self.folder / "hung"))
+        hung.listen(4)
+        self.assertEqual(sound_monitor.earcons(self.play("with-words", f"unix:{self.folder}/hung")),
+                         [])
+        self.assertEqual(
+            sound_monitor.earcons(self.play("with-words", f"unix:{self.folder}/nothing")), [])
 
 
 if __name__ == "__main__":
