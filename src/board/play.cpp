@@ -13,17 +13,6 @@ bool sounds_instead() {
     return settings().sounds == SoundsPlay::instead_of_words;
 }
 
-// A refusal: its sound, and its words unless the sound stands in for them
-// (w still explains it).
-Answer refused(std::string words) {
-    Answer answer;
-    answer.sounds.push_back(Earcon::refused);
-    if (!sounds_instead()) {
-        answer.said.push_back({std::move(words), {}});
-    }
-    return answer;
-}
-
 // An arrow that stayed on its square met the edge: the edge sounds rather
 // than the square, which is said again.
 Answer at_edge(Answer answer) {
@@ -60,6 +49,7 @@ Answer Play::moved_to(Square square, bool with_position) {
     if (square != cursor_) {
         // A refused digit is explained only while the cursor stays on its square.
         refusal_.reset();
+        given_unsaid_.reset();
         cursor_ = square;
     }
     Answer answer;
@@ -86,7 +76,7 @@ Answer Play::place(int number) {
 Answer Play::type_number(std::optional<std::string_view> typed) {
     // A given is refused at once: there is nothing to type.
     if (game_.is_given(cursor_)) {
-        return refused(texts::given_refused());
+        return report({MoveKind::typed_number, Outcome::given});
     }
     if (!typed) {
         Answer answer;
@@ -197,8 +187,14 @@ Answer Play::report(const Move& move) {
     if (refusal) {
         answer.sounds.push_back(Earcon::refused);
     }
-    if (texts::Feedback words = texts::say(move, game_);
-        !words.text.empty() && !(refusal && sounds_instead())) {
+    // With the sounds instead of words a refusal is its sound alone; w
+    // still explains it.
+    given_unsaid_.reset();
+    if (texts::Feedback words = texts::say(move, game_); refusal && sounds_instead()) {
+        if (move.outcome == Outcome::given) {
+            given_unsaid_ = std::move(words.text);
+        }
+    } else if (!words.text.empty()) {
         answer.said.push_back(std::move(words));
     }
     const bool placed = move.outcome == Outcome::placed;

@@ -135,6 +135,8 @@ class Play {
     // Where the player asked to come back to, while this game is played.
     std::optional<HistoryPoint> mark_;
     std::optional<Refusal> refusal_;
+    // A given refused by its sound alone: the words it stood in for, which w says.
+    std::optional<std::string> given_unsaid_;
     Clock clock_;
     Level level_ = Level::any;
     std::optional<Level> rated_;

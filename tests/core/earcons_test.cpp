@@ -82,5 +82,35 @@ TEST(Earcons, OffAndWithWordsSayTodaysWords) {
     EXPECT_EQ(with_words.said.at(9), "3 2: empty. Notes 1.");
 }
 
+// On the given 1 1: a digit, Enter's number and Delete are refused; w explains.
+std::vector<std::string> given_refused(SoundsPlay sounds) {
+    Settings chosen;
+    chosen.sounds = sounds;
+    use_settings(chosen);
+    Play play(Game(puzzle, puzzle, {2, 2}, 0.5));
+    std::vector<std::string> said;
+    for (const Command command : {Command{V::place, 2}, Command{V::why}, Command{V::type_number},
+                                  Command{V::clear}, Command{V::why}}) {
+        const Answer answer = play.handle(command);
+        EXPECT_EQ(answer.sounds, command.verb == V::why ? std::vector<Earcon>{}
+                                                        : std::vector<Earcon>{Earcon::refused});
+        for (const texts::Feedback& feedback : answer.said) {
+            said.push_back(feedback.text);
+        }
+    }
+    use_settings({});
+    return said;
+}
+
+TEST(Earcons, AGivenRefusedByItsSoundAloneIsExplainedByW) {
+    EXPECT_EQ(given_refused(SoundsPlay::instead_of_words),
+              (std::vector<std::string>{"You can't change this number.",
+                                        "You can not delete this number."}));
+    EXPECT_EQ(given_refused(SoundsPlay::off),
+              (std::vector<std::string>{"You can't change this number.", "Nothing to explain.",
+                                        "You can't change this number.",
+                                        "You can not delete this number.", "Nothing to explain."}));
+}
+
 }  // namespace
 }  // namespace sudoku
