@@ -4,7 +4,6 @@
 // server runs on libpulse's own thread; the GUI thread only takes its lock
 // for the moment a request is queued.
 #include <pulse/context.h>
-#include <pulse/introspect.h>
 #include <pulse/scache.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
