@@ -3,9 +3,10 @@
 # The board and the rest of the game are the same on every platform.
 #
 # Windows: a static MinGW build against the wxWidgets of scripts/windows-libs
-# (set SUDOKU_WX_PREFIX), speech through JAWS, UI Automation or SAPI.
+# (set SUDOKU_WX_PREFIX), speech through JAWS, UI Automation or SAPI, the
+# earcons through PlaySound.
 # Linux: wxWidgets on GTK 3, speech through the screen reader or
-# speech-dispatcher.
+# speech-dispatcher, the earcons through the sound server (libpulse).
 
 if(WIN32)
   set(SUDOKU_FILE_SOURCE game_file_windows.cpp)
@@ -32,16 +33,21 @@ if(WIN32)
 
   set(SUDOKU_LIST_SOURCE menu_list_msw.cpp)
   set(SUDOKU_WINDOW_LIBRARIES)
+  set(SUDOKU_SOUND_SOURCES sound_windows.cpp)
+  set(SUDOKU_SOUND_LIBRARIES winmm)
 else()
   find_package(PkgConfig REQUIRED)
   pkg_check_modules(SPEECHD REQUIRED IMPORTED_TARGET speech-dispatcher)
   pkg_check_modules(GTK3 REQUIRED IMPORTED_TARGET gtk+-3.0)
+  pkg_check_modules(PULSE REQUIRED IMPORTED_TARGET libpulse)
   find_package(wxWidgets 3.2 REQUIRED COMPONENTS core base)
 
   set(SUDOKU_SPEECH_SOURCES speech_linux.cpp speech_dispatcher.cpp speech_screen_reader.cpp)
   set(SUDOKU_SPEECH_LIBRARIES PkgConfig::SPEECHD PkgConfig::GTK3)
   set(SUDOKU_LIST_SOURCE menu_list_gtk.cpp)
   set(SUDOKU_WINDOW_LIBRARIES PkgConfig::GTK3)
+  set(SUDOKU_SOUND_SOURCES sound_pulse.cpp)
+  set(SUDOKU_SOUND_LIBRARIES PkgConfig::PULSE)
 endif()
 
 # wxWidgets' include paths, definitions and flags, for the window's library

@@ -7,6 +7,22 @@
 #include "board/texts.h"
 
 namespace sudoku {
+namespace {
+
+bool sounds_instead() {
+    return settings().sounds == SoundsPlay::instead_of_words;
+}
+
+// An arrow that stayed on its square met the edge: the edge sounds rather
+// than the square, which is said again.
+Answer at_edge(Answer answer) {
+    if (!answer.cursor_moved) {
+        answer.sounds = {Earcon::edge};
+    }
+    return answer;
+}
+
+}  // namespace
 
 Answer spoken(std::string text) {
     Answer answer;
@@ -33,9 +49,19 @@ Answer Play::moved_to(Square square, bool with_position) {
     if (square != cursor_) {
         // A refused digit is explained only while the cursor stays on its square.
         refusal_.reset();
+        given_unsaid_.reset();
         cursor_ = square;
     }
-    return say_square(with_position);
+    Answer answer;
+    // With the sounds instead of words the sound tells an empty square, a
+    // given or notes, and the words keep the position and the number.
+    std::string words = sounds_instead() ? texts::announce_briefly(game_, cursor_, with_position)
+                                         : texts::announce(game_, cursor_, with_position);
+    if (!words.empty()) {
+        answer.said.push_back({std::move(words), {}, true});
+    }
+    answer.sounds.push_back(square_earcon(game_, cursor_));
+    return answer;
 }
 
 Answer Play::place(int number) {
@@ -50,7 +76,7 @@ Answer Play::place(int number) {
 Answer Play::type_number(std::optional<std::string_view> typed) {
     // A given is refused at once: there is nothing to type.
     if (game_.is_given(cursor_)) {
-        return spoken(std::string(texts::given_refused()));
+        return report({MoveKind::typed_number, Outcome::given});
     }
     if (!typed) {
         Answer answer;
@@ -70,13 +96,13 @@ Answer Play::count() const {
 
 Answer Play::arrow(int dx, int dy) {
     const Square to{cursor_.x + dx, cursor_.y + dy};
-    return move_to(game_.contains(to) ? to : cursor_,
-                   settings().arrows == ArrowsSay::position_and_square);
+    return at_edge(move_to(game_.contains(to) ? to : cursor_,
+                           settings().arrows == ArrowsSay::position_and_square));
 }
 
 Answer Play::box_arrow(int dx, int dy) {
-    return move_to(box_step(game_.geometry(), cursor_, dx, dy),
-                   settings().arrows == ArrowsSay::position_and_square);
+    return at_edge(move_to(box_step(game_.geometry(), cursor_, dx, dy),
+                           settings().arrows == ArrowsSay::position_and_square));
 }
 
 Answer Play::move_to(Square square, bool with_position) {
@@ -156,10 +182,26 @@ Answer Play::report(const Move& move) {
         // The square changed since: the old refusal no longer explains it.
         refusal_.reset();
     }
-    if (texts::Feedback words = texts::say(move, game_); !words.text.empty()) {
+    // A given (to change or to clear) or a number against the rule.
+    const bool refusal = move.outcome == Outcome::given || move.outcome == Outcome::breaks_rule;
+    if (refusal) {
+        answer.sounds.push_back(Earcon::refused);
+    }
+    // With the sounds instead of words a refusal is its sound alone; w
+    // still explains it.
+    given_unsaid_.reset();
+    if (texts::Feedback words = texts::say(move, game_); refusal && sounds_instead()) {
+        if (move.outcome == Outcome::given) {
+            given_unsaid_ = std::move(words.text);
+        }
+    } else if (!words.text.empty()) {
         answer.said.push_back(std::move(words));
     }
     const bool placed = move.outcome == Outcome::placed;
+    // The win has its own sound.
+    if (placed && !game_.is_complete() && finishes_unit(game_, cursor_)) {
+        answer.sounds.push_back(Earcon::unit_done);
+    }
     if (placed || move.outcome == Outcome::cleared ||
         (stepped && move.changed_by != MoveKind::fill_notes)) {
         answer.changed.push_back(stepped ? move.square : cursor_);
@@ -204,6 +246,7 @@ void Play::complete(Answer& answer) const {
     if (!game_.is_complete()) {
         return;
     }
+    answer.sounds.push_back(Earcon::win);
     answer.said.push_back({std::string(texts::completed()), texts::wow()});
     answer.won = true;
     answer.effect = Effect::go_home;

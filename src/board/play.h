@@ -15,6 +15,7 @@
 #include "board/board_reading.h"
 #include "board/clock.h"
 #include "board/commands.h"
+#include "board/earcons.h"
 #include "board/game.h"
 #include "board/texts.h"
 #include "board/typed_digits.h"
@@ -30,6 +31,8 @@ struct Answer {
     // What the player is told, in order: spoken, or shown in a message box
     // when it has a title.
     std::vector<texts::Feedback> said;
+    // The earcons to play as the words are said, in order.
+    std::vector<Earcon> sounds;
     // Not empty: the command needs typed text first. The front end asks with
     // this prompt and hands the command back with what was typed.
     std::string ask;
@@ -132,6 +135,8 @@ class Play {
     // Where the player asked to come back to, while this game is played.
     std::optional<HistoryPoint> mark_;
     std::optional<Refusal> refusal_;
+    // A given refused by its sound alone: the words it stood in for, which w says.
+    std::optional<std::string> given_unsaid_;
     Clock clock_;
     Level level_ = Level::any;
     std::optional<Level> rated_;

@@ -86,6 +86,9 @@ const Play::Entry Play::table_[] = {
          [](Play& p, int, Typed) { return spoken(texts::clashes(rule_breaks(p.game_))); }},
         {V::why, for_catalog("Say why the last digit was refused"),
          [](Play& p, int, Typed) {
+             if (p.given_unsaid_) {
+                 return spoken(*p.given_unsaid_);
+             }
              return spoken(texts::explanation(explain_refusal(p.game_, p.refusal_)));
          }},
         {V::go_to, for_catalog("Go to a square by its column and row"),

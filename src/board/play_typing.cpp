@@ -10,6 +10,7 @@ Answer joined(Answer first, Answer then) {
     Answer answer = std::move(then);
     answer.said.insert(answer.said.begin(), first.said.begin(), first.said.end());
     answer.changed.insert(answer.changed.begin(), first.changed.begin(), first.changed.end());
+    answer.sounds.insert(answer.sounds.begin(), first.sounds.begin(), first.sounds.end());
     answer.cursor_moved = answer.cursor_moved || first.cursor_moved;
     answer.modified = answer.modified || first.modified;
     answer.won = answer.won || first.won;

@@ -22,6 +22,10 @@ const std::array<SettingList, setting_count>& setting_lists() {
          "arrows",
          {for_catalog("The position and the square"), for_catalog("The square only")},
          {"position-and-square", "square-only"}},
+        {for_catalog("Sounds."),
+         "sounds",
+         {for_catalog("With words"), for_catalog("Instead of words"), for_catalog("Off")},
+         {"with-words", "instead-of-words", "off"}},
         {for_catalog("Digits are said as."),
          "digits",
          {for_catalog("Words: five"), for_catalog("Numbers: 5")},
@@ -43,8 +47,8 @@ const std::array<SettingList, setting_count>& setting_lists() {
 int chosen_item(const Settings& settings, std::size_t list) {
     const std::array<int, setting_count> items = {
         static_cast<int>(settings.squares), static_cast<int>(settings.arrows),
-        static_cast<int>(settings.digits), static_cast<int>(settings.pause),
-        static_cast<int>(settings.language)};
+        static_cast<int>(settings.sounds),  static_cast<int>(settings.digits),
+        static_cast<int>(settings.pause),   static_cast<int>(settings.language)};
     return list < setting_count ? items[list] : 0;
 }
 
@@ -61,9 +65,12 @@ void choose_item(Settings& settings, std::size_t list, int item) {
             settings.arrows = static_cast<ArrowsSay>(item);
             break;
         case 2:
-            settings.digits = static_cast<DigitsAs>(item);
+            settings.sounds = static_cast<SoundsPlay>(item);
             break;
         case 3:
+            settings.digits = static_cast<DigitsAs>(item);
+            break;
+        case 4:
             settings.pause = static_cast<TypedPause>(item);
             break;
         default:

@@ -14,6 +14,8 @@ namespace sudoku {
 // "3 1", "1 3" or "C1" for the square in column 3, row 1.
 enum class SquareForm { column_row, row_column, letter_number };
 enum class ArrowsSay { position_and_square, square_only };
+// The earcons: beside the words, in place of the words they stand for, or none.
+enum class SoundsPlay { with_words, instead_of_words, off };
 enum class DigitsAs { words, numbers };
 enum class TypedPause { one_second, half_second, one_and_half_seconds, two_seconds };
 enum class LanguageChoice { system, english, german, french, spanish };
@@ -21,6 +23,7 @@ enum class LanguageChoice { system, english, german, french, spanish };
 struct Settings {
     SquareForm squares = SquareForm::column_row;
     ArrowsSay arrows = ArrowsSay::position_and_square;
+    SoundsPlay sounds = SoundsPlay::with_words;
     DigitsAs digits = DigitsAs::words;
     TypedPause pause = TypedPause::one_second;
     LanguageChoice language = LanguageChoice::system;
@@ -36,7 +39,7 @@ struct SettingList {
     std::vector<const char*> items;
     std::vector<const char*> stored;
 };
-inline constexpr std::size_t setting_count = 5;
+inline constexpr std::size_t setting_count = 6;
 const std::array<SettingList, setting_count>& setting_lists();
 
 // The item of list `list` that `settings` holds, as a row of the list.

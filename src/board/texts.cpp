@@ -447,6 +447,14 @@ std::string announce(const sudoku::Game& game, sudoku::Square square, bool with_
     return tr_fill("%1$s Notes %2$s.", {text, noted});
 }
 
+std::string announce_briefly(const sudoku::Game& game, sudoku::Square square, bool with_position) {
+    const sudoku::Cell& cell = game.at(square);
+    if (cell) {
+        return square_announcement(square.x, square.y, cell, with_position);
+    }
+    return with_position ? position(square) : std::string();
+}
+
 std::string replace_question(const std::string& file_name) {
     return tr_fill("%1$s already exists. Do you want to replace it?", {file_name});
 }

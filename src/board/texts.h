@@ -221,6 +221,10 @@ inline std::string no_hint() {
 }
 // The square as square_announcement says it, then its notes: "3 1: empty. Notes 2, 5."
 std::string announce(const sudoku::Game& game, sudoku::Square square, bool with_position = true);
+// As announce, with the sounds instead of words: the position and the
+// number, "3 1: 7", or for an empty square the position alone, "3 1" (its
+// sound tells empty or notes); without the position the number, or nothing.
+std::string announce_briefly(const sudoku::Game& game, sudoku::Square square, bool with_position);
 // say(move), and after an undo or redo the square it went to as it is now,
 // "Undone. 3 1: empty.", or for the filled notes "Undone. Notes as they were."
 Feedback say(const sudoku::Move& move, const sudoku::Game& game);

@@ -39,9 +39,9 @@ class Settings : public GuiTest {
             auto* settings = dynamic_cast<settings_dlg*>(&dialog);
             ASSERT_NE(settings, nullptr);
             EXPECT_EQ(dialog.GetTitle(), "Settings");
-            EXPECT_EQ(settings->lists.size(), 5u);
+            EXPECT_EQ(settings->lists.size(), 6u);
             EXPECT_EQ(settings->lists.at(0)->GetName(), "Squares are said.");
-            EXPECT_EQ(settings->lists.at(4)->GetName(), "Language.");
+            EXPECT_EQ(settings->lists.at(5)->GetName(), "Language.");
             EXPECT_TRUE(settings->lists.at(0)->HasFocus());
             wxUIActionSimulator sim;
             for (const int key : pressed) {
@@ -70,9 +70,10 @@ class Settings : public GuiTest {
 
 TEST_F(Settings, ChosenByKeysFollowedAtOnceAndKeptAfterARestart) {
     start_game(four, four, {2, 2});
-    // Letter and number, Tab, the square only, Tab past the rest to OK.
+    // Letter and number, Tab, the square only, Tab past the rest (the sounds among them) to OK.
     keys_in_dialog(
-        {WXK_DOWN, WXK_DOWN, WXK_TAB, WXK_DOWN, WXK_TAB, WXK_TAB, WXK_TAB, WXK_TAB, WXK_SPACE});
+        {WXK_DOWN, WXK_DOWN, WXK_TAB, WXK_DOWN, WXK_TAB, WXK_TAB, WXK_TAB, WXK_TAB, WXK_TAB,
+         WXK_SPACE});
     EXPECT_EQ(press_and_hear(WXK_RIGHT), "empty.");
     EXPECT_EQ(press_and_hear(' '), "B1: empty.");
     EXPECT_TRUE(std::filesystem::exists(state->path() / "sudoku" / "settings.conf"));

@@ -1,6 +1,8 @@
 """The cross-built sudoku.exe under Wine on the test display, played with real
 X keys: the main window and its menu, New Game to the board and back, a game
-saved to a typed path and loaded again, and Exit with status 0; and the game in
+saved to a typed path and loaded again, and Exit with status 0; the earcons
+of a given, an empty square and a refusal taken by PlaySound (its sound log)
+and heard at the test sound server, where Wine plays them; and the game in
 German from the catalogs beside the program. Wine has no
 screen reader, so what the game says is read from its speech log.
 
@@ -21,6 +23,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
 from game_driver import GAME_TITLE, press, wait_until  # noqa: E402
+import sound_monitor  # noqa: E402
 
 ALREADY_OPEN = ("The game was already open. To play the file you chose, use Load Game. in the "
                 "main menu.")
@@ -70,10 +73,12 @@ class WineGame(unittest.TestCase):
         self.folder = Path(tempfile.mkdtemp(prefix="sudoku-wine-"))
         self.log = self.folder / "speech.log"
         self.log.touch()
+        self.sound_log = self.folder / "sound.log"
         self.game = None
 
     def start(self, *args):
-        env = dict(os.environ, SUDOKU_SPEECH_LOG=windows_path(self.log))
+        env = dict(os.environ, SUDOKU_SPEECH_LOG=windows_path(self.log),
+                   SUDOKU_SOUND_LOG=windows_path(self.sound_log))
         # A session of its own, so that the game and Wine's helpers for it
         # can be stopped together.
         self.game = subprocess.Popen(["timeout", "300", "wine", os.environ["SUDOKU_EXE"], *args],
@@ -228,6 +233,26 @@ class WineSmoke(WineGame):
         self.focus("New game")
         first = self.keys("Tab", "Tab", "Tab", "space", then=lambda t: t.startswith("A1"))
         self.assertTrue(first.startswith("A1: "), first)
+
+    def test_a_given_an_empty_square_and_a_refusal_sound_by_playsound(self):
+        board = [[None, 2, 3, 4], [3, None, 1, 2], [2, 1, 4, 3], [4, 3, 2, 1]]
+        saved = self.folder / "game.sudoku"
+        saved.write_text(json.dumps({"board": board, "original": board, "difficulty": 0.5,
+                                     "size": [2, 2]}))
+        self.start(windows_path(saved))
+        wait_until(lambda: "1 1: empty." in self.said(), 180, "the board of the file")
+        self.focus(GAME_TITLE)
+        recording = sound_monitor.Recording()
+        # Onto the given 2 1, back onto the empty 1 1, and 2 refused there.
+        for key, said in (("Right", "2 1: 3"), ("Left", "1 1: empty."), ("2", "Invalid number.")):
+            self.keys(key, then=lambda t, said=said: t == said)
+            time.sleep(0.4)
+        played = ["sudoku-given", "sudoku-empty", "sudoku-refused"]
+        wait_until(lambda: self.sound_log.exists() and
+                   self.sound_log.read_text().splitlines() == played, 30,
+                   f"PlaySound to take {played}")
+        # Wine plays them through the test sound server, as the game on Linux.
+        sound_monitor.check_given_empty_refused(self, recording.stop())
 
     def test_in_german(self):
         self.start("--language=de")

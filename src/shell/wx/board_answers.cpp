@@ -11,6 +11,7 @@
 #include "dialogs/wx/tell.h"
 #include "shell/wx/mywin.h"
 #include "shell/wx/wx_text.h"
+#include "sound/sound.h"
 #include "speech/speech.h"
 
 void Mywin::boardkey(wxKeyEvent& event) {
@@ -68,6 +69,12 @@ void Mywin::show(const sudoku::Answer& answer) {
     // The board draws the numbers from the game: showing a change is drawing again.
     if (!answer.changed.empty()) {
         Refresh();
+    }
+    // The sound first: it is shorter than any words, and starts with them.
+    if (sudoku::settings().sounds != sudoku::SoundsPlay::off) {
+        for (const sudoku::Earcon earcon : answer.sounds) {
+            sudoku::sound::play(earcon);
+        }
     }
     for (const sudoku::texts::Feedback& said : answer.said) {
         if (said.echo) {

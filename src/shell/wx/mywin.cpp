@@ -11,7 +11,9 @@
 #include <csignal>
 #endif
 
+#include "board/settings.h"
 #include "board/texts.h"
+#include "sound/sound.h"
 #include "speech/speech.h"
 
 namespace {
@@ -48,6 +50,10 @@ Mywin::Mywin(wxWindow* parent, const wxString& title)
 #ifdef __WXGTK__
     g_unix_signal_add(SIGTERM, on_terminate, this);
 #endif
+    // The earcons ready before the first key that plays one.
+    if (sudoku::settings().sounds != sudoku::SoundsPlay::off) {
+        sudoku::sound::start();
+    }
     home();
 }
 
