@@ -79,8 +79,8 @@ class Server {
     }
 
     void upload(Earcon earcon) {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, sample_rate, 1};
-        pa_stream* stream = pa_stream_new(context_, name_of(earcon), &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_S16LE, sample_rate, 1};
+        pa_stream* stream = pa_stream_new(context_, name_of(earcon), &format, nullptr);
         if (stream == nullptr) {
             return;
         }
