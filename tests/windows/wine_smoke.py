@@ -84,6 +84,17 @@ class WineGame(unittest.TestCase):
         self.game = subprocess.Popen(["timeout", "300", "wine", os.environ["SUDOKU_EXE"], *args],
                                      env=env, stdin=subprocess.DEVNULL, start_new_session=True)
 
+    def start_with_two_left(self, name):
+        """Starts the game with a saved 4x4 in which 1 1 and 2 2 are empty,
+        named `name`; returns the file."""
+        board = [[None, 2, 3, 4], [3, None, 1, 2], [2, 1, 4, 3], [4, 3, 2, 1]]
+        saved = self.folder / name
+        saved.write_text(json.dumps({"board": board, "original": board, "difficulty": 0.5,
+                                     "size": [2, 2]}))
+        self.start(windows_path(saved))
+        wait_until(lambda: "1 1: empty." in self.said(), 180, "the board of the file")
+        return saved
+
     def tearDown(self):
         if self.game is not None and self.game.poll() is None:
             os.killpg(self.game.pid, signal.SIGKILL)
@@ -172,12 +183,7 @@ class WineSmoke(WineGame):
 
     def test_a_file_given_at_start_opens_and_a_second_start_defers_to_it(self):
         # As the file type's command line gives it: sudoku.exe "%1".
-        board = [[None, 2, 3, 4], [3, None, 1, 2], [2, 1, 4, 3], [4, 3, 2, 1]]
-        saved = self.folder / "two left.sudoku"
-        saved.write_text(json.dumps({"board": board, "original": board, "difficulty": 0.5,
-                                     "size": [2, 2]}))
-        self.start(windows_path(saved))
-        wait_until(lambda: "1 1: empty." in self.said(), 180, "the board of the file")
+        saved = self.start_with_two_left("two left.sudoku")
         before = len(self.said())
         second = subprocess.run(["timeout", "120", "wine", os.environ["SUDOKU_EXE"],
                                  windows_path(saved)], stdin=subprocess.DEVNULL,
@@ -235,12 +241,7 @@ class WineSmoke(WineGame):
         self.assertTrue(first.startswith("A1: "), first)
 
     def test_a_given_an_empty_square_and_a_refusal_sound_by_playsound(self):
-        board = [[None, 2, 3, 4], [3, None, 1, 2], [2, 1, 4, 3], [4, 3, 2, 1]]
-        saved = self.folder / "game.sudoku"
-        saved.write_text(json.dumps({"board": board, "original": board, "difficulty": 0.5,
-                                     "size": [2, 2]}))
-        self.start(windows_path(saved))
-        wait_until(lambda: "1 1: empty." in self.said(), 180, "the board of the file")
+        self.start_with_two_left("game.sudoku")
         self.focus(GAME_TITLE)
         recording = sound_monitor.Recording()
         # Onto the given 2 1, back onto the empty 1 1, and 2 refused there.
